@@ -1,0 +1,23 @@
+// The one door through which Windows types and calls enter the code.
+// On Windows it is the real SDK; elsewhere it is our own small set of
+// declarations with a simulated host behind them. Engine code includes this
+// header and never a Linux or Windows header for these names.
+#pragma once
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+#include <windows.h>
+#else
+#include "platform/WinTypes.h"
+#include "platform/WinError.h"
+#include "platform/WinGuid.h"
+#include "platform/WinString.h"
+#endif

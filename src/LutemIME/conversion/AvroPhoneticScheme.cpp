@@ -1,0 +1,8 @@
+#include "conversion/AvroPhoneticScheme.h"
+
+AvroPhoneticScheme::AvroPhoneticScheme() {
+  BuildTables();
+  BuildKeyIndex();
+}
+
+void AvroPhoneticScheme::BuildTables() { FillTables(AvroPhoneticRows()); }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "conversion/AvroPhoneticScheme.h"
+#include "conversion/LutemPhoneticScheme.h"
+
+// Raised for a layout or encoding whose conversion is not part of this build.
+class ConversionUnavailable : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+// The one door into the conversion engine: converts a whole key buffer for a
+// layout number and output encoding. Holds the table-driven scheme objects,
+// built in its constructor; every conversion starts from the first key and
+// remembers nothing.
+class ConversionDispatcher {
+ public:
+  ConversionDispatcher() = default;
+  ConversionDispatcher(const ConversionDispatcher&) = delete;
+  ConversionDispatcher& operator=(const ConversionDispatcher&) = delete;
+
+  // layout: 1..8, anything else is layout 1. encoding: 1 is ANSI, else Unicode.
+  std::u16string Convert(std::u16string_view keys, int layout, int encoding) const;
+
+  const LutemPhoneticScheme& lutemPhonetic() const { return lutemPhonetic_; }
+  const AvroPhoneticScheme& avroPhonetic() const { return avroPhonetic_; }
+
+ private:
+  std::string ConvertToUtf8(std::u16string_view keys, int layout) const;
+
+  // Construction order is part of the engine's start-up.
+  LutemPhoneticScheme lutemPhonetic_;
+  AvroPhoneticScheme avroPhonetic_;
+};

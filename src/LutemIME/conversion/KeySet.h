@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// The set of every key of a scheme's tables, kept as a byte trie so that the
+// tokenizer finds the longest key at a position in one walk, without hashing
+// every candidate length. Each key gets a dense id (in insertion order) that
+// the scheme uses to find the key's rules without another look-up.
+class KeySet {
+ public:
+  static constexpr int32_t kNoKey = -1;
+
+  KeySet();
+
+  // Adds key (never empty); returns its id, the existing one for a repeat.
+  int32_t Insert(std::string_view key);
+  // The id of key, or kNoKey.
+  int32_t Find(std::string_view key) const;
+  bool Contains(std::string_view key) const { return Find(key) != kNoKey; }
+  size_t size() const { return keyCount_; }
+  void Clear();
+
+  // Length of the longest key that starts at text[pos] and is at most
+  // maxLength bytes long, 0 when none does; *id receives that key's id.
+  size_t LongestMatch(std::string_view text, size_t pos, size_t maxLength, int32_t* id) const;
+
+ private:
+  static constexpr uint32_t kNoNode = UINT32_MAX;
+
+  uint32_t Child(uint32_t node, unsigned char byte) const;
+  uint32_t AddChild(uint32_t node, unsigned char byte);
+  void Grow();
+
+  // Edges live in one open-addressing table keyed by (node, byte).
+  struct Edge {
+    uint32_t key = kNoNode;  // node * 256 + byte
+    uint32_t child = kNoNode;
+  };
+  std::vector<Edge> edges_;
+  size_t edgeCount_ = 0;
+  std::vector<int32_t> nodeKey_;  // key id ending at each node, or kNoKey
+  size_t keyCount_ = 0;
+};

@@ -1,0 +1,69 @@
+// Reads key buffers from standard input, one per line, and writes the
+// converted text of each as one line, as the input method would show it.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "conversion/ConversionDispatcher.h"
+#include "conversion/WideToUtf8.h"
+
+namespace {
+
+void Usage() {
+  std::fprintf(stderr,
+               "usage: lutem-convert [--layout N] [--encoding 0|1]\n"
+               "  Converts each line of standard input (UTF-8 keys) to Bengali text.\n"
+               "  --layout    1 Lutem Phonetic, 2 Khipro (default), 3 Avro Phonetic,\n"
+               "              4 Lutem (Fixed), 5 Jatiyo (Modified), 6 Probhat, 7 Jatiyo,\n"
+               "              8 Lutem Lowercase (Experimental); other numbers act as 1\n"
+               "  --encoding  0 Unicode (default), 1 ANSI\n");
+}
+
+bool ParseInt(const char* text, int* value) {
+  char* end = nullptr;
+  errno = 0;
+  long v = std::strtol(text, &end, 10);
+  if (errno != 0 || end == text || *end != '\0' || v < INT32_MIN || v > INT32_MAX) return false;
+  *value = static_cast<int>(v);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int layout = 2;
+  int encoding = 0;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    int* target = nullptr;
+    if (std::strcmp(arg, "--layout") == 0) target = &layout;
+    else if (std::strcmp(arg, "--encoding") == 0) target = &encoding;
+    else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+      Usage();
+      return 0;
+    }
+    if (target == nullptr || i + 1 >= argc || !ParseInt(argv[i + 1], target)) {
+      std::fprintf(stderr, "lutem-convert: bad argument '%s'\n", arg);
+      Usage();
+      return 2;
+    }
+    ++i;
+  }
+
+  ConversionDispatcher dispatcher;
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    try {
+      std::string out = WideToUtf8(dispatcher.Convert(Utf8ToWide(line), layout, encoding));
+      std::cout << out << '\n';
+    } catch (const ConversionUnavailable& e) {
+      std::fprintf(stderr, "lutem-convert: %s\n", e.what());
+      return 1;
+    }
+  }
+  return 0;
+}
