@@ -1,0 +1,168 @@
+#include "suggest/NumberToBengaliWords.h"
+
+#include <string>
+
+namespace {
+
+// The names of 0 to 99. The letter ya with nukta is written as two code
+// points (U+09AF U+09BC) throughout, as the number words have always been.
+const char16_t* const kNumberNames[100] = {
+    // 0
+    u"\u09B6\u09C2\u09A8\u09CD\u09AF",
+    u"\u098F\u0995",
+    u"\u09A6\u09C1\u0987",
+    u"\u09A4\u09BF\u09A8",
+    u"\u099A\u09BE\u09B0",
+    u"\u09AA\u09BE\u0981\u099A",
+    u"\u099B\u09AF\u09BC",
+    u"\u09B8\u09BE\u09A4",
+    u"\u0986\u099F",
+    u"\u09A8\u09AF\u09BC",
+    // 10
+    u"\u09A6\u09B6",
+    u"\u098F\u0997\u09BE\u09B0\u09CB",
+    u"\u09AC\u09BE\u09B0\u09CB",
+    u"\u09A4\u09C7\u09B0\u09CB",
+    u"\u099A\u09CC\u09A6\u09CD\u09A6",
+    u"\u09AA\u09A8\u09C7\u09B0\u09CB",
+    u"\u09B7\u09CB\u09B2",
+    u"\u09B8\u09A4\u09C7\u09B0\u09CB",
+    u"\u0986\u09A0\u09BE\u09B0\u09CB",
+    u"\u098A\u09A8\u09BF\u09B6",
+    // 20
+    u"\u09AC\u09BF\u09B6",
+    u"\u098F\u0995\u09C1\u09B6",
+    u"\u09AC\u09BE\u0987\u09B6",
+    u"\u09A4\u09C7\u0987\u09B6",
+    u"\u099A\u09AC\u09CD\u09AC\u09BF\u09B6",
+    u"\u09AA\u0981\u099A\u09BF\u09B6",
+    u"\u099B\u09BE\u09AC\u09CD\u09AC\u09BF\u09B6",
+    u"\u09B8\u09BE\u09A4\u09BE\u09B6",
+    u"\u0986\u09A0\u09BE\u09B6",
+    u"\u0989\u09A8\u09A4\u09CD\u09B0\u09BF\u09B6",
+    // 30
+    u"\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u098F\u0995\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u09AC\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u09A4\u09C7\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u099A\u09CC\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u09AA\u0981\u09AF\u09BC\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u099B\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u09B8\u09BE\u09A4\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u0986\u099F\u09A4\u09CD\u09B0\u09BF\u09B6",
+    u"\u0989\u09A8\u099A\u09B2\u09CD\u09B2\u09BF\u09B6",
+    // 40
+    u"\u099A\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u098F\u0995\u099A\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u09AC\u09BF\u09AF\u09BC\u09BE\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u09A4\u09C7\u09A4\u09BE\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u099A\u09C1\u09AF\u09BC\u09BE\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u09AA\u0981\u09AF\u09BC\u09A4\u09BE\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u099B\u09C7\u099A\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u09B8\u09BE\u09A4\u099A\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u0986\u099F\u099A\u09B2\u09CD\u09B2\u09BF\u09B6",
+    u"\u0989\u09A8\u09AA\u099E\u09CD\u099A\u09BE\u09B6",
+    // 50
+    u"\u09AA\u099E\u09CD\u099A\u09BE\u09B6",
+    u"\u098F\u0995\u09BE\u09A8\u09CD\u09A8",
+    u"\u09AC\u09BE\u09AF\u09BC\u09BE\u09A8\u09CD\u09A8",
+    u"\u09A4\u09BF\u09AA\u09CD\u09AA\u09BE\u09A8\u09CD\u09A8",
+    u"\u099A\u09C1\u09AF\u09BC\u09BE\u09A8\u09CD\u09A8",
+    u"\u09AA\u099E\u09CD\u099A\u09BE\u09A8\u09CD\u09A8",
+    u"\u099B\u09BE\u09AA\u09CD\u09AA\u09BE\u09A8\u09CD\u09A8",
+    u"\u09B8\u09BE\u09A4\u09BE\u09A8\u09CD\u09A8",
+    u"\u0986\u099F\u09BE\u09A8\u09CD\u09A8",
+    u"\u0989\u09A8\u09B7\u09BE\u099F",
+    // 60
+    u"\u09B7\u09BE\u099F",
+    u"\u098F\u0995\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u09AC\u09BE\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u09A4\u09C7\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u099A\u09CC\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u09AA\u0981\u09AF\u09BC\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u099B\u09C7\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u09B8\u09BE\u09A4\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u0986\u099F\u09B7\u099F\u09CD\u099F\u09BF",
+    u"\u0989\u09A8\u09B8\u09A4\u09CD\u09A4\u09B0",
+    // 70
+    u"\u09B8\u09A4\u09CD\u09A4\u09B0",
+    u"\u098F\u0995\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u09AC\u09BE\u09B9\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u09A4\u09BF\u09AF\u09BC\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u099A\u09C1\u09AF\u09BC\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u09AA\u0981\u099A\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u099B\u09BF\u09AF\u09BC\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u09B8\u09BE\u09A4\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u0986\u099F\u09BE\u09A4\u09CD\u09A4\u09B0",
+    u"\u0989\u09A8\u0986\u09B6\u09BF",
+    // 80
+    u"\u0986\u09B6\u09BF",
+    u"\u098F\u0995\u09BE\u09B6\u09BF",
+    u"\u09AC\u09BF\u09B0\u09BE\u09B6\u09BF",
+    u"\u09A4\u09BF\u09B0\u09BE\u09B6\u09BF",
+    u"\u099A\u09C1\u09B0\u09BE\u09B6\u09BF",
+    u"\u09AA\u0981\u099A\u09BE\u09B6\u09BF",
+    u"\u099B\u09BF\u09AF\u09BC\u09BE\u09B6\u09BF",
+    u"\u09B8\u09BE\u09A4\u09BE\u09B6\u09BF",
+    u"\u0986\u099F\u09BE\u09B6\u09BF",
+    u"\u0989\u09A8\u09A8\u09AC\u09CD\u09AC\u0987",
+    // 90
+    u"\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u098F\u0995\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u09AC\u09BF\u09B0\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u09A4\u09BF\u09B0\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u099A\u09C1\u09B0\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u09AA\u0981\u099A\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u099B\u09BF\u09AF\u09BC\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u09B8\u09BE\u09A4\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u0986\u099F\u09BE\u09A8\u09AC\u09CD\u09AC\u0987",
+    u"\u09A8\u09BF\u09B0\u09BE\u09A8\u09AC\u09CD\u09AC\u0987"};
+
+const char16_t kCrore[] = u"\u0995\u09CB\u099F\u09BF";
+const char16_t kLakh[] = u"\u09B2\u0995\u09CD\u09B7";
+const char16_t kThousand[] = u"\u09B9\u09BE\u099C\u09BE\u09B0";
+const char16_t kHundred[] = u"\u09B6\u09A4";
+
+void AppendGroup(std::u16string& words, int64_t count, const char16_t* groupWord) {
+  if (!words.empty()) words += u' ';
+  words += kNumberNames[count];
+  words += u' ';
+  words += groupWord;
+}
+
+}  // namespace
+
+const WCHAR* NumberToBengaliWords(int64_t number) {
+  if (number < 0) return u"";
+  if (number == 0) return kNumberNames[0];
+
+  std::u16string words;
+  int64_t n = number;
+  if (n >= 10000000) {
+    // The nested call fills this thread's buffer; copy it out before reuse.
+    words = NumberToBengaliWords(n / 10000000);
+    words += u' ';
+    words += kCrore;
+    n %= 10000000;
+  }
+  if (n >= 100000) {
+    AppendGroup(words, n / 100000, kLakh);
+    n %= 100000;
+  }
+  if (n >= 1000) {
+    AppendGroup(words, n / 1000, kThousand);
+    n %= 1000;
+  }
+  if (n >= 100) {
+    AppendGroup(words, n / 100, kHundred);
+    n %= 100;
+  }
+  if (n > 0) {
+    if (!words.empty()) words += u' ';
+    words += kNumberNames[n];
+  }
+
+  thread_local std::u16string buffer;
+  buffer = std::move(words);
+  return buffer.c_str();
+}
