@@ -35,11 +35,11 @@ TEST(RemoveDuplicateCandidates, ComparesTheItemLengthNotTheTerminator) {
   // Views into one buffer: "ab" and "abc" share their storage.
   static const WCHAR text[] = u"abc";
   LutemIMEArray<CCandidateListItem> list;
-  *list.Append() = {2, text};
-  *list.Append() = {3, text};
-  *list.Append() = {2, text};
-  *list.Append() = {0, nullptr};
-  *list.Append() = {0, text};
+  *list.Append() = {{2, text}};
+  *list.Append() = {{3, text}};
+  *list.Append() = {{2, text}};
+  *list.Append() = {{0, nullptr}};
+  *list.Append() = {{0, text}};
   RemoveDuplicateCandidates(&list);
   EXPECT_EQ(Texts(list), (std::vector<std::u16string>{u"ab", u"abc", u""}));
   RemoveDuplicateCandidates(nullptr);
@@ -48,7 +48,7 @@ TEST(RemoveDuplicateCandidates, ComparesTheItemLengthNotTheTerminator) {
 TEST(CandidateList, FreesOnlyTheTextsItOwnsWhenEmptied) {
   static const WCHAR borrowed[] = u"engine";
   LutemIMEArray<CCandidateListItem> list;
-  *list.Append() = {6, borrowed};
+  *list.Append() = {{6, borrowed}};
   AppendCandidateCopy(&list, u"word");
   AppendCandidateCopy(&list, u"word");
   RemoveDuplicateCandidates(&list);

@@ -2,26 +2,20 @@
 
 #include <cstdint>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "Platform.h"
+#include "suggest/CStringRange.h"
 #include "suggest/LutemIMEArray.h"
 
-// One suggestion: a view of its text. Whether the text belongs to the list
-// or to someone else (the engine, the number-word buffer) is the list's
-// business, so items stay plain values that can be copied and moved freely.
-struct CCandidateListItem {
-  uint64_t length = 0;
-  const WCHAR* text = nullptr;
+// One suggestion: a view of its text, the same kind of view as the
+// composition's. Whether the text belongs to the list or to someone else
+// (the engine's converted text and keys) is the list's business, so items stay plain values that can
+// be copied and moved freely.
+struct CCandidateListItem : CStringRange {};
 
-  std::u16string_view View() const {
-    return text == nullptr ? std::u16string_view() : std::u16string_view(text, length);
-  }
-};
-
-// The candidate list keeps the texts made for it (dictionary and model words)
-// apart from its items: moving or dropping an item can never free a text that
+// The candidate list keeps the texts made for it (dictionary, model and
+// number words) apart from its items: moving or dropping an item can never free a text that
 // another item or a consumer still points to, and emptying or destroying the
 // list frees exactly these.
 template <>
