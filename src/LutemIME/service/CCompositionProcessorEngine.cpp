@@ -90,7 +90,10 @@ CCompositionProcessorEngine::~CCompositionProcessorEngine() {
   dispatcher.reset();
   compositionKeys.Free();
 
-  userDictionary.Clear();
+  {
+    CriticalSectionLock lock(&userDictionaryLock);
+    userDictionary.Clear();
+  }
   DeleteCriticalSection(&userDictionaryLock);
 
   delete[] keyBuffer.text;
