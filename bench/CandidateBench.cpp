@@ -72,6 +72,8 @@ void BM_TypeWordWithDictionaries(benchmark::State& state) { TypeWord(state, true
 BENCHMARK(BM_TypeWord)
     ->ArgNames({"layout", "encoding"})
     ->ArgsProduct({{1, 2, 3, 4, 5, 6, 7, 8}, {0, 1}});
-BENCHMARK(BM_TypeWordWithDictionaries)->ArgNames({"layout", "encoding"})->ArgsProduct({{1, 3}, {0}});
+BENCHMARK(BM_TypeWordWithDictionaries)
+    ->ArgNames({"layout", "encoding"})
+    ->ArgsProduct({{1, 3}, {0}});
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include <condition_variable>
 #include <chrono>
+#include <condition_variable>
 #include <memory>
 #include <new>
 #include <thread>

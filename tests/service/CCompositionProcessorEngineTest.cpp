@@ -72,7 +72,8 @@ TEST_F(EngineTest, KeystrokeTableHoldsTheComposingKeys) {
 
   EXPECT_FALSE(HasKey(engine, '2', TF_MOD_SHIFT));
   EXPECT_FALSE(HasKey(engine, '3', TF_MOD_SHIFT));
-  for (UINT vk : {'1', '4', '5', '6', '7', '8', '9', '0'}) EXPECT_TRUE(HasKey(engine, vk, TF_MOD_SHIFT)) << vk;
+  for (UINT vk : {'1', '4', '5', '6', '7', '8', '9', '0'})
+    EXPECT_TRUE(HasKey(engine, vk, TF_MOD_SHIFT)) << vk;
   for (UINT vk = '0'; vk <= '9'; ++vk) EXPECT_TRUE(HasKey(engine, vk, 0)) << vk;
   for (UINT vk = 'A'; vk <= 'Z'; ++vk) {
     EXPECT_TRUE(HasKey(engine, vk, 0)) << vk;

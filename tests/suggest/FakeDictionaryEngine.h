@@ -20,7 +20,8 @@ class FakeDictionaryEngine : public CBaseDictionaryEngine {
     prefixes.emplace_back(prefix);
     limits.push_back(wordLimit);
     if (onCall) onCall();
-    for (size_t i = 0; i < words_.size() && i < wordLimit; ++i) AppendCandidateCopy(list, words_[i]);
+    for (size_t i = 0; i < words_.size() && i < wordLimit; ++i)
+      AppendCandidateCopy(list, words_[i]);
   }
 
   std::vector<std::u16string> prefixes;

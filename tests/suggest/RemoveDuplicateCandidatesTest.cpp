@@ -20,7 +20,7 @@ TEST(RemoveDuplicateCandidates, KeepsTheFirstOfEachTextInOrder) {
       {{}, {}},
       {{u"a", u"b", u"a", u"c", u"b"}, {u"a", u"b", u"c"}},
       {{u"ab", u"abc", u"a"}, {u"ab", u"abc", u"a"}},  // whole texts, not prefixes
-      {{u"A", u"a"}, {u"A", u"a"}},                     // ordinal
+      {{u"A", u"a"}, {u"A", u"a"}},                    // ordinal
       {{u"", u"x", u""}, {u"", u"x"}},
   };
   for (const Case& c : cases) {

@@ -22,17 +22,17 @@ struct CompositionKey {
 };
 
 constexpr CompositionKey kCompositionKeys[] = {
-    {VK_OEM_3, true},   {'1', true},          {'2', false},         {'3', false},
-    {'4', true},        {'5', true},          {'6', true},          {'7', true},
-    {'8', true},        {'9', true},          {'0', true},          {VK_OEM_MINUS, true},
-    {VK_OEM_PLUS, true}, {'Q', true},         {'W', true},          {'E', true},
-    {'R', true},        {'T', true},          {'Y', true},          {'U', true},
-    {'I', true},        {'O', true},          {'P', true},          {VK_OEM_4, true},
-    {VK_OEM_6, true},   {VK_OEM_5, true},     {'A', true},          {'S', true},
-    {'D', true},        {'F', true},          {'G', true},          {'H', true},
-    {'J', true},        {'K', true},          {'L', true},          {VK_OEM_1, true},
-    {VK_OEM_7, true},   {'Z', true},          {'X', true},          {'C', true},
-    {'V', true},        {'B', true},          {'N', true},          {'M', true},
+    {VK_OEM_3, true},     {'1', true},           {'2', false},     {'3', false},
+    {'4', true},          {'5', true},           {'6', true},      {'7', true},
+    {'8', true},          {'9', true},           {'0', true},      {VK_OEM_MINUS, true},
+    {VK_OEM_PLUS, true},  {'Q', true},           {'W', true},      {'E', true},
+    {'R', true},          {'T', true},           {'Y', true},      {'U', true},
+    {'I', true},          {'O', true},           {'P', true},      {VK_OEM_4, true},
+    {VK_OEM_6, true},     {VK_OEM_5, true},      {'A', true},      {'S', true},
+    {'D', true},          {'F', true},           {'G', true},      {'H', true},
+    {'J', true},          {'K', true},           {'L', true},      {VK_OEM_1, true},
+    {VK_OEM_7, true},     {'Z', true},           {'X', true},      {'C', true},
+    {'V', true},          {'B', true},           {'N', true},      {'M', true},
     {VK_OEM_COMMA, true}, {VK_OEM_PERIOD, true}, {VK_OEM_2, true},
 };
 

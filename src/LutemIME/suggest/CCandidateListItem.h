@@ -10,8 +10,8 @@
 
 // One suggestion: a view of its text, the same kind of view as the
 // composition's. Whether the text belongs to the list or to someone else
-// (the engine's converted text and keys) is the list's business, so items stay plain values that can
-// be copied and moved freely.
+// (the engine's converted text and keys) is the list's business, so items stay plain values that
+// can be copied and moved freely.
 struct CCandidateListItem : CStringRange {};
 
 // The candidate list keeps the texts made for it (dictionary, model and
