@@ -86,3 +86,15 @@ size_t KeySet::LongestMatch(std::string_view text, size_t pos, size_t maxLength,
   }
   return best;
 }
+
+std::vector<std::string> KeySet::Tokenize(std::string_view text, size_t maxLength) const {
+  std::vector<std::string> tokens;
+  for (size_t p = 0; p < text.size();) {
+    int32_t id;
+    size_t length = LongestMatch(text, p, maxLength, &id);
+    if (length == 0) length = 1;
+    tokens.emplace_back(text.substr(p, length));
+    p += length;
+  }
+  return tokens;
+}

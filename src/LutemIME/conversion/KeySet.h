@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,10 @@ class KeySet {
   // Length of the longest key that starts at text[pos] and is at most
   // maxLength bytes long, 0 when none does; *id receives that key's id.
   size_t LongestMatch(std::string_view text, size_t pos, size_t maxLength, int32_t* id) const;
+
+  // Greedy longest-key split from the left; a byte that starts no key is a
+  // token of its own, so the tokens always join back to the text.
+  std::vector<std::string> Tokenize(std::string_view text, size_t maxLength) const;
 
  private:
   static constexpr uint32_t kNoNode = UINT32_MAX;

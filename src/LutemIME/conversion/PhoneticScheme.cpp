@@ -94,7 +94,7 @@ void PhoneticScheme::BuildKeyIndex() {
   }
 }
 
-std::string PhoneticScheme::NormalizeCase(std::string_view text) const {
+std::string PhoneticScheme::NormalizeCase(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     if (c >= 'A' && c <= 'Z' && !KeepsCapital(c)) c = static_cast<char>(c + ('a' - 'A'));
@@ -111,13 +111,7 @@ PhoneticScheme::Token PhoneticScheme::NextToken(std::string_view text, size_t po
 }
 
 std::vector<std::string> PhoneticScheme::Tokenize(std::string_view text) const {
-  std::vector<std::string> tokens;
-  for (size_t p = 0; p < text.size();) {
-    Token t = NextToken(text, p);
-    tokens.emplace_back(text.substr(p, t.length));
-    p += t.length;
-  }
-  return tokens;
+  return keys.Tokenize(text, maxKeyLength);
 }
 
 std::string PhoneticScheme::Convert(std::string_view input) const {
