@@ -1,5 +1,7 @@
 #include "conversion/KeySet.h"
 
+#include "conversion/RuleMap.h"
+
 namespace {
 inline uint32_t Slot(uint32_t key, size_t mask) {
   return static_cast<uint32_t>((key * 2654435761u) & mask);
@@ -58,6 +60,15 @@ int32_t KeySet::Insert(std::string_view key) {
   for (unsigned char b : key) node = AddChild(node, b);
   if (nodeKey_[node] == kNoKey) nodeKey_[node] = static_cast<int32_t>(keyCount_++);
   return nodeKey_[node];
+}
+
+size_t KeySet::InsertAll(const RuleMap& map) {
+  size_t longest = 0;
+  map.ForEachKey([&](const std::string& key) {
+    Insert(key);
+    if (key.size() > longest) longest = key.size();
+  });
+  return longest;
 }
 
 int32_t KeySet::Find(std::string_view key) const {

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+class RuleMap;
+
 // The set of every key of a scheme's tables, kept as a byte trie so that the
 // tokenizer finds the longest key at a position in one walk, without hashing
 // every candidate length. Each key gets a dense id (in insertion order) that
@@ -17,6 +19,8 @@ class KeySet {
 
   // Adds key (never empty); returns its id, the existing one for a repeat.
   int32_t Insert(std::string_view key);
+  // Adds every key of map; returns the length of its longest key.
+  size_t InsertAll(const RuleMap& map);
   // The id of key, or kNoKey.
   int32_t Find(std::string_view key) const;
   bool Contains(std::string_view key) const { return Find(key) != kNoKey; }

@@ -1,5 +1,7 @@
 #include "conversion/LowercaseScheme.h"
 
+#include <algorithm>
+
 #include "conversion/CodePoints.h"
 #include "conversion/LowercaseTableRows.h"
 #include "conversion/PhoneticScheme.h"
@@ -28,12 +30,7 @@ void LowercaseScheme::BuildKeyIndex() {
                            &punctuation,   &phola,      &reph,       &digits};
   keys.Clear();
   maxKeyLength = 0;
-  for (const RuleMap* map : maps) {
-    map->ForEachKey([&](const std::string& key) {
-      keys.Insert(key);
-      if (key.size() > maxKeyLength) maxKeyLength = key.size();
-    });
-  }
+  for (const RuleMap* map : maps) maxKeyLength = std::max(maxKeyLength, keys.InsertAll(*map));
 
   const std::string o = "o";
   oAfterVowel_ = initialVowels.Find(LowercaseKey("O"));

@@ -1,5 +1,7 @@
 #include "conversion/PhoneticScheme.h"
 
+#include <algorithm>
+
 #include "conversion/BengaliConstants.h"
 #include "conversion/CodePoints.h"
 
@@ -51,12 +53,7 @@ void PhoneticScheme::BuildKeyIndex() {
                            &reph,          &digits};
   keys.Clear();
   maxKeyLength = 0;
-  for (const RuleMap* map : maps) {
-    map->ForEachKey([&](const std::string& key) {
-      keys.Insert(key);
-      if (key.size() > maxKeyLength) maxKeyLength = key.size();
-    });
-  }
+  for (const RuleMap* map : maps) maxKeyLength = std::max(maxKeyLength, keys.InsertAll(*map));
 
   rules_.assign(keys.size(), KeyRules{});
   for (const RuleMap* map : maps) {
