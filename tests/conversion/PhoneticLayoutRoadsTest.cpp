@@ -65,7 +65,9 @@ TEST(PhoneticLayoutRoads, AnyInputConverts) {
     for (const auto& in : inputs) {
       std::u16string out;
       ASSERT_NO_THROW(out = Convert(in, layout)) << "layout " << layout;
-      if (in.empty()) EXPECT_TRUE(out.empty());
+      if (in.empty()) {
+        EXPECT_TRUE(out.empty());
+      }
     }
   }
   // An invalid unit becomes U+FFFD, not a lost buffer.
