@@ -1,5 +1,6 @@
 #include "suggest/Aes128.h"
 
+#include <array>
 #include <cstring>
 
 // "HollinLutemModel": letters only, so the key stays a plain text constant.
@@ -48,7 +49,29 @@ namespace {
 
 const uint8_t kRoundConstants[10] = {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80, 0x1b, 0x36};
 
-uint8_t XTime(uint8_t a) { return static_cast<uint8_t>((a << 1) ^ ((a & 0x80) ? 0x1b : 0x00)); }
+constexpr uint8_t XTime(uint8_t a) { return static_cast<uint8_t>((a << 1) ^ ((a & 0x80) ? 0x1b : 0x00)); }
+
+constexpr uint8_t Multiply(uint8_t a, uint8_t b) {
+  uint8_t product = 0;
+  while (b != 0) {
+    if (b & 1) product ^= a;
+    a = XTime(a);
+    b >>= 1;
+  }
+  return product;
+}
+
+// Products by the four coefficients of the inverse MixColumns polynomial,
+// computed at compile time: the whole model file passes through this step.
+constexpr std::array<uint8_t, 256> ProductTable(uint8_t coefficient) {
+  std::array<uint8_t, 256> table{};
+  for (int i = 0; i < 256; ++i) table[i] = Multiply(static_cast<uint8_t>(i), coefficient);
+  return table;
+}
+constexpr std::array<uint8_t, 256> kTimes09 = ProductTable(0x09);
+constexpr std::array<uint8_t, 256> kTimes0b = ProductTable(0x0b);
+constexpr std::array<uint8_t, 256> kTimes0d = ProductTable(0x0d);
+constexpr std::array<uint8_t, 256> kTimes0e = ProductTable(0x0e);
 
 void AddRoundKey(uint8_t state[kAesBlockSize], const uint8_t* roundKey) {
   for (int i = 0; i < kAesBlockSize; ++i) state[i] ^= roundKey[i];
@@ -69,15 +92,7 @@ void InvShiftRows(uint8_t state[kAesBlockSize]) {
 
 }  // namespace
 
-uint8_t AesMultiply(uint8_t a, uint8_t b) {
-  uint8_t product = 0;
-  while (b != 0) {
-    if (b & 1) product ^= a;
-    a = XTime(a);
-    b >>= 1;
-  }
-  return product;
-}
+uint8_t AesMultiply(uint8_t a, uint8_t b) { return Multiply(a, b); }
 
 void AesExpandKey(const uint8_t key[16], uint8_t roundKeys[kAesRoundKeySize]) {
   std::memcpy(roundKeys, key, 16);
@@ -101,10 +116,10 @@ void AesInvMixColumns(uint8_t state[kAesBlockSize]) {
   for (int column = 0; column < 4; ++column) {
     uint8_t* c = state + column * 4;
     const uint8_t a0 = c[0], a1 = c[1], a2 = c[2], a3 = c[3];
-    c[0] = AesMultiply(a0, 0x0e) ^ AesMultiply(a1, 0x0b) ^ AesMultiply(a2, 0x0d) ^ AesMultiply(a3, 0x09);
-    c[1] = AesMultiply(a0, 0x09) ^ AesMultiply(a1, 0x0e) ^ AesMultiply(a2, 0x0b) ^ AesMultiply(a3, 0x0d);
-    c[2] = AesMultiply(a0, 0x0d) ^ AesMultiply(a1, 0x09) ^ AesMultiply(a2, 0x0e) ^ AesMultiply(a3, 0x0b);
-    c[3] = AesMultiply(a0, 0x0b) ^ AesMultiply(a1, 0x0d) ^ AesMultiply(a2, 0x09) ^ AesMultiply(a3, 0x0e);
+    c[0] = kTimes0e[a0] ^ kTimes0b[a1] ^ kTimes0d[a2] ^ kTimes09[a3];
+    c[1] = kTimes09[a0] ^ kTimes0e[a1] ^ kTimes0b[a2] ^ kTimes0d[a3];
+    c[2] = kTimes0d[a0] ^ kTimes09[a1] ^ kTimes0e[a2] ^ kTimes0b[a3];
+    c[3] = kTimes0b[a0] ^ kTimes0d[a1] ^ kTimes09[a2] ^ kTimes0e[a3];
   }
 }
 
