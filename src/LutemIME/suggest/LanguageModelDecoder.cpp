@@ -74,6 +74,7 @@ std::vector<DecodedPath> RunLanguageModelDecoder(const std::string& prepared, fl
 std::vector<std::string> DecodeWithLanguageModel(const std::string& query, bool modelReady) {
   try {
     if (!PassesLanguageModelQueryGate(query, modelReady)) return {};
+    if (ModelInputSymbols == nullptr || ModelOutputSymbols == nullptr) return {};  // ready without a model
     const std::vector<DecodedPath> records =
         RunLanguageModelDecoder(PrepareLanguageModelQuery(query), kWeightThreshold, kCutoff);
     std::set<std::string> words;  // std::string orders its bytes as unsigned values
