@@ -5,10 +5,6 @@
 
 namespace {
 
-void AddRoundKey(uint8_t state[kAesBlockSize], const uint8_t* roundKey) {
-  for (int i = 0; i < kAesBlockSize; ++i) state[i] ^= roundKey[i];
-}
-
 void SubBytes(uint8_t state[kAesBlockSize]) {
   for (int i = 0; i < kAesBlockSize; ++i) state[i] = kAesSBox[state[i]];
 }
@@ -36,16 +32,16 @@ void MixColumns(uint8_t state[kAesBlockSize]) {
 }  // namespace
 
 void AesCipher(uint8_t block[kAesBlockSize], const uint8_t roundKeys[kAesRoundKeySize]) {
-  AddRoundKey(block, roundKeys);
+  AesAddRoundKey(block, roundKeys);
   for (int round = 1; round <= 9; ++round) {
     SubBytes(block);
     ShiftRows(block);
     MixColumns(block);
-    AddRoundKey(block, roundKeys + round * kAesBlockSize);
+    AesAddRoundKey(block, roundKeys + round * kAesBlockSize);
   }
   SubBytes(block);
   ShiftRows(block);
-  AddRoundKey(block, roundKeys + 10 * kAesBlockSize);
+  AesAddRoundKey(block, roundKeys + 10 * kAesBlockSize);
 }
 
 std::string EncipherLanguageModel(const std::string& plaintext, const std::string& leading) {

@@ -73,10 +73,6 @@ constexpr std::array<uint8_t, 256> kTimes0b = ProductTable(0x0b);
 constexpr std::array<uint8_t, 256> kTimes0d = ProductTable(0x0d);
 constexpr std::array<uint8_t, 256> kTimes0e = ProductTable(0x0e);
 
-void AddRoundKey(uint8_t state[kAesBlockSize], const uint8_t* roundKey) {
-  for (int i = 0; i < kAesBlockSize; ++i) state[i] ^= roundKey[i];
-}
-
 void InvSubBytes(uint8_t state[kAesBlockSize]) {
   for (int i = 0; i < kAesBlockSize; ++i) state[i] = kAesInvSBox[state[i]];
 }
@@ -93,6 +89,10 @@ void InvShiftRows(uint8_t state[kAesBlockSize]) {
 }  // namespace
 
 uint8_t AesMultiply(uint8_t a, uint8_t b) { return Multiply(a, b); }
+
+void AesAddRoundKey(uint8_t state[kAesBlockSize], const uint8_t* roundKey) {
+  for (int i = 0; i < kAesBlockSize; ++i) state[i] ^= roundKey[i];
+}
 
 void AesExpandKey(const uint8_t key[16], uint8_t roundKeys[kAesRoundKeySize]) {
   std::memcpy(roundKeys, key, 16);
@@ -124,14 +124,14 @@ void AesInvMixColumns(uint8_t state[kAesBlockSize]) {
 }
 
 void AesInvCipher(uint8_t block[kAesBlockSize], const uint8_t roundKeys[kAesRoundKeySize]) {
-  AddRoundKey(block, roundKeys + 10 * kAesBlockSize);
+  AesAddRoundKey(block, roundKeys + 10 * kAesBlockSize);
   for (int round = 9; round >= 1; --round) {
     InvShiftRows(block);
     InvSubBytes(block);
-    AddRoundKey(block, roundKeys + round * kAesBlockSize);
+    AesAddRoundKey(block, roundKeys + round * kAesBlockSize);
     AesInvMixColumns(block);
   }
   InvShiftRows(block);
   InvSubBytes(block);
-  AddRoundKey(block, roundKeys);
+  AesAddRoundKey(block, roundKeys);
 }

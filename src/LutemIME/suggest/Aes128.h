@@ -28,5 +28,8 @@ void AesInvCipher(uint8_t block[kAesBlockSize], const uint8_t roundKeys[kAesRoun
 // The inverse MixColumns step on the four columns of the state.
 void AesInvMixColumns(uint8_t state[kAesBlockSize]);
 
+// XORs one 16-byte round key into the state.
+void AesAddRoundKey(uint8_t state[kAesBlockSize], const uint8_t* roundKey);
+
 // Multiplication in GF(2^8) modulo x^8 + x^4 + x^3 + x + 1.
 uint8_t AesMultiply(uint8_t a, uint8_t b);
