@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 
 #include "conversion/CodePoints.h"
 #include "suggest/LanguageModelDecoder.h"
@@ -133,6 +134,26 @@ TEST_F(LanguageModelDecoderTest, TwoRecordsShareTheMassFound) {
   ASSERT_EQ(2u, raw.size());
   EXPECT_EQ(1.0f, raw[0].weight);
   EXPECT_EQ(2.5f, raw[1].weight);
+}
+
+TEST_F(LanguageModelDecoderTest, ThreadsDecodeTheSameModelAtOnce) {
+  LanguageModelBuilder builder("+");
+  builder.AddWord(KeyUnits("(kh)a", "+"), kKha, 1.0f);
+  builder.AddWord(KeyUnits("ka", "+"), kKa, 1.0f);
+  builder.AddWord(KeyUnits("ka", "+"), kA, 2.0f);
+  Load(builder);
+  std::vector<int> mismatches(4, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([t, &mismatches] {
+      for (int i = 0; i < 200; ++i) {
+        if (Decode("ka") != Words{kA, kKa}) ++mismatches[t];
+        if (Decode("kha") != Words{kKha}) ++mismatches[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ((std::vector<int>{0, 0, 0, 0}), mismatches);
 }
 
 }  // namespace
