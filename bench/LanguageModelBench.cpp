@@ -89,8 +89,10 @@ GeneratedModel Generate() {
       text += vowel.text;
     }
     const std::string output = Utf8FromCodePoints(text);
-    builder.AddWord(KeyUnits(keys, "+"), output, 1.0f + static_cast<float>(random.Below(8000)) / 1000.0f);
-    if (outputs.insert(output).second) wordKeys.push_back(keys);
+    const float weight = 1.0f + static_cast<float>(random.Below(8000)) / 1000.0f;
+    if (!outputs.insert(output).second) continue;  // each word once, as in a real lexicon
+    builder.AddWord(KeyUnits(keys, "+"), output, weight);
+    wordKeys.push_back(keys);
   }
   // The transliteration loop: every unit to its letter or sign, costlier
   // than the lexicon, so that whole words win where they match.
