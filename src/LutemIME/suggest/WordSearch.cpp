@@ -28,17 +28,25 @@ void WalkCompletions(std::string_view prefix, Visit&& visit) {
   if (WordTrie) WordTrie->ForEachCompletion(prefix, visit);
 }
 
-// Keeps the kMaxWords shortest keys seen. Sorting every completion and
-// cutting to seven gives the same words; this avoids copying thousands of
-// completions of a one-letter query. A key replaces only a strictly longer
-// one, so among words of the cut's length the first in byte order stay.
+// Shorter first, and byte order within a length, so that the words a search
+// returns do not depend on how the walk met them.
+bool ShorterThenBytes(std::string_view a, std::string_view b) {
+  return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+// Keeps the kMaxWords first keys seen in ShorterThenBytes order. Sorting every
+// completion by length and cutting to seven gives the same words (the order
+// among equal lengths is free there); this avoids copying the thousands of
+// completions of a one-letter query.
 void KeepShortest(std::vector<std::string>* kept, std::string_view key) {
   if (kept->size() < kMaxWords) {
     kept->emplace_back(key);
     return;
   }
-  auto longest = std::max_element(kept->begin(), kept->end(), WordLengthLess);
-  if (key.size() < longest->size()) longest->assign(key.data(), key.size());
+  auto last = std::max_element(kept->begin(), kept->end(), [](const std::string& a, const std::string& b) {
+    return ShorterThenBytes(a, b);
+  });
+  if (ShorterThenBytes(key, *last)) last->assign(key.data(), key.size());
 }
 
 std::vector<std::string> NearWords(std::string_view query) {
@@ -82,7 +90,7 @@ std::vector<std::string> SearchWords(std::string_view query) {
     });
     if (shortest.empty()) return NearWords(query);
     std::sort(shortest.begin(), shortest.end(), [](const std::string& a, const std::string& b) {
-      return a.size() != b.size() ? a.size() < b.size() : a < b;
+      return ShorterThenBytes(a, b);
     });
     return shortest;
   } catch (const std::exception&) {
