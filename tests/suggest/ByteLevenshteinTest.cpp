@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <string>
 
 #include "conversion/CodePoints.h"
@@ -30,30 +28,6 @@ TEST(ByteLevenshteinTest, CountsByteEdits) {
     EXPECT_EQ(ByteLevenshteinDistance(c.a, c.b), c.distance) << c.a << " / " << c.b;
     EXPECT_EQ(ByteLevenshteinDistance(c.b, c.a), c.distance) << c.b << " / " << c.a;
   }
-}
-
-TEST(ByteLevenshteinTest, BoundedDistanceIsTheDistanceCappedAtLimitPlusOne) {
-  std::mt19937 random(3);
-  auto word = [&](size_t maxLength) {
-    std::string w(random() % (maxLength + 1), 'a');
-    for (char& c : w) c = static_cast<char>('a' + random() % 3);
-    return w;
-  };
-  for (int i = 0; i < 5000; ++i) {
-    std::string a = word(10);
-    std::string b = word(10);
-    int32_t limit = static_cast<int32_t>(random() % 5);
-    int32_t full = ByteLevenshteinDistance(a, b);
-    ASSERT_EQ(BoundedByteLevenshteinDistance(a, b, limit), std::min(full, limit + 1))
-        << a << " / " << b << " limit " << limit;
-  }
-  // Words longer than the rows kept on the stack.
-  std::string longA(400, 'x');
-  std::string longB = longA;
-  longB[10] = 'y';
-  longB.insert(300, "zz");
-  EXPECT_EQ(BoundedByteLevenshteinDistance(longA, longB, 3), 3);
-  EXPECT_EQ(BoundedByteLevenshteinDistance(longA, longB, 2), 3);
 }
 
 }  // namespace

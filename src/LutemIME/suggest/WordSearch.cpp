@@ -4,8 +4,9 @@
 #include <new>
 #include <utility>
 
-#include "suggest/ByteLevenshtein.h"
 #include "suggest/FuzzyMatch.h"
+#include "suggest/NearWordFinder.h"
+#include "suggest/ShortestWords.h"
 #include "suggest/WordDictionaryGlobals.h"
 
 namespace {
@@ -28,32 +29,12 @@ void WalkCompletions(std::string_view prefix, Visit&& visit) {
   if (WordTrie) WordTrie->ForEachCompletion(prefix, visit);
 }
 
-// Shorter first, and byte order within a length, so that the words a search
-// returns do not depend on how the walk met them.
-bool ShorterThenBytes(std::string_view a, std::string_view b) {
-  return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
-
-// Keeps the kMaxWords first keys seen in ShorterThenBytes order. Sorting every
-// completion by length and cutting to seven gives the same words (the order
-// among equal lengths is free there); this avoids copying the thousands of
-// completions of a one-letter query.
-void KeepShortest(std::vector<std::string>* kept, std::string_view key) {
-  if (kept->size() < kMaxWords) {
-    kept->emplace_back(key);
-    return;
-  }
-  auto last = std::max_element(kept->begin(), kept->end(), [](const std::string& a, const std::string& b) {
-    return ShorterThenBytes(a, b);
-  });
-  if (ShorterThenBytes(key, *last)) last->assign(key.data(), key.size());
-}
-
 std::vector<std::string> NearWords(std::string_view query) {
   std::string_view prefix = query.substr(0, Utf8CharLength(static_cast<unsigned char>(query[0])));
 
   // Words whose length differs by more than the limit cannot be near, so
-  // only the others are copied out of the walk.
+  // only the others are copied out of the walk, in its (byte) order, which
+  // NearWordFinder needs.
   std::string arena;
   std::vector<std::pair<size_t, size_t>> spans;
   WalkCompletions(prefix, [&](std::string_view key) {
@@ -65,10 +46,11 @@ std::vector<std::string> NearWords(std::string_view query) {
     return true;
   });
 
+  NearWordFinder finder(query, kMaxDistance);
   std::vector<FuzzyMatch> matches;
   for (const auto& [offset, length] : spans) {
     std::string_view word(arena.data() + offset, length);
-    int32_t distance = BoundedByteLevenshteinDistance(query, word, kMaxDistance);
+    int32_t distance = finder.Distance(word);
     if (distance <= kMaxDistance) matches.push_back({std::string(word), distance});
   }
   std::sort(matches.begin(), matches.end(), FuzzyMatchLess);
@@ -83,16 +65,15 @@ std::vector<std::string> NearWords(std::string_view query) {
 std::vector<std::string> SearchWords(std::string_view query) {
   if (query.empty()) return {};
   try {
-    std::vector<std::string> shortest;
+    ShortestWords shortest(kMaxWords);
+    bool any = false;
     WalkCompletions(query, [&](std::string_view key) {
-      KeepShortest(&shortest, key);
+      shortest.Offer(key);
+      any = true;
       return true;
     });
-    if (shortest.empty()) return NearWords(query);
-    std::sort(shortest.begin(), shortest.end(), [](const std::string& a, const std::string& b) {
-      return ShorterThenBytes(a, b);
-    });
-    return shortest;
+    if (!any) return NearWords(query);
+    return shortest.Take();
   } catch (const std::exception&) {
     return {};  // no memory, or the library refusing a walk: no words
   }
