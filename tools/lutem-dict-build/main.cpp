@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
   }
   const std::string input = argv[1];
   const std::string output = argv[2];
+  const std::string inputName = input == "-" ? "standard input" : input;
 
   WordList list;
   if (input == "-") {
@@ -59,9 +60,9 @@ int main(int argc, char** argv) {
     }
   }
   for (size_t line : list.invalidLines)
-    std::fprintf(stderr, "lutem-dict-build: %s:%zu: not valid UTF-8, skipped\n", input.c_str(), line);
+    std::fprintf(stderr, "lutem-dict-build: %s:%zu: not valid UTF-8, skipped\n", inputName.c_str(), line);
   if (list.words.empty()) {
-    std::fprintf(stderr, "lutem-dict-build: no words in '%s'\n", input.c_str());
+    std::fprintf(stderr, "lutem-dict-build: no words in %s\n", inputName.c_str());
     return 1;
   }
 
