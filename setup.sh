@@ -19,7 +19,7 @@ cmake --build build
 # Everything that stands for drive C: lives under LUTEM_SYSTEM_ROOT; the data
 # folder is the one the input method reads under the 32-bit Program Files.
 dictionaries_dir() {
-  local root="${LUTEM_SYSTEM_ROOT:-$HOME/.local/share/lutem/system}"
+  local root="${LUTEM_SYSTEM_ROOT:-${HOME:-$PWD}/.local/share/lutem/system}"
   printf '%s\n' "$root/Program Files (x86)/Hollin/Lutem Keyboard/Dictionaries"
 }
 
