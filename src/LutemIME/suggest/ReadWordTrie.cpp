@@ -17,7 +17,8 @@ uint32_t ReadLittleEndian32(const char* bytes) {
   return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
 }
 
-// Reads the stream to its end into out, after the first offset bytes.
+// Appends the rest of the stream to out, whose first offset bytes are not
+// from the file and do not count against the size limit.
 bool ReadRest(std::FILE* stream, size_t offset, std::vector<char>* out) {
   char chunk[64 * 1024];
   for (;;) {
