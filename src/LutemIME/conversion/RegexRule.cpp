@@ -1,0 +1,20 @@
+#include "conversion/RegexRule.h"
+
+#include <iterator>
+
+#include "conversion/WideUnits.h"
+
+RegexRule::RegexRule(std::u16string_view patternText, std::u16string_view replacementText)
+    : pattern(WidenUnits(patternText)),
+      replacement(replacementText),
+      format(WidenUnits(replacementText)) {}
+
+std::u16string RegexRule::Apply(std::u16string_view text) const {
+  std::wstring out;
+  ApplyWide(WidenUnits(text), out);
+  return NarrowUnits(out);
+}
+
+void RegexRule::ApplyWide(const std::wstring& text, std::wstring& out) const {
+  boost::regex_replace(std::back_inserter(out), text.begin(), text.end(), pattern, format);
+}
