@@ -5,6 +5,8 @@
 
 #include <boost/regex.hpp>
 
+#include "conversion/RequiredUnits.h"
+
 // One rewrite rule of a fixed layout or of the ANSI form: every match of
 // `pattern` in a text is replaced by `replacement`, read as a Perl format
 // ("$1" and "\1" write group 1; a group that did not take part writes
@@ -18,9 +20,13 @@ struct RegexRule {
   std::u16string Apply(std::u16string_view text) const;
   // The same pass on text that is already widened; appends the result to out.
   void ApplyWide(const std::wstring& text, std::wstring& out) const;
+  // False when the pattern cannot match anywhere in text: the pass would copy
+  // it unchanged.
+  bool MayMatch(const std::wstring& text) const { return required.MayMatch(text); }
 
   boost::wregex pattern;
   std::u16string replacement;
   // replacement widened once, so that a pass never widens it again.
   std::wstring format;
+  RequiredUnits required;
 };

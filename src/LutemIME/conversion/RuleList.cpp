@@ -26,6 +26,7 @@ std::u16string RuleList::Apply(std::u16string_view text) const {
   std::wstring next;
   next.reserve(current.size() * 2 + 16);
   for (const RegexRule& rule : rules_) {
+    if (!rule.MayMatch(current)) continue;
     next.clear();
     rule.ApplyWide(current, next);
     current.swap(next);
