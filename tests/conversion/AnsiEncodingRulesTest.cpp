@@ -72,6 +72,31 @@ TEST(AnsiEncodingRulesTest, Conversions) {
   for (const auto& c : cases) EXPECT_EQ(AnsiEncodingRules().Apply(c.unicode), c.ansi) << c.ansi;
 }
 
+// The glyphs that depend on the cluster before the sign, one case per kind of
+// rule, read off the list: a rule lost or mistyped among them changes these.
+TEST(AnsiEncodingRulesTest, ClusterDependentGlyphs) {
+  struct {
+    const char16_t* unicode;
+    const char16_t* ansi;
+  } cases[] = {
+      {u"\u0995\u09C1", u"Kz"},                          // u after a consonant
+      {u"\u0995\u09C2", u"K\u201A"},                    // uu
+      {u"\u09B8\u09CD\u09A4\u09C2", u"\u00AF\u00CD~"},  // uu after a conjunct
+      {u"\u0996\u09CD\u09B0\u09CD\u09AF", u"L\u00AA\u00A8"},
+      {u"\u0997\u09CD\u09B0\u09CD\u09AF", u"M\u00D6\u00A8"},
+      {u"\u099C\u09CD\u09AC", u"R\u00A1"},               // ba-phala
+      {u"\u09A7\u09CD\u09A8", u"a\u0153"},
+      {u"\u0997\u09CD\u09AE", u"M\u00A5"},
+      {u"\u09AA\u09CD\u09B2", u"c\u00F8"},
+      {u"\u0999\u09CD\u0997\u09C1", u"\u00BDy"},
+      {u"\u09B0\u09C1", u"i\u00E6"},
+      {u"\u09B0\u09C2", u"i\u0192"},
+      // After a hasanta the look-behind keeps the sign off the consonant.
+      {u"\u09CD\u0995\u09C1", u"&Ky"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AnsiEncodingRules().Apply(c.unicode), c.ansi) << c.ansi;
+}
+
 const int kLayouts[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1};
 
 // Layouts another part of the build may not convert yet are skipped.
