@@ -5,6 +5,7 @@
 #include <string>
 
 #include "conversion/ApplyFixedLayoutRules.h"
+#include "conversion/ConversionDispatcher.h"
 #include "conversion/FixedLayoutRules.h"
 #include "conversion/JatiyoRules.h"
 #include "conversion/ProbhatRules.h"
@@ -191,6 +192,21 @@ TEST(FixedLayoutRulesTest, CaseIsNeverFolded) {
   EXPECT_EQ(ApplyFixedLayoutRules(u"J", 4), u"\u0996");
   EXPECT_EQ(ApplyFixedLayoutRules(u"K", 6), u"\u0996");
   EXPECT_EQ(ApplyFixedLayoutRules(u"M", 7), u"\u09B6");
+}
+
+// The dispatcher hands the keys to the rules as typed, in UTF-16.
+TEST(FixedLayoutRulesTest, DispatcherRoadsForLayoutsFourToSeven) {
+  ConversionDispatcher d;
+  EXPECT_EQ(d.Convert(u"Jj", 4, 0), u"\u0996\u0995");
+  EXPECT_EQ(d.Convert(u"jc", 5, 0), u"\u0995\u09C7");
+  EXPECT_EQ(d.Convert(u"[k", 6, 0), u"\u0995\u09C7");
+  EXPECT_EQ(d.Convert(u"cj", 7, 0), u"\u0995\u09C7");
+  EXPECT_EQ(d.Convert(u"", 4, 0), u"");
+  // A long buffer converts in one piece, without a library limit stopping it.
+  std::u16string keys;
+  while (keys.size() < 4000) keys += u"cjgkZ sjf [k/t| ";
+  for (int layout = 4; layout <= 7; ++layout)
+    for (int encoding : {0, 1}) EXPECT_FALSE(d.Convert(keys, layout, encoding).empty());
 }
 
 }  // namespace

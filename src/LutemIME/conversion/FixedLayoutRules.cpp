@@ -13,9 +13,7 @@ std::vector<RuleList::Source> LutemFixedTable() {
   // Symbols and digits.
   b.Add(u"`", u"\u2018").Add(u"'", u"\u2019").Add(u"\"", u"\u201D").Add(u"~", u"\u201C");
   b.Add(u"\\$", u"\u09F3").Add(u"\\^", u"\u0981");
-  b.Keys({{u'1', u"\u09E7"}, {u'2', u"\u09E8"}, {u'3', u"\u09E9"}, {u'4', u"\u09EA"},
-          {u'5', u"\u09EB"}, {u'6', u"\u09EC"}, {u'7', u"\u09ED"}, {u'8', u"\u09EE"},
-          {u'9', u"\u09EF"}, {u'0', u"\u09E6"}});
+  b.Digits();
   // Joiners, the link key "g" and two-key vowels.
   b.Add(u"g\\-", u"\u200C").Add(u"g=", u"\u200D").Add(u"\\\\", u"\u09CE").Add(u"\\|", u"\u0983");
   b.Add(u"gg", u"\u09CD\u200C").Add(u"vA", u"\u09B0\u200D\u09CD\u09AF");

@@ -16,9 +16,7 @@ std::vector<RuleList::Source> ProbhatTable() {
   b.Add(u"`", u"\u2018").Add(u"'", u"\u2019").Add(u"\"", u"\u201D").Add(u"\\.", u"\u0964");
   b.Add(u"<", u"\u09C3").Add(u">", u"\u0981").Add(u"~", u"\u201C").Add(u"\\$", u"\u09F3");
   b.Add(u"&", u"\u0981");
-  b.Keys({{u'1', u"\u09E7"}, {u'2', u"\u09E8"}, {u'3', u"\u09E9"}, {u'4', u"\u09EA"},
-          {u'5', u"\u09EB"}, {u'6', u"\u09EC"}, {u'7', u"\u09ED"}, {u'8', u"\u09EE"},
-          {u'9', u"\u09EF"}, {u'0', u"\u09E6"}});
+  b.Digits();
   // The zero width non-joiner, and the link key "/" before a vowel key.
   b.Add(u"\\\\", u"\u200C").Add(u"//", u"\u200C\u09CD\u200C");
   b.Add(u"/a", u"\u0986").Add(u"/u", u"\u0989").Add(u"/\\]", u"\u0993").Add(u"/\\}", u"\u0994");

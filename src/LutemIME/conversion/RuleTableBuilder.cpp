@@ -25,6 +25,12 @@ RuleTableBuilder& RuleTableBuilder::Keys(
   return *this;
 }
 
+RuleTableBuilder& RuleTableBuilder::Digits() {
+  return Keys({{u'1', u"\u09E7"}, {u'2', u"\u09E8"}, {u'3', u"\u09E9"}, {u'4', u"\u09EA"},
+               {u'5', u"\u09EB"}, {u'6', u"\u09EC"}, {u'7', u"\u09ED"}, {u'8', u"\u09EE"},
+               {u'9', u"\u09EF"}, {u'0', u"\u09E6"}});
+}
+
 RuleTableBuilder& RuleTableBuilder::Reph(std::u16string_view preBaseKeys,
                                          std::u16string_view rephKey) {
   const std::u16string cluster = Cat({kConsonant, kHasanta, kConsonant});

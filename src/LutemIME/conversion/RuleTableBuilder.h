@@ -24,6 +24,8 @@ class RuleTableBuilder {
   RuleTableBuilder& Add(std::u16string_view pattern, std::u16string_view replacement);
   // One rule per key: the key (a character with no regex meaning) becomes its text.
   RuleTableBuilder& Keys(std::initializer_list<std::pair<char16_t, std::u16string_view>> keys);
+  // The digit keys 1 to 9 and 0, one rule each, in that order.
+  RuleTableBuilder& Digits();
   // The reph key moved in front of the two-consonant cluster or the consonant
   // before it; with preBaseKeys (a bracket class) a waiting pre-base key in
   // front of the cluster is kept behind the reph first. A reph key left over
