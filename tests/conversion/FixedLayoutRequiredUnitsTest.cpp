@@ -81,12 +81,18 @@ TEST(FixedLayoutRequiredUnitsTest, NeverFiltersOutAMatch) {
 TEST(FixedLayoutRequiredUnitsTest, EveryListRuleGivesTheLibraryResult) {
   std::u16string alphabet = u" aAcCdDfgiksxXzZ[{|/\u00A9\u200C\u200D\u2021\u2030";
   for (char16_t c = 0x0981; c <= 0x09E6; ++c) alphabet += c;
-  alphabet += u"\u0995\u09B0\u09CD\u09CD\u09C7\u09BF\u09C1";
+  // Texts dense in the common consonants, signs and the hasanta, so that the
+  // conjunct and sign rules find matches next to each other.
+  std::u16string dense =
+      u"\u0995\u09B0\u09B8\u09A4\u09A8\u09AE\u09B7\u09A6\u09AC\u0997\u09B2\u09AA\u09B6"
+      u"\u09B9\u09AF\u0999\u099A\u099F\u09A3\u09C1\u09C2\u09C3\u09C7\u09BF\u09C8\u09BE"
+      u"\u09CB\u09CD\u09CD\u09CD\u09CD\u00A9 ";
   const RuleList* lists[] = {&FixedLayoutRules(), &JatiyoRules(), &JatiyoModifiedRules(),
                              &ProbhatRules(), &AnsiEncodingRules()};
   std::mt19937 rng(5);
   std::vector<std::u16string> texts;
   for (int n = 0; n < 60; ++n) texts.push_back(RandomText(rng, alphabet, 16));
+  for (int n = 0; n < 150; ++n) texts.push_back(RandomText(rng, dense, 30));
   for (const RuleList* list : lists)
     for (const RegexRule& rule : list->rules())
       for (const std::u16string& text : texts) {

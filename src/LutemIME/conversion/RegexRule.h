@@ -5,6 +5,7 @@
 
 #include <boost/regex.hpp>
 
+#include "conversion/PatternShape.h"
 #include "conversion/RequiredUnits.h"
 
 // One rewrite rule of a fixed layout or of the ANSI form: every match of
@@ -29,4 +30,13 @@ struct RegexRule {
   // replacement widened once, so that a pass never widens it again.
   std::wstring format;
   RequiredUnits required;
+  PatternShape shape;
+
+ private:
+  // The pass run only over the stretches of text that can hold a match;
+  // false, with nothing written, when there are too many to gain from it.
+  bool ApplyInWindows(const std::wstring& text, std::wstring& out) const;
+  void Replace(const wchar_t* first, const wchar_t* last, std::wstring& out) const;
+
+  bool windowed_ = false;
 };

@@ -2,49 +2,14 @@
 
 #include <algorithm>
 
+#include "conversion/PatternSyntax.h"
+
 namespace {
 
-constexpr size_t kBad = std::u16string_view::npos;
-
-bool IsEscapedLiteral(char16_t c) {
-  return std::u16string_view(u"$^|\\+-.[]{}()*?/=<>!&~'\"`,:;#@%_ ").find(c) != kBad;
-}
-
-bool IsQuantifier(char16_t c) { return c == u'?' || c == u'*' || c == u'+' || c == u'{'; }
-
-// Index just past the bracket class that opens at p[i], with its ranges in
-// *ranges; kBad for a class that does not close or that this reading does
-// not take exactly (negated, a leading ']', POSIX names, escapes of letters).
-size_t ReadClass(std::u16string_view p, size_t i, std::vector<std::pair<wchar_t, wchar_t>>* ranges) {
-  ranges->clear();
-  size_t j = i + 1;
-  if (j >= p.size() || p[j] == u'^' || p[j] == u']') return kBad;
-  auto unit = [&](char16_t* out) {
-    if (p[j] == u'\\') {
-      if (j + 1 >= p.size() || !IsEscapedLiteral(p[j + 1])) return false;
-      *out = p[j + 1];
-      j += 2;
-      return true;
-    }
-    if (p[j] == u'[' && j + 1 < p.size() && (p[j + 1] == u':' || p[j + 1] == u'=' || p[j + 1] == u'.'))
-      return false;
-    *out = p[j++];
-    return true;
-  };
-  while (j < p.size() && p[j] != u']') {
-    char16_t low;
-    if (!unit(&low)) return kBad;
-    char16_t high = low;
-    if (j + 1 < p.size() && p[j] == u'-' && p[j + 1] != u']') {
-      ++j;
-      if (!unit(&high)) return kBad;
-    }
-    if (high < low) return kBad;
-    ranges->emplace_back(static_cast<wchar_t>(low), static_cast<wchar_t>(high));
-  }
-  if (j >= p.size()) return kBad;
-  return j + 1;
-}
+using pattern_syntax::kBad;
+using pattern_syntax::IsEscapedLiteral;
+using pattern_syntax::IsQuantifier;
+using pattern_syntax::ReadClass;
 
 // Index just past the group that opens at p[i], or kBad.
 size_t SkipGroup(std::u16string_view p, size_t i) {

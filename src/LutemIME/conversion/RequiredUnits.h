@@ -18,6 +18,11 @@ class RequiredUnits {
   // False only when no match is possible in text.
   bool MayMatch(std::wstring_view text) const;
 
+  // The longest run every match holds, empty when there is none.
+  std::wstring_view longestRun() const {
+    return runs_.empty() ? std::wstring_view() : std::wstring_view(runs_.front());
+  }
+
   // How much the reading found; zero for both means every text may match.
   size_t runCount() const { return runs_.size(); }
   size_t classCount() const { return classes_.size(); }
