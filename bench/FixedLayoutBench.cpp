@@ -27,9 +27,10 @@ std::u16string LayoutKeys(int layout) {
 // whose glyphs depend on the cluster before them, the costliest rules.
 std::u16string Bengali40(int which) {
   if (which == 2)
-    return u"\u0995\u09C1\u0995\u09C1\u09B0 \u0995\u09C3\u09B7\u09CD\u09A3 \u09A6\u09CD"
+    return std::u16string(u"\u0995\u09C1\u0995\u09C1\u09B0 \u0995\u09C3\u09B7\u09CD\u09A3 \u09A6\u09CD"
            u"\u09B0\u09C1\u09A4 \u0995\u09CD\u09B2\u09BE\u09A8\u09CD\u09A4 \u09B8\u09CD"
-           u"\u09AC\u09AA\u09CD\u09A8 \u0986\u09A4\u09CD\u09AE\u09BE \u0995\u09C8 \u09B6";
+           u"\u09AC\u09AA\u09CD\u09A8 \u0986\u09A4\u09CD\u09AE\u09BE \u0995\u09C8 \u09B6")
+        .substr(0, 40);
   if (which == 0)
     return u"\u09AE\u09BF \u0995\u09C7\u09AE\u09A8 \u0986\u099B\u09BF \u09B8\u09CD\u09A4"
            u"\u09CD\u09B0\u09C0 \u09B0\u09CD\u0995\u09CB \u0995\u09CD\u09B7\u09AE\u09BE "
