@@ -20,11 +20,19 @@ TEST(AnsiEncodingRulesTest, ListIsComplete) {
   EXPECT_EQ(list.rules().at(171).replacement, u" \\\u02C6");
 }
 
+struct AnsiCase {
+  const char16_t* unicode;
+  const char16_t* ansi;
+};
+
+template <size_t N>
+void ExpectAnsi(const AnsiCase (&cases)[N]) {
+  for (const AnsiCase& c : cases)
+    EXPECT_EQ(AnsiEncodingRules().Apply(c.unicode), c.ansi) << "case " << (&c - cases);
+}
+
 TEST(AnsiEncodingRulesTest, Conversions) {
-  struct {
-    const char16_t* unicode;
-    const char16_t* ansi;
-  } cases[] = {
+  const AnsiCase cases[] = {
       // Signs drawn before the consonant come first; at the text start e and ai
       // take their word-initial codes.
       {u"\u0995\u09BF", u"wK"},
@@ -69,16 +77,13 @@ TEST(AnsiEncodingRulesTest, Conversions) {
       {u"Latin text 42", u"Latin text 42"},
       {u"", u""},
   };
-  for (const auto& c : cases) EXPECT_EQ(AnsiEncodingRules().Apply(c.unicode), c.ansi) << c.ansi;
+  ExpectAnsi(cases);
 }
 
 // The glyphs that depend on the cluster before the sign, one case per kind of
 // rule, read off the list: a rule lost or mistyped among them changes these.
 TEST(AnsiEncodingRulesTest, ClusterDependentGlyphs) {
-  struct {
-    const char16_t* unicode;
-    const char16_t* ansi;
-  } cases[] = {
+  const AnsiCase cases[] = {
       {u"\u0995\u09C1", u"Kz"},                          // u after a consonant
       {u"\u0995\u09C2", u"K\u201A"},                    // uu
       {u"\u09B8\u09CD\u09A4\u09C2", u"\u00AF\u00CD~"},  // uu after a conjunct
@@ -94,7 +99,7 @@ TEST(AnsiEncodingRulesTest, ClusterDependentGlyphs) {
       // After a hasanta the look-behind keeps the sign off the consonant.
       {u"\u09CD\u0995\u09C1", u"&Ky"},
   };
-  for (const auto& c : cases) EXPECT_EQ(AnsiEncodingRules().Apply(c.unicode), c.ansi) << c.ansi;
+  ExpectAnsi(cases);
 }
 
 const int kLayouts[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -1};
