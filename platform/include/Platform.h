@@ -20,4 +20,7 @@
 #include "platform/WinError.h"
 #include "platform/WinGuid.h"
 #include "platform/WinString.h"
+#include "platform/WinThread.h"
+#include "platform/WinTsf.h"
+#include "platform/WinUser.h"
 #endif

@@ -6,14 +6,12 @@
 
 namespace {
 
+// The bytes of non-ASCII characters (the Shift marker among them) are all
+// 0x80 or above and pass unchanged.
 std::string LowerAsciiLetters(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
   return text;
-}
-
-[[noreturn]] void Unavailable(const std::string& what) {
-  throw ConversionUnavailable(what + " is not available in this build");
 }
 
 }  // namespace
@@ -21,8 +19,7 @@ std::string LowerAsciiLetters(std::string text) {
 std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int layout) const {
   switch (layout) {
     case 2:
-      (void)LowerAsciiLetters;
-      Unavailable("layout 2 (Khipro)");
+      return khipro_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     case 3:
       return avroPhonetic_.Convert(WideToUtf8(keys));
     case 4:
@@ -31,7 +28,7 @@ std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int la
     case 7:
       return WideToUtf8(ApplyFixedLayoutRules(keys, layout));
     case 8:
-      Unavailable("layout 8 (Lutem Lowercase)");
+      return lowercase_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     default:
       return lutemPhonetic_.Convert(WideToUtf8(keys));
   }
