@@ -1,5 +1,7 @@
 #include "conversion/ConversionDispatcher.h"
 
+#include "conversion/AnsiEncodingRules.h"
+#include "conversion/ApplyFixedLayoutRules.h"
 #include "conversion/WideToUtf8.h"
 
 namespace {
@@ -10,10 +12,6 @@ std::string LowerAsciiLetters(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
   return text;
-}
-
-[[noreturn]] void Unavailable(const std::string& what) {
-  throw ConversionUnavailable(what + " is not available in this build");
 }
 
 }  // namespace
@@ -28,7 +26,7 @@ std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int la
     case 5:
     case 6:
     case 7:
-      Unavailable("layout " + std::to_string(layout) + " (fixed layout rules)");
+      return WideToUtf8(ApplyFixedLayoutRules(keys, layout));
     case 8:
       return lowercase_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     default:
@@ -39,6 +37,9 @@ std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int la
 std::u16string ConversionDispatcher::Convert(std::u16string_view keys, int layout,
                                              int encoding) const {
   std::string text = ConvertToUtf8(keys, layout);
-  if (encoding == 1) Unavailable("the ANSI encoding");
+  // Once in UTF-16 the text is well formed and no rule writes or splits a
+  // surrogate, so a UTF-8 round trip between two rules would give back the
+  // same units: the text stays UTF-16 for the whole list.
+  if (encoding == 1) return AnsiEncodingRules().Apply(Utf8ToWide(text));
   return Utf8ToWide(text);
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/RegexRule.h"
+
+// An ordered list of rewrite rules; each rule works on the output of all the
+// rules before it. Lists are built once per process and then only read, so
+// one list may be applied by several threads at once.
+class RuleList {
+ public:
+  struct Source {
+    std::u16string pattern;
+    std::u16string replacement;
+  };
+  using SourceTable = std::vector<Source> (*)();
+
+  // Compiles every rule of sources(), in order. A list is either complete or
+  // empty: if any rule fails to compile (or memory runs out) the list keeps
+  // no rule at all and failed() is true, so a half-built list can never be
+  // applied. An empty list leaves every text as it is.
+  static RuleList Build(SourceTable sources) noexcept;
+
+  // Applies every rule in order to text.
+  std::u16string Apply(std::u16string_view text) const;
+
+  const std::vector<RegexRule>& rules() const { return rules_; }
+  size_t size() const { return rules_.size(); }
+  bool failed() const { return failed_; }
+
+ private:
+  RuleList() = default;
+
+  std::vector<RegexRule> rules_;
+  bool failed_ = false;
+};
