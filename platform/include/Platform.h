@@ -20,4 +20,10 @@
 #include "platform/WinError.h"
 #include "platform/WinGuid.h"
 #include "platform/WinString.h"
+#include "platform/WinHandle.h"
+#include "platform/WinFile.h"
+#include "platform/WinPipe.h"
+#include "platform/WinSync.h"
+#include "platform/WinRegistry.h"
+#include "platform/WinShell.h"
 #endif
