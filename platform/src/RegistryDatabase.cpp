@@ -107,7 +107,7 @@ LONG RegistryDatabase::EnsureOpen() {
     return ERROR_BADDB;
   }
   sqlite3_busy_timeout(db_, 10000);
-  sqlite3_exec(db_, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+  sqlite3_exec(db_, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   if (sqlite3_exec(db_, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) {
     Close();
     return ERROR_BADDB;

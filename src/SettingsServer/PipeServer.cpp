@@ -59,7 +59,10 @@ void PipeServer::Answer(HANDLE pipe) {
     return;  // the client went away before it asked anything
   }
   // The reply goes without a NUL: the client reads at most 2046 bytes and
-  // ends the text there, so 1023 units arrive whole.
+  // ends the text there, so 1023 units arrive whole. An empty reply is one
+  // NUL instead of an empty message, which a client waiting with
+  // PeekNamedPipe could not tell from no reply yet.
+  if (reply.empty()) reply.push_back(u'\0');
   DWORD written = 0;
   WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size() * sizeof(char16_t)), &written,
             nullptr);

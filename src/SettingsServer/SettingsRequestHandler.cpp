@@ -48,8 +48,10 @@ std::u16string SettingsRequestHandler::HandleText(std::u16string_view request) {
   std::u16string_view rest;
   if (request == Words::commandLoadAll) return settings_.LoadAll();
   if (request == Words::commandLoadUserDict) return dictionary_.Recent(RequestText::kMaxReplyUnits);
-  // Every learned pair is already committed when it is answered.
-  if (request == Words::commandFlushUserDict) return std::u16string(Words::replyOk);
+  if (request == Words::commandFlushUserDict) {
+    dictionary_.Flush();
+    return std::u16string(Words::replyOk);
+  }
   if (request == Words::commandSettings) return launcher_.Start(false);
   if (request == Words::commandAbout) return launcher_.Start(true);
   if (TakeWord(request, Words::commandLoad, rest)) {
@@ -77,6 +79,6 @@ std::u16string SettingsRequestHandler::Learn(std::u16string_view entry) {
     return RequestText::Error(u"Malformed dictionary entry.");
   if (!dictionary_.Learn(std::u16string(entry.substr(0, colon)),
                          std::u16string(entry.substr(colon + 1))))
-    return RequestText::Error(u"Could not store the dictionary entry.");
+    return RequestText::Error(u"The user dictionary is not open.");
   return std::u16string(Words::replyOk);
 }

@@ -30,6 +30,12 @@ bool ParseName(const std::u16string& name, uint64_t& number) {
 }  // namespace
 
 UserDictionaryStore::~UserDictionaryStore() {
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    stopping_ = true;
+  }
+  queued_.notify_all();
+  if (writer_.joinable()) writer_.join();
   if (key_ != nullptr) RegCloseKey(key_);
 }
 
@@ -81,32 +87,54 @@ bool UserDictionaryStore::Open() {
     if (number >= next_) next_ = number + 1;
   }
   for (const std::u16string& name : stale) RegDeleteValueW(key_, W(name));
+  writer_ = std::thread(&UserDictionaryStore::WriteLoop, this);
   return true;
 }
 
 bool UserDictionaryStore::Learn(const std::u16string& keys, const std::u16string& text) {
   std::lock_guard<std::mutex> hold(lock_);
+  if (key_ == nullptr) return false;
   uint64_t number = next_++;
-  std::u16string line = keys + u":" + text;
-  std::u16string name = ValueName(number);
-  if (RegSetValueExW(key_, W(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(line.c_str()),
-                     static_cast<DWORD>((line.size() + 1) * sizeof(char16_t))) != ERROR_SUCCESS)
-    return false;
+  uint64_t replaces = 0;
   auto found = byKeys_.find(keys);
   if (found != byKeys_.end()) {
-    Forget(found->second.number);
+    replaces = found->second.number;
+    byNumber_.erase(replaces);
     found->second = {number, text};
   } else {
     byKeys_.emplace(keys, Entry{number, text});
   }
   byNumber_[number] = keys;
+  writes_.push_back({number, keys + u":" + text, replaces});
+  queued_.notify_one();
   return true;
 }
 
-void UserDictionaryStore::Forget(uint64_t number) {
-  byNumber_.erase(number);
-  // A failed removal leaves a duplicate that the next start clears.
-  RegDeleteValueW(key_, W(ValueName(number)));
+void UserDictionaryStore::WriteLoop() {
+  std::unique_lock<std::mutex> hold(lock_);
+  for (;;) {
+    queued_.wait(hold, [this] { return stopping_ || !writes_.empty(); });
+    if (writes_.empty()) return;
+    Write write = std::move(writes_.front());
+    writes_.pop_front();
+    writing_ = true;
+    hold.unlock();
+    // New value first: a crash between the two leaves both, and the next
+    // start keeps the newer. A failed write is not retried; the pair stays
+    // in memory for this run.
+    std::u16string name = ValueName(write.number);
+    RegSetValueExW(key_, W(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(write.line.c_str()),
+                   static_cast<DWORD>((write.line.size() + 1) * sizeof(char16_t)));
+    if (write.replaces != 0) RegDeleteValueW(key_, W(ValueName(write.replaces)));
+    hold.lock();
+    writing_ = false;
+    written_.notify_all();
+  }
+}
+
+void UserDictionaryStore::Flush() {
+  std::unique_lock<std::mutex> hold(lock_);
+  written_.wait(hold, [this] { return writes_.empty() && !writing_; });
 }
 
 std::u16string UserDictionaryStore::Recent(size_t maxUnits) {
