@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,6 +19,9 @@ class PipeServer {
   static constexpr unsigned kInstances = 128;
   // The longest request read; longer ones are drained and refused.
   static constexpr DWORD kMaxRequestBytes = 8192;
+  // How long a connected client may take to send its request. An empty
+  // message cannot be told from none yet, so it is dropped after this.
+  static constexpr std::chrono::milliseconds kRequestTimeout{2000};
 
   explicit PipeServer(SettingsRequestHandler& handler);
 

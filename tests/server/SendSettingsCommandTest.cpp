@@ -45,6 +45,8 @@ struct ReplyCase {
   std::u16string expected;
 };
 
+void PrintTo(const ReplyCase& replyCase, std::ostream* out) { *out << replyCase.name; }
+
 class ReplyShapeTest : public SendSettingsCommandTest,
                        public ::testing::WithParamInterface<ReplyCase> {};
 

@@ -107,13 +107,27 @@ TEST_F(SettingsServerTest, MalformedMessagesAreRefusedAndServingGoesOn) {
   std::vector<char> odd = Utf16Bytes(u"LOAD_ALL");
   odd.insert(odd.end(), {0, 0, 'x'});
   std::vector<char> huge = Utf16Bytes(std::u16string(32768, u'A'));
-  std::vector<char> empty;
-  for (const std::vector<char>* message : {&empty, &noNul, &odd, &huge, &invalid}) {
+  for (const std::vector<char>* message : {&noNul, &odd, &huge, &invalid}) {
     std::u16string reply;
     ASSERT_TRUE(PipeRequests::SendRaw(*message, reply)) << message->size();
     EXPECT_TRUE(IsError(reply)) << message->size();
   }
+  // An empty message looks like a client that never asks: it is dropped.
+  std::u16string reply;
+  EXPECT_FALSE(PipeRequests::SendRaw({}, reply));
   EXPECT_EQ(SendSettingsCommand(u"LOAD CurrentEncoding"), u"0");
+}
+
+// A client that connects and never writes holds its instance only so long.
+TEST_F(SettingsServerTest, SilentClientIsLetGo) {
+  HANDLE pipe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+  char buffer[16];
+  DWORD read = 0;
+  EXPECT_FALSE(ReadFile(pipe, buffer, sizeof(buffer), &read, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BROKEN_PIPE));
+  CloseHandle(pipe);
 }
 
 // Learning is not answered, so each pair is awaited before the next is sent.
