@@ -83,17 +83,22 @@ LONG DeliverData(const RegistryDatabase::Value& value, LPDWORD type, LPBYTE data
   return ERROR_SUCCESS;
 }
 
-LONG OpenOrCreate(HKEY key, LPCWSTR subKey, REGSAM desired, bool create, PHKEY result,
-                  LPDWORD disposition) {
-  if (result == nullptr) return ERROR_INVALID_PARAMETER;
-  *result = nullptr;
+// The key row that a handle and a subkey path name (made when create is set).
+LONG FindSubKey(HKEY key, LPCWSTR subKey, bool create, int64_t& id, bool& created) {
   OpenKey parent;
   if (!Resolve(key, parent)) return ERROR_INVALID_HANDLE;
   std::vector<std::u16string> parts;
   if (LONG error = SplitPath(subKey, parts)) return error;
+  return RegistryDatabase::Instance().OpenPath(parent.id, parts, create, id, created);
+}
+
+LONG OpenOrCreate(HKEY key, LPCWSTR subKey, REGSAM desired, bool create, PHKEY result,
+                  LPDWORD disposition) {
+  if (result == nullptr) return ERROR_INVALID_PARAMETER;
+  *result = nullptr;
   int64_t id = 0;
   bool created = false;
-  LONG error = RegistryDatabase::Instance().OpenPath(parent.id, parts, create, id, created);
+  LONG error = FindSubKey(key, subKey, create, id, created);
   if (error != ERROR_SUCCESS) return error;
   if (disposition != nullptr) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
   *result = AddKey(id, desired);
@@ -164,13 +169,9 @@ LSTATUS RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD valueName
 
 LSTATUS RegDeleteKeyW(HKEY key, LPCWSTR subKey) {
   if (subKey == nullptr) return ERROR_INVALID_PARAMETER;
-  OpenKey parent;
-  if (!Resolve(key, parent)) return ERROR_INVALID_HANDLE;
-  std::vector<std::u16string> parts;
-  if (LONG error = SplitPath(subKey, parts)) return error;
   int64_t id = 0;
   bool created = false;
-  LONG error = RegistryDatabase::Instance().OpenPath(parent.id, parts, false, id, created);
+  LONG error = FindSubKey(key, subKey, false, id, created);
   if (error != ERROR_SUCCESS) return error;
   return RegistryDatabase::Instance().DeleteKey(id);
 }

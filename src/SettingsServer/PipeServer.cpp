@@ -1,8 +1,7 @@
 #include "PipeServer.h"
 
-#include <chrono>
-
 #include "SettingsRequestHandler.h"
+#include "common/PipeMessageWait.h"
 #include "common/SettingsIpcConstants.h"
 
 namespace {
@@ -13,22 +12,6 @@ HANDLE CreateInstance(bool first) {
       PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS;
   return CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
                           openMode, pipeMode, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, nullptr);
-}
-
-// A client writes its request right after it connects. One that connects
-// and says nothing must not keep an instance from the others for good.
-bool WaitForRequest(HANDLE pipe) {
-  auto deadline = std::chrono::steady_clock::now() + PipeServer::kRequestTimeout;
-  for (int round = 0;; ++round) {
-    DWORD available = 0, leftInMessage = 0;
-    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, &leftInMessage)) return false;
-    if (available > 0 || leftInMessage > 0) return true;
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    if (round < 200)
-      std::this_thread::yield();
-    else
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
 }
 
 }  // namespace
@@ -62,7 +45,10 @@ void PipeServer::Serve(HANDLE pipe) {
 }
 
 void PipeServer::Answer(HANDLE pipe) {
-  if (!WaitForRequest(pipe)) return;
+  // A client writes its request right after it connects; one that connects
+  // and says nothing must not keep the instance from the others for good.
+  // A client that has gone gives a failed read below.
+  if (!WaitForPipeMessage(pipe, kRequestTimeout)) return;
   std::vector<BYTE> request(kMaxRequestBytes);
   DWORD read = 0;
   std::u16string reply;

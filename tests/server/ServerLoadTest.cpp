@@ -19,12 +19,8 @@ constexpr int kPairsPerClient = 5;
 const std::u16string kDictionaryKey = u"Software\\Hollin\\Lutem Settings Server\\User Dictionary";
 
 std::u16string Number(int value) {
-  std::u16string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + value % 10));
-    value /= 10;
-  } while (value != 0);
-  return digits;
+  std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
 }
 
 // Many applications at once: each saves two settings and learns a few pairs

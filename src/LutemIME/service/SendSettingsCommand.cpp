@@ -1,8 +1,7 @@
 #include "service/SendSettingsCommand.h"
 
-#include <thread>
-
 #include "Platform.h"
+#include "common/PipeMessageWait.h"
 #include "common/SettingsIpcConstants.h"
 
 namespace {
@@ -14,25 +13,6 @@ std::u16string ErrorReply(std::u16string_view text) {
   std::u16string reply(SettingsIpcConstants::errorPrefix);
   reply += text;
   return reply;
-}
-
-// Waits until a reply is in the pipe, the server has gone, or the time-out
-// has passed; only the last gives false. Peeking keeps the read itself the
-// plain blocking ReadFile and needs neither overlapped I/O nor a second
-// thread. Replies normally come within a millisecond, so the first checks
-// only yield before the wait falls back to sleeping a millisecond at a time.
-bool WaitForReply(HANDLE pipe) {
-  auto deadline = std::chrono::steady_clock::now() + kSettingsReplyTimeout;
-  for (int round = 0;; ++round) {
-    DWORD available = 0, leftInMessage = 0;
-    if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, &leftInMessage)) return true;
-    if (available > 0 || leftInMessage > 0) return true;
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    if (round < 200)
-      std::this_thread::yield();
-    else
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
 }
 
 }  // namespace
@@ -60,7 +40,7 @@ std::u16string SendSettingsCommand(std::u16string_view request) {
 
   char16_t buffer[kReplyBufferBytes / sizeof(char16_t)];
   DWORD read = 0;
-  if (!WaitForReply(pipe) || !ReadFile(pipe, buffer, kReplyReadBytes, &read, nullptr)) {
+  if (!WaitForPipeMessage(pipe, kSettingsReplyTimeout) || !ReadFile(pipe, buffer, kReplyReadBytes, &read, nullptr)) {
     CloseHandle(pipe);
     return ErrorReply(u"Failed to read from pipe.");
   }
