@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs, builds it, and runs the
-# main job: a few key buffers converted by lutem-convert.
+# main job: a few key buffers converted by lutem-convert. It also builds the
+# default word dictionary into the data folder (see dictionaries_dir).
 #   ./setup.sh            install, build, run
 #   ./setup.sh --no-run   install and build only
 set -euo pipefail
@@ -14,6 +15,22 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recomme
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
+
+# Everything that stands for drive C: lives under LUTEM_SYSTEM_ROOT; the data
+# folder is the one the input method reads under the 32-bit Program Files.
+dictionaries_dir() {
+  local root="${LUTEM_SYSTEM_ROOT:-${HOME:-$PWD}/.local/share/lutem/system}"
+  printf '%s\n' "$root/Program Files (x86)/Hollin/Lutem Keyboard/Dictionaries"
+}
+
+# The default word dictionary, from Debian's Bengali hunspell list. Its affix
+# file defines no affix rules, so the list's entries are the words; the first
+# line is the entry count and "/flags" or tab-separated fields would follow a
+# word, so both are cut off.
+dict_dir="$(dictionaries_dir)"
+mkdir -p "$dict_dir"
+tail -n +2 /usr/share/hunspell/bn_BD.dic | sed -e 's/[/\t].*$//' |
+  build/bin/lutem-dict-build - "$dict_dir/lutem_bn-BD.bin"
 
 if [ "${1:-}" != "--no-run" ]; then
   echo "== lutem-convert --layout 1 (Lutem Phonetic) =="

@@ -1,5 +1,8 @@
 #include <climits>
+#include <iterator>
 #include <string>
+
+#include <utf8.h>
 
 #include "Platform.h"
 
@@ -10,22 +13,9 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
+// cp is always a scalar value here: surrogates were paired or replaced.
 void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  utf8::unchecked::append(static_cast<uint32_t>(cp), std::back_inserter(out));
 }
 
 void AppendUtf16(std::u16string& out, char32_t cp) {

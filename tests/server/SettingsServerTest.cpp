@@ -172,7 +172,9 @@ TEST_F(SettingsServerTest, DictionaryReplyHoldsTheNewestWholeLinesThatFit) {
     ASSERT_EQ(line.size(), 9u) << line;
     int number = std::stoi(line.substr(1, 3));
     EXPECT_EQ(line, "k" + line.substr(1, 3) + ":v" + line.substr(1, 3));
-    if (previous >= 0) EXPECT_EQ(number, previous + 1);
+    if (previous >= 0) {
+      EXPECT_EQ(number, previous + 1);
+    }
     previous = number;
   }
   EXPECT_EQ(PipeRequests::CountValues(kDictionaryKey), 300u);

@@ -1,5 +1,6 @@
 // Reads key buffers from standard input, one per line, and writes the
-// converted text of each as one line, as the input method would show it.
+// converted text of each as one line, as the input method would show it;
+// with --candidates, the candidate list of each line instead.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,17 +10,22 @@
 
 #include "conversion/ConversionDispatcher.h"
 #include "conversion/WideToUtf8.h"
+#include "service/CCompositionProcessorEngine.h"
+#include "service/EngineDriver.h"
+#include "service/ProcessSettings.h"
 
 namespace {
 
 void Usage() {
   std::fprintf(stderr,
-               "usage: lutem-convert [--layout N] [--encoding 0|1]\n"
+               "usage: lutem-convert [--layout N] [--encoding 0|1] [--candidates]\n"
                "  Converts each line of standard input (UTF-8 keys) to Bengali text.\n"
                "  --layout    1 Lutem Phonetic, 2 Khipro (default), 3 Avro Phonetic,\n"
                "              4 Lutem (Fixed), 5 Jatiyo (Modified), 6 Probhat, 7 Jatiyo,\n"
                "              8 Lutem Lowercase (Experimental); other numbers act as 1\n"
-               "  --encoding  0 Unicode (default), 1 ANSI\n");
+               "  --encoding  0 Unicode (default), 1 ANSI\n"
+               "  --candidates  print the candidate list of each line, items\n"
+               "              separated by TAB\n");
 }
 
 bool ParseInt(const char* text, int* value) {
@@ -31,14 +37,31 @@ bool ParseInt(const char* text, int* value) {
   return true;
 }
 
+// One line of candidates, built by an engine as the text service builds them.
+std::string CandidateLine(CCompositionProcessorEngine& engine, const std::u16string& keys) {
+  LutemIMEArray<CCandidateListItem> list;
+  EngineDriver::Type(engine, keys, &list);
+  std::string out;
+  for (size_t i = 0; i < list.Count(); ++i) {
+    if (i > 0) out += '\t';
+    out += WideToUtf8(list.GetAt(i)->View());
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   int layout = 2;
   int encoding = 0;
+  bool candidates = false;
   for (int i = 1; i < argc; ++i) {
     const char* arg = argv[i];
     int* target = nullptr;
+    if (std::strcmp(arg, "--candidates") == 0) {
+      candidates = true;
+      continue;
+    }
     if (std::strcmp(arg, "--layout") == 0) target = &layout;
     else if (std::strcmp(arg, "--encoding") == 0) target = &encoding;
     else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
@@ -53,12 +76,19 @@ int main(int argc, char** argv) {
     ++i;
   }
 
-  ConversionDispatcher dispatcher;
+  CurrentLayout = layout;
+  CurrentEncoding = encoding;
+  CCompositionProcessorEngine engine;
+  const ConversionDispatcher& dispatcher = *engine.dispatcher;
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     try {
-      std::string out = WideToUtf8(dispatcher.Convert(Utf8ToWide(line), layout, encoding));
+      std::u16string keys = Utf8ToWide(line);
+      // The engine would show the keys for a road that is not built; here
+      // that is reported instead, in both modes.
+      std::string out = WideToUtf8(dispatcher.Convert(keys, layout, encoding));
+      if (candidates) out = CandidateLine(engine, keys);
       std::cout << out << '\n';
     } catch (const ConversionUnavailable& e) {
       std::fprintf(stderr, "lutem-convert: %s\n", e.what());

@@ -30,6 +30,7 @@ typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
 typedef BOOL* LPBOOL;
 typedef BYTE* LPBYTE;
+typedef WORD LANGID;
 
 typedef char CHAR;
 // UTF-16 code unit: Windows' wchar_t is 16 bits, Linux's is 32, so the

@@ -4,6 +4,8 @@
 
 namespace {
 
+// The bytes of non-ASCII characters (the Shift marker among them) are all
+// 0x80 or above and pass unchanged.
 std::string LowerAsciiLetters(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 0x20);
@@ -19,8 +21,7 @@ std::string LowerAsciiLetters(std::string text) {
 std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int layout) const {
   switch (layout) {
     case 2:
-      (void)LowerAsciiLetters;
-      Unavailable("layout 2 (Khipro)");
+      return khipro_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     case 3:
       return avroPhonetic_.Convert(WideToUtf8(keys));
     case 4:
@@ -29,7 +30,7 @@ std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int la
     case 7:
       Unavailable("layout " + std::to_string(layout) + " (fixed layout rules)");
     case 8:
-      Unavailable("layout 8 (Lutem Lowercase)");
+      return lowercase_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     default:
       return lutemPhonetic_.Convert(WideToUtf8(keys));
   }

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "conversion/AvroPhoneticScheme.h"
+#include "conversion/KhiproScheme.h"
+#include "conversion/LowercaseScheme.h"
 #include "conversion/LutemPhoneticScheme.h"
 
 // Raised for a layout or encoding whose conversion is not part of this build.
@@ -28,11 +30,15 @@ class ConversionDispatcher {
 
   const LutemPhoneticScheme& lutemPhonetic() const { return lutemPhonetic_; }
   const AvroPhoneticScheme& avroPhonetic() const { return avroPhonetic_; }
+  const LowercaseScheme& lowercase() const { return lowercase_; }
+  const KhiproScheme& khipro() const { return khipro_; }
 
  private:
   std::string ConvertToUtf8(std::u16string_view keys, int layout) const;
 
   // Construction order is part of the engine's start-up.
   LutemPhoneticScheme lutemPhonetic_;
+  LowercaseScheme lowercase_;
   AvroPhoneticScheme avroPhonetic_;
+  KhiproScheme khipro_;
 };

@@ -1,5 +1,7 @@
 #include "conversion/KeySet.h"
 
+#include "conversion/RuleMap.h"
+
 namespace {
 inline uint32_t Slot(uint32_t key, size_t mask) {
   return static_cast<uint32_t>((key * 2654435761u) & mask);
@@ -60,6 +62,15 @@ int32_t KeySet::Insert(std::string_view key) {
   return nodeKey_[node];
 }
 
+size_t KeySet::InsertAll(const RuleMap& map) {
+  size_t longest = 0;
+  map.ForEachKey([&](const std::string& key) {
+    Insert(key);
+    if (key.size() > longest) longest = key.size();
+  });
+  return longest;
+}
+
 int32_t KeySet::Find(std::string_view key) const {
   if (key.empty()) return kNoKey;
   uint32_t node = 0;
@@ -85,4 +96,16 @@ size_t KeySet::LongestMatch(std::string_view text, size_t pos, size_t maxLength,
     }
   }
   return best;
+}
+
+std::vector<std::string> KeySet::Tokenize(std::string_view text, size_t maxLength) const {
+  std::vector<std::string> tokens;
+  for (size_t p = 0; p < text.size();) {
+    int32_t id;
+    size_t length = LongestMatch(text, p, maxLength, &id);
+    if (length == 0) length = 1;
+    tokens.emplace_back(text.substr(p, length));
+    p += length;
+  }
+  return tokens;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
+
+class RuleMap;
 
 // The set of every key of a scheme's tables, kept as a byte trie so that the
 // tokenizer finds the longest key at a position in one walk, without hashing
@@ -16,6 +19,8 @@ class KeySet {
 
   // Adds key (never empty); returns its id, the existing one for a repeat.
   int32_t Insert(std::string_view key);
+  // Adds every key of map; returns the length of its longest key.
+  size_t InsertAll(const RuleMap& map);
   // The id of key, or kNoKey.
   int32_t Find(std::string_view key) const;
   bool Contains(std::string_view key) const { return Find(key) != kNoKey; }
@@ -25,6 +30,10 @@ class KeySet {
   // Length of the longest key that starts at text[pos] and is at most
   // maxLength bytes long, 0 when none does; *id receives that key's id.
   size_t LongestMatch(std::string_view text, size_t pos, size_t maxLength, int32_t* id) const;
+
+  // Greedy longest-key split from the left; a byte that starts no key is a
+  // token of its own, so the tokens always join back to the text.
+  std::vector<std::string> Tokenize(std::string_view text, size_t maxLength) const;
 
  private:
   static constexpr uint32_t kNoNode = UINT32_MAX;

@@ -1,5 +1,7 @@
 #include "conversion/PhoneticScheme.h"
 
+#include <algorithm>
+
 #include "conversion/BengaliConstants.h"
 #include "conversion/CodePoints.h"
 
@@ -51,12 +53,7 @@ void PhoneticScheme::BuildKeyIndex() {
                            &reph,          &digits};
   keys.Clear();
   maxKeyLength = 0;
-  for (const RuleMap* map : maps) {
-    map->ForEachKey([&](const std::string& key) {
-      keys.Insert(key);
-      if (key.size() > maxKeyLength) maxKeyLength = key.size();
-    });
-  }
+  for (const RuleMap* map : maps) maxKeyLength = std::max(maxKeyLength, keys.InsertAll(*map));
 
   rules_.assign(keys.size(), KeyRules{});
   for (const RuleMap* map : maps) {
@@ -94,7 +91,7 @@ void PhoneticScheme::BuildKeyIndex() {
   }
 }
 
-std::string PhoneticScheme::NormalizeCase(std::string_view text) const {
+std::string PhoneticScheme::NormalizeCase(std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     if (c >= 'A' && c <= 'Z' && !KeepsCapital(c)) c = static_cast<char>(c + ('a' - 'A'));
@@ -111,13 +108,7 @@ PhoneticScheme::Token PhoneticScheme::NextToken(std::string_view text, size_t po
 }
 
 std::vector<std::string> PhoneticScheme::Tokenize(std::string_view text) const {
-  std::vector<std::string> tokens;
-  for (size_t p = 0; p < text.size();) {
-    Token t = NextToken(text, p);
-    tokens.emplace_back(text.substr(p, t.length));
-    p += t.length;
-  }
-  return tokens;
+  return keys.Tokenize(text, maxKeyLength);
 }
 
 std::string PhoneticScheme::Convert(std::string_view input) const {

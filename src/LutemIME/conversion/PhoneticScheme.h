@@ -17,7 +17,8 @@ class PhoneticScheme {
 
   virtual ~PhoneticScheme() = default;
 
-  std::string NormalizeCase(std::string_view text) const;
+  // Lowers the capitals that no table gives a meaning of its own.
+  static std::string NormalizeCase(std::string_view text);
   std::vector<std::string> Tokenize(std::string_view text) const;
   std::string Convert(std::string_view text) const;
 

@@ -1,0 +1,152 @@
+#include "service/CCompositionProcessorEngine.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "service/ProcessSettings.h"
+#include "suggest/CandidateListBuilder.h"
+#include "suggest/CriticalSectionLock.h"
+
+namespace {
+
+constexpr UINT kFunctionInput = 1;
+constexpr char16_t kShiftMarker = 0xF8FE;
+
+// The built-in composition keys in table order; each stands once unshifted
+// and, unless shiftless, once with Shift. Shift+2 and Shift+3 are left to
+// the application.
+struct CompositionKey {
+  UINT virtualKey;
+  bool withShift;
+};
+
+constexpr CompositionKey kCompositionKeys[] = {
+    {VK_OEM_3, true},     {'1', true},           {'2', false},     {'3', false},
+    {'4', true},          {'5', true},           {'6', true},      {'7', true},
+    {'8', true},          {'9', true},           {'0', true},      {VK_OEM_MINUS, true},
+    {VK_OEM_PLUS, true},  {'Q', true},           {'W', true},      {'E', true},
+    {'R', true},          {'T', true},           {'Y', true},      {'U', true},
+    {'I', true},          {'O', true},           {'P', true},      {VK_OEM_4, true},
+    {VK_OEM_6, true},     {VK_OEM_5, true},      {'A', true},      {'S', true},
+    {'D', true},          {'F', true},           {'G', true},      {'H', true},
+    {'J', true},          {'K', true},           {'L', true},      {VK_OEM_1, true},
+    {VK_OEM_7, true},     {'Z', true},           {'X', true},      {'C', true},
+    {'V', true},          {'B', true},           {'N', true},      {'M', true},
+    {VK_OEM_COMMA, true}, {VK_OEM_PERIOD, true}, {VK_OEM_2, true},
+};
+
+constexpr size_t CountRows() {
+  size_t rows = 0;
+  for (const CompositionKey& key : kCompositionKeys) rows += key.withShift ? 2 : 1;
+  return rows;
+}
+static_assert(CountRows() == CCompositionProcessorEngine::kBuiltInKeystrokes);
+
+WCHAR* NewString(std::u16string_view text) {
+  WCHAR* copy = new WCHAR[text.size() + 1];
+  std::copy(text.begin(), text.end(), copy);
+  copy[text.size()] = 0;
+  return copy;
+}
+
+}  // namespace
+
+CCompositionProcessorEngine::CCompositionProcessorEngine()
+    : convertedText(nullptr),
+      keystrokeTable{},
+      keyBuffer{0, nullptr},
+      dictionaryEngine(nullptr),
+      langId(0xFFFF),
+      profileGuid(GUID_NULL),
+      clientId(0),
+      languageBarButton(nullptr),
+      conversionModeCompartment(nullptr),
+      conversionModeSink(nullptr),
+      openCloseSink(nullptr),
+      candidateListWidth(13) {
+  dispatcher.emplace();
+  InitializeCriticalSection(&userDictionaryLock);
+
+  size_t row = 0;
+  for (const CompositionKey& key : kCompositionKeys) {
+    keystrokeTable[row++] = {key.virtualKey, 0, kFunctionInput};
+    if (key.withShift) keystrokeTable[row++] = {key.virtualKey, TF_MOD_SHIFT, kFunctionInput};
+  }
+}
+
+CCompositionProcessorEngine::~CCompositionProcessorEngine() {
+  // The dictionary threads write the dictionary engine and the user
+  // dictionary: nothing they touch may go before they have finished.
+  for (HANDLE thread : dictionaryThreads) {
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+  }
+  dictionaryThreads.clear();
+
+  delete dictionaryEngine.exchange(nullptr);
+
+  candidateLabels.Free();
+  dispatcher.reset();
+  compositionKeys.Free();
+
+  {
+    CriticalSectionLock lock(&userDictionaryLock);
+    userDictionary.Clear();
+  }
+  DeleteCriticalSection(&userDictionaryLock);
+
+  delete[] keyBuffer.text;
+  keyBuffer = {0, nullptr};
+  delete[] convertedText;
+  convertedText = nullptr;
+}
+
+WCHAR* CCompositionProcessorEngine::ConvertKeystrokes(const CStringRange& keys) {
+  const int layout = CurrentLayout;
+  const int encoding = CurrentEncoding;
+  std::u16string_view typed = keys.View();
+  try {
+    return NewString(dispatcher->Convert(typed, layout, encoding));
+  } catch (...) {
+  }
+  try {
+    std::u16string shown(typed);
+    shown.erase(std::remove(shown.begin(), shown.end(), kShiftMarker), shown.end());
+    return NewString(shown);
+  } catch (...) {
+  }
+  WCHAR* empty = new (std::nothrow) WCHAR[1];
+  if (empty != nullptr) empty[0] = 0;
+  return empty;
+}
+
+void CCompositionProcessorEngine::BuildCandidateList(LutemIMEArray<CCandidateListItem>* list) {
+  if (list == nullptr) return;
+  CandidateListInputs inputs;
+  inputs.keys = {keyBuffer.length, keyBuffer.text};
+  inputs.convertedText = convertedText;
+  inputs.layout = CurrentLayout;
+  inputs.encoding = CurrentEncoding;
+  inputs.candidateWindow = CandidateWindow != 0;
+  inputs.dictionaryEngine = dictionaryEngine.load(std::memory_order_acquire);
+  inputs.userDictionary = &userDictionary;
+  inputs.userDictionaryLock = &userDictionaryLock;
+  try {
+    CandidateListBuilder(inputs).Build(list);
+  } catch (...) {
+    list->Clear();
+  }
+}
+
+std::optional<std::u16string> CCompositionProcessorEngine::FindUserChoice(
+    std::u16string_view keys) {
+  CriticalSectionLock lock(&userDictionaryLock);
+  return userDictionary.Find(keys);
+}
+
+void CCompositionProcessorEngine::StoreUserChoice(std::u16string_view keys,
+                                                  std::u16string_view value) {
+  CriticalSectionLock lock(&userDictionaryLock);
+  userDictionary.Set(keys, value);
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Platform.h"
+#include "conversion/ConversionDispatcher.h"
+#include "service/Keystroke.h"
+#include "service/PreservedKeyRecord.h"
+#include "suggest/CBaseDictionaryEngine.h"
+#include "suggest/CCandidateListItem.h"
+#include "suggest/CStringRange.h"
+#include "suggest/LutemIMEArray.h"
+#include "suggest/UserDictionary.h"
+
+class CLangBarItemButton;
+class CCompartmentValue;
+class CCompartmentEventSink;
+class CCompositionProcessorEngineAccess;
+
+// The per-activation engine of the text service: the key buffer of the
+// composition and its conversion, the composition keys, the conversion
+// schemes, the user dictionary, the dictionary engine and the TSF-side
+// helpers. The composition code reads and writes the key buffer and the
+// converted text directly; the user dictionary is reached only through the
+// operations that hold its lock.
+class CCompositionProcessorEngine {
+ public:
+  static constexpr size_t kKeystrokeSlots = 100;
+  static constexpr size_t kBuiltInKeystrokes = 92;
+
+  // The keys typed in the current composition: exactly `length` units, no
+  // terminator, allocated with new[]; {0, null} outside a composition.
+  struct KeyBuffer {
+    uint64_t length;
+    WCHAR* text;
+  };
+
+  CCompositionProcessorEngine();
+  ~CCompositionProcessorEngine();
+  CCompositionProcessorEngine(const CCompositionProcessorEngine&) = delete;
+  CCompositionProcessorEngine& operator=(const CCompositionProcessorEngine&) = delete;
+
+  // The whole key buffer converted for the current layout and encoding, as a
+  // new[] NUL-terminated string that the caller releases with delete[]. Never
+  // throws: where the conversion fails (a road this build lacks, a rule that
+  // raised, no memory) the keys come back as typed, less the layout-8 Shift
+  // marker, so nothing the user typed disappears from the composition.
+  WCHAR* ConvertKeystrokes(const CStringRange& keys);
+
+  // Rebuilds list from the key buffer and convertedText (convert first).
+  // Never throws; on a failure the list is left empty.
+  void BuildCandidateList(LutemIMEArray<CCandidateListItem>* list);
+
+  // The user dictionary, each call under userDictionaryLock.
+  std::optional<std::u16string> FindUserChoice(std::u16string_view keys);
+  void StoreUserChoice(std::u16string_view keys, std::u16string_view value);
+
+  WCHAR* convertedText;
+
+ private:
+  friend class CCompositionProcessorEngineAccess;  // the tests' window on the lock
+  UserDictionary userDictionary;
+  CRITICAL_SECTION userDictionaryLock;
+
+ public:
+  _KEYSTROKE keystrokeTable[kKeystrokeSlots];
+  KeyBuffer keyBuffer;
+  // Written by the dictionary thread while the UI thread builds lists. The
+  // type is the base so that any dictionary engine can stand here.
+  std::atomic<CBaseDictionaryEngine*> dictionaryEngine;
+  LANGID langId;
+  GUID profileGuid;
+  TfClientId clientId;
+  LutemIMEArray<_KEYSTROKE> compositionKeys;
+  // The table-driven schemes, built on the constructing thread in the
+  // engine's order and destroyed in the reverse order.
+  std::optional<ConversionDispatcher> dispatcher;
+  PreservedKeyRecord openCloseHotkey;
+  PreservedKeyRecord candidateWindowHotkey;
+  CLangBarItemButton* languageBarButton;
+  CCompartmentValue* conversionModeCompartment;
+  CCompartmentEventSink* conversionModeSink;
+  CCompartmentEventSink* openCloseSink;
+  LutemIMEArray<unsigned long> candidateLabels;
+  uint32_t candidateListWidth;
+  std::vector<HANDLE> dictionaryThreads;
+};

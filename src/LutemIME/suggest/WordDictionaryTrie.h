@@ -1,0 +1,45 @@
+#pragma once
+
+#include <marisa.h>
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+// A loaded word dictionary: the library's trie mapped onto an in-memory image
+// (the library's own header followed by the file's body) that this object
+// owns, so the trie's arrays live exactly as long as the object.
+class WordDictionaryTrie {
+ public:
+  WordDictionaryTrie() = default;
+  WordDictionaryTrie(const WordDictionaryTrie&) = delete;
+  WordDictionaryTrie& operator=(const WordDictionaryTrie&) = delete;
+
+  // Maps a trie onto image. On failure returns false and keeps what this
+  // object held before. The image must already be known to be intact: the
+  // library checks sizes, not the offsets inside the structure.
+  bool Map(std::vector<char> image);
+  void Swap(WordDictionaryTrie& other);
+
+  bool loaded() const { return loaded_; }
+  size_t size() const { return loaded_ ? trie_.num_keys() : 0; }
+
+  // Calls visit(key) for every key that begins with prefix, in the trie's
+  // order, while visit returns true. The key's bytes are valid only during
+  // the call.
+  template <typename Visit>
+  void ForEachCompletion(std::string_view prefix, Visit&& visit) const {
+    if (!loaded_) return;
+    marisa::Agent agent;
+    agent.set_query(prefix.data(), prefix.size());
+    while (trie_.predictive_search(agent)) {
+      const marisa::Key& key = agent.key();
+      if (!visit(std::string_view(key.ptr(), key.length()))) return;
+    }
+  }
+
+ private:
+  std::vector<char> image_;  // declared before trie_: the trie points into it
+  marisa::Trie trie_;
+  bool loaded_ = false;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <mutex>
+#include <string>
+
+#include "modelbuild/LanguageModelBuilder.h"
+#include "suggest/LanguageModelLoader.h"
+
+// A private scratch folder per test (the tests run as parallel processes),
+// removed with everything in it at the end.
+class LanguageModelScratch {
+ public:
+  LanguageModelScratch() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "lutem-lm-XXXXXX").string();
+    dir_ = mkdtemp(pattern.data()) ? pattern : std::string();
+  }
+  ~LanguageModelScratch() {
+    std::error_code ignored;
+    if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);
+  }
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    const std::string path = Path(name);
+    WriteFileBytes(path, bytes, nullptr);
+    return path;
+  }
+
+ private:
+  std::string dir_;
+};
+
+// Writes the builder's model file and loads it into the model globals the way
+// the loader thread does.
+inline bool LoadBuiltModel(const LanguageModelBuilder& builder) {
+  static std::mutex publishLock;
+  LanguageModelScratch scratch;
+  return LoadLanguageModel(scratch.Write("Lutem_LM.bin", builder.ModelFile()), publishLock);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "suggest/WordDictionaryTrie.h"
+
+// Reads file bytes through a real stdio stream, as the word loader does.
+bool ReadWordTrieFromBytes(const std::string& bytes, WordDictionaryTrie* target);
+
+// Builds a dictionary of words with the builder, reads it back with the reader
+// and publishes it as the process-wide trie for the life of the object; the
+// trie that was there before comes back afterwards.
+class ScopedWordTrie {
+ public:
+  explicit ScopedWordTrie(const std::vector<std::string>& words);
+  ~ScopedWordTrie();
+
+ private:
+  std::unique_ptr<WordDictionaryTrie> previous_;
+};
