@@ -37,7 +37,12 @@ void PipeServer::Run() {
 
 void PipeServer::Serve(HANDLE pipe) {
   for (;;) {
-    if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) Answer(pipe);
+    if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
+      Answer(pipe);
+    } else {
+      // Out of handles or memory: wait a little rather than spin.
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     // Lets the client read the reply before the connection goes.
     FlushFileBuffers(pipe);
     DisconnectNamedPipe(pipe);
