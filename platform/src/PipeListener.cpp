@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include "platform/SystemRoot.h"
 
@@ -39,11 +40,18 @@ bool SocketIsStale(const std::string& path, int type) {
 
 DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxInstances,
                          bool firstInstance, std::shared_ptr<PipeListener>& listener) {
-  std::lock_guard<std::mutex> hold(registryLock_);
-  auto it = registry_.find(path);
-  if (it != registry_.end()) {
+  std::unique_lock<std::mutex> hold(registryLock_);
+  for (auto it = registry_.find(path); it != registry_.end(); it = registry_.find(path)) {
     listener = it->second.lock();
-    if (listener) {
+    if (!listener) {
+      // The last instance is closing; its socket goes as soon as the
+      // destructor gets the lock, and only then may the name be bound again.
+      hold.unlock();
+      std::this_thread::yield();
+      hold.lock();
+      continue;
+    }
+    {
       std::lock_guard<std::mutex> holdListener(listener->lock_);
       if (firstInstance || listener->messageType_ != messageType) return ERROR_ACCESS_DENIED;
       if (listener->instances_ >= listener->maxInstances_) return ERROR_PIPE_BUSY;
@@ -81,11 +89,9 @@ PipeListener::PipeListener(std::string path, int fd, bool messageType, DWORD max
     : path_(std::move(path)), fd_(fd), messageType_(messageType), maxInstances_(maxInstances) {}
 
 PipeListener::~PipeListener() {
-  {
-    std::lock_guard<std::mutex> hold(registryLock_);
-    auto it = registry_.find(path_);
-    if (it != registry_.end() && it->second.expired()) registry_.erase(it);
-  }
+  std::lock_guard<std::mutex> hold(registryLock_);
+  auto it = registry_.find(path_);
+  if (it != registry_.end() && it->second.expired()) registry_.erase(it);
   unlink(path_.c_str());
   close(fd_);
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 #include "Platform.h"
 #include "support/TempSystemRoot.h"
@@ -122,6 +125,27 @@ TEST_F(NamedPipeTest, WriteOnlyClientCannotRead) {
   CloseHandle(client);
   CloseHandle(server);
   EXPECT_FALSE(CloseHandle(server));
+}
+
+// Closing the last instance while another thread makes a new one must not
+// leave the name looking served by someone else.
+TEST_F(NamedPipeTest, InstancesComeAndGoOnSeveralThreads) {
+  std::atomic<int> failures{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 200; ++i) {
+        HANDLE server = Server(PIPE_TYPE_MESSAGE, PIPE_UNLIMITED_INSTANCES);
+        if (server == INVALID_HANDLE_VALUE) {
+          ++failures;
+          continue;
+        }
+        CloseHandle(server);
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(failures.load(), 0);
 }
 
 }  // namespace
