@@ -15,6 +15,7 @@
 #define _UNICODE
 #endif
 #include <windows.h>
+#include <shlobj.h>
 #else
 #include "platform/WinTypes.h"
 #include "platform/WinError.h"

@@ -1,5 +1,6 @@
 #include "UserDictionaryStore.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "RequestText.h"
