@@ -15,6 +15,7 @@
 #define _UNICODE
 #endif
 #include <windows.h>
+#include <shlobj.h>
 #else
 #include "platform/WinTypes.h"
 #include "platform/WinError.h"
@@ -23,4 +24,10 @@
 #include "platform/WinThread.h"
 #include "platform/WinTsf.h"
 #include "platform/WinUser.h"
+#include "platform/WinHandle.h"
+#include "platform/WinFile.h"
+#include "platform/WinPipe.h"
+#include "platform/WinSync.h"
+#include "platform/WinRegistry.h"
+#include "platform/WinShell.h"
 #endif

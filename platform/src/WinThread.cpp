@@ -1,37 +1,21 @@
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <new>
 #include <thread>
-#include <unordered_map>
 
-#include "Platform.h"
+#include "HandleTable.h"
 
 namespace {
 
 // What a thread handle refers to: shared by the handle table and the running
 // thread, so closing the handle of a running thread is safe.
-struct ThreadObject {
+struct ThreadObject : platform::KernelObject {
   std::mutex mutex;
   std::condition_variable finished;
   bool done = false;
 };
-
-std::mutex& TableMutex() {
-  static std::mutex m;
-  return m;
-}
-
-std::unordered_map<HANDLE, std::shared_ptr<ThreadObject>>& HandleTable() {
-  static auto* table = new std::unordered_map<HANDLE, std::shared_ptr<ThreadObject>>();
-  return *table;
-}
-
-std::shared_ptr<ThreadObject> Lookup(HANDLE handle) {
-  std::lock_guard<std::mutex> lock(TableMutex());
-  auto it = HandleTable().find(handle);
-  return it == HandleTable().end() ? nullptr : it->second;
-}
 
 std::recursive_mutex* MutexOf(LPCRITICAL_SECTION section) {
   return std::launder(reinterpret_cast<std::recursive_mutex*>(section->storage));
@@ -45,16 +29,11 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startA
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  static DWORD nextId = 1;
+  static std::atomic<DWORD> nextId{1};
   try {
     auto object = std::make_shared<ThreadObject>();
-    HANDLE handle = object.get();
-    DWORD id;
-    {
-      std::lock_guard<std::mutex> lock(TableMutex());
-      HandleTable()[handle] = object;
-      id = nextId++;
-    }
+    HANDLE handle = platform::HandleTable::Instance().Add(object);
+    DWORD id = nextId++;
     try {
       std::thread([object, startAddress, parameter] {
         startAddress(parameter);
@@ -63,8 +42,7 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startA
         object->finished.notify_all();
       }).detach();
     } catch (...) {
-      std::lock_guard<std::mutex> lock(TableMutex());
-      HandleTable().erase(handle);
+      platform::HandleTable::Instance().Remove(handle);
       throw;
     }
     if (threadId != nullptr) *threadId = id;
@@ -76,7 +54,7 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startA
 }
 
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
-  std::shared_ptr<ThreadObject> object = Lookup(handle);
+  auto object = platform::HandleTable::Instance().FindAs<ThreadObject>(handle);
   if (!object) {
     SetLastError(ERROR_INVALID_HANDLE);
     return WAIT_FAILED;
@@ -90,15 +68,6 @@ DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
   return object->finished.wait_for(lock, std::chrono::milliseconds(milliseconds), isDone)
              ? WAIT_OBJECT_0
              : WAIT_TIMEOUT;
-}
-
-BOOL CloseHandle(HANDLE handle) {
-  std::lock_guard<std::mutex> lock(TableMutex());
-  if (HandleTable().erase(handle) == 0) {
-    SetLastError(ERROR_INVALID_HANDLE);
-    return FALSE;
-  }
-  return TRUE;
 }
 
 void InitializeCriticalSection(LPCRITICAL_SECTION section) {

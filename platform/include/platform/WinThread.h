@@ -5,18 +5,13 @@
 
 #include <mutex>
 
+#include "platform/WinHandle.h"
 #include "platform/WinTypes.h"
-
-typedef void* HANDLE;
-#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
 
 #define INFINITE 0xFFFFFFFF
 #define WAIT_OBJECT_0 0x00000000L
 #define WAIT_TIMEOUT 0x00000102L
 #define WAIT_FAILED ((DWORD)0xFFFFFFFF)
-
-struct _SECURITY_ATTRIBUTES;
-typedef struct _SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 
 typedef DWORD(WINAPI* PTHREAD_START_ROUTINE)(LPVOID parameter);
 typedef PTHREAD_START_ROUTINE LPTHREAD_START_ROUTINE;
@@ -26,7 +21,6 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize,
                     LPTHREAD_START_ROUTINE startAddress, LPVOID parameter, DWORD creationFlags,
                     LPDWORD threadId);
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds);
-BOOL CloseHandle(HANDLE handle);
 
 struct CRITICAL_SECTION {
   alignas(std::recursive_mutex) unsigned char storage[sizeof(std::recursive_mutex)];

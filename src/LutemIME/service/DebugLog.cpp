@@ -1,0 +1,5 @@
+#include "service/DebugLog.h"
+
+void DebugLogW(const WCHAR*, ...) {}
+
+void DebugLogA(const char*, ...) {}

@@ -1,0 +1,79 @@
+#include "PipeServer.h"
+
+#include "SettingsRequestHandler.h"
+#include "common/PipeMessageWait.h"
+#include "common/SettingsIpcConstants.h"
+
+namespace {
+
+HANDLE CreateInstance(bool first) {
+  DWORD openMode = PIPE_ACCESS_DUPLEX | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
+  DWORD pipeMode =
+      PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS;
+  return CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                          openMode, pipeMode, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, nullptr);
+}
+
+}  // namespace
+
+PipeServer::PipeServer(SettingsRequestHandler& handler) : handler_(handler) {}
+
+bool PipeServer::Start() {
+  for (unsigned i = 0; i < kInstances; ++i) {
+    HANDLE pipe = CreateInstance(i == 0);
+    if (pipe == INVALID_HANDLE_VALUE) {
+      if (i == 0) return false;
+      break;
+    }
+    pipes_.push_back(pipe);
+  }
+  for (HANDLE pipe : pipes_) threads_.emplace_back(&PipeServer::Serve, this, pipe);
+  return true;
+}
+
+void PipeServer::Run() {
+  for (std::thread& thread : threads_) thread.join();
+}
+
+void PipeServer::Serve(HANDLE pipe) {
+  for (;;) {
+    if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
+      Answer(pipe);
+    } else {
+      // Out of handles or memory: wait a little rather than spin.
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    // Lets the client read the reply before the connection goes.
+    FlushFileBuffers(pipe);
+    DisconnectNamedPipe(pipe);
+  }
+}
+
+void PipeServer::Answer(HANDLE pipe) {
+  // A client writes its request right after it connects; one that connects
+  // and says nothing must not keep the instance from the others for good.
+  // A client that has gone gives a failed read below.
+  if (!WaitForPipeMessage(pipe, kRequestTimeout)) return;
+  std::vector<BYTE> request(kMaxRequestBytes);
+  DWORD read = 0;
+  std::u16string reply;
+  if (ReadFile(pipe, request.data(), kMaxRequestBytes, &read, nullptr)) {
+    reply = handler_.Handle(request.data(), read);
+  } else if (GetLastError() == ERROR_MORE_DATA) {
+    std::vector<BYTE> rest(kMaxRequestBytes);
+    while (!ReadFile(pipe, rest.data(), kMaxRequestBytes, &read, nullptr) &&
+           GetLastError() == ERROR_MORE_DATA) {
+    }
+    reply = u"Error: Request too long.";
+  } else {
+    return;  // the client went away before it asked anything
+  }
+  // The reply goes without a NUL: the client reads at most 2046 bytes and
+  // ends the text there, so 1023 units arrive whole. An empty reply is one
+  // NUL instead of an empty message, which a client waiting with
+  // PeekNamedPipe could not tell from no reply yet.
+  if (reply.empty()) reply.push_back(u'\0');
+  DWORD written = 0;
+  WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size() * sizeof(char16_t)), &written,
+            nullptr);
+}

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "Platform.h"
+#include "platform/SystemRoot.h"
+#include "support/TempSystemRoot.h"
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+ protected:
+  TempSystemRoot root_;
+};
+
+TEST_F(ShellTest, ProgramFilesFolderLivesUnderTheSystemRoot) {
+  WCHAR path[MAX_PATH];
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILESX86, nullptr, SHGFP_TYPE_CURRENT, path),
+            S_OK);
+  EXPECT_EQ(std::u16string(path), u"C:\\Program Files (x86)");
+  std::string host = platform::HostPathFromWindowsPath(path);
+  EXPECT_EQ(host, root_.path() + "/Program Files (x86)");
+  struct stat info;
+  EXPECT_EQ(stat(host.c_str(), &info), 0);
+  EXPECT_EQ(platform::HostPathFromWindowsPath(u"c:/a\\b"), root_.path() + "/a/b");
+  EXPECT_EQ(platform::HostPathFromWindowsPath(u"/usr/bin/true"), "/usr/bin/true");
+  EXPECT_EQ(SHGetFolderPathW(nullptr, 0x7777, nullptr, SHGFP_TYPE_CURRENT, path), E_INVALIDARG);
+}
+
+TEST_F(ShellTest, ShellExecuteStartsAProgramWithItsParameters) {
+  std::string script = root_.path() + "/Tool.sh";
+  std::ofstream(script) << "#!/bin/sh\necho \"$#:$1|$2\" > \"$(dirname \"$0\")/out\"\n";
+  chmod(script.c_str(), 0755);
+  HINSTANCE started = ShellExecuteW(nullptr, u"open", u"C:\\Tool.sh", u"/about \"two words\"",
+                                    nullptr, SW_SHOWNORMAL);
+  EXPECT_GT(reinterpret_cast<INT_PTR>(started), 32);
+  std::string out;
+  for (int i = 0; i < 500 && out.empty(); ++i) {
+    std::ifstream in(root_.path() + "/out");
+    std::getline(in, out);
+    if (out.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(out, "2:/about|two words");
+  HINSTANCE missing =
+      ShellExecuteW(nullptr, u"open", u"C:\\Missing.exe", nullptr, nullptr, SW_SHOWNORMAL);
+  EXPECT_LE(reinterpret_cast<INT_PTR>(missing), 32);
+}
+
+}  // namespace

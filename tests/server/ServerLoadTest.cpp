@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <atomic>
+#include <chrono>
+#include <iostream>
+#include <thread>
+#include <vector>
+
+#include "PipeRequests.h"
+#include "ServerProcess.h"
+#include "service/SendSettingsCommand.h"
+#include "support/TempSystemRoot.h"
+
+namespace {
+
+constexpr int kClients = 100;
+constexpr int kPairsPerClient = 5;
+const std::u16string kDictionaryKey = u"Software\\Hollin\\Lutem Settings Server\\User Dictionary";
+
+std::u16string Number(int value) {
+  std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+// Many applications at once: each saves two settings and learns a few pairs
+// the way the input method does (learning is written and not answered).
+// Every request must find a pipe instance, and every pair must survive a
+// crash of the server once it is stored.
+TEST(ServerLoadTest, HundredClientsAtOnceLoseNothing) {
+  TempSystemRoot root;
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+
+  std::atomic<int> waiting{kClients};
+  std::atomic<int> answered{0}, learned{0}, failed{0};
+  auto start = std::chrono::steady_clock::now();
+  std::vector<std::thread> clients;
+  for (int i = 0; i < kClients; ++i) {
+    clients.emplace_back([&, i] {
+      --waiting;
+      while (waiting.load() > 0) std::this_thread::yield();
+      for (const std::u16string& request :
+           {u"SAVE CurrentLayout " + Number(i % 8 + 1), u"SAVE SmartCorrection " + Number(i % 2)}) {
+        (SendSettingsCommand(request) == u"OK" ? answered : failed)++;
+      }
+      for (int j = 0; j < kPairsPerClient; ++j) {
+        bool ok = PipeRequests::Learn(u"k" + Number(i) + u"_" + Number(j), u"v" + Number(i * j));
+        (ok ? learned : failed)++;
+      }
+    });
+  }
+  for (std::thread& client : clients) client.join();
+  auto burst = std::chrono::steady_clock::now() - start;
+
+  EXPECT_EQ(failed.load(), 0);
+  EXPECT_EQ(answered.load(), 2 * kClients);
+  EXPECT_EQ(learned.load(), kClients * kPairsPerClient);
+  // Learning is not answered; give the server a bounded moment to store it.
+  size_t stored = 0;
+  for (int i = 0; i < 500 && stored < size_t{kClients * kPairsPerClient}; ++i) {
+    stored = PipeRequests::CountValues(kDictionaryKey);
+    if (stored < size_t{kClients * kPairsPerClient})
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  auto settled = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(stored, size_t{kClients * kPairsPerClient});
+
+  server.Stop(SIGKILL);
+  ASSERT_TRUE(server.Start());
+  EXPECT_EQ(PipeRequests::CountValues(kDictionaryKey), size_t{kClients * kPairsPerClient});
+  std::u16string layout = SendSettingsCommand(u"LOAD CurrentLayout");
+  EXPECT_TRUE(layout.size() == 1 && layout[0] >= u'1' && layout[0] <= u'8');
+  std::u16string dictionary = SendSettingsCommand(u"LOAD_USER_DICT");
+  EXPECT_FALSE(dictionary.empty());
+  EXPECT_LE(dictionary.size(), 1023u);
+
+  using std::chrono::duration_cast;
+  using std::chrono::milliseconds;
+  std::cout << "[ figures  ] " << kClients << " clients, " << answered.load() << " answered, "
+            << learned.load() << " pairs written, " << failed.load() << " failed; burst "
+            << duration_cast<milliseconds>(burst).count() << " ms, all stored after "
+            << duration_cast<milliseconds>(settled).count() << " ms\n";
+}
+
+}  // namespace
