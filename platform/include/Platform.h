@@ -16,6 +16,8 @@
 #endif
 #include <windows.h>
 #include <shlobj.h>
+#include <msctf.h>
+#include "platform/SdkAdditions.h"
 #else
 #include "platform/WinTypes.h"
 #include "platform/WinError.h"
@@ -31,3 +33,4 @@
 #include "platform/WinRegistry.h"
 #include "platform/WinShell.h"
 #endif
+#include "platform/Utf16Units.h"

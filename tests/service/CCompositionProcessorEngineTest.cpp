@@ -82,9 +82,9 @@ TEST_F(EngineTest, KeystrokeTableHoldsTheComposingKeys) {
 }
 
 std::u16string Converted(CCompositionProcessorEngine& engine, std::u16string_view keys) {
-  WCHAR* out = engine.ConvertKeystrokes({keys.size(), keys.data()});
+  WCHAR* out = engine.ConvertKeystrokes({keys.size(), AsWchar(keys.data())});
   EXPECT_NE(out, nullptr);
-  std::u16string text = out == nullptr ? u"" : out;
+  std::u16string text = out == nullptr ? u"" : AsChar16(out);
   delete[] out;
   return text;
 }
@@ -137,14 +137,14 @@ TEST_F(EngineTest, AFreshEngineBuildsListsWithoutDictionaries) {
   LutemIMEArray<CCandidateListItem> list;
   EngineDriver::Type(engine, u"ami", &list);
   ASSERT_EQ(list.Count(), 2u);
-  EXPECT_EQ(list.GetAt(0)->View(), std::u16string_view(engine.convertedText));
+  EXPECT_EQ(list.GetAt(0)->View(), std::u16string_view(AsChar16(engine.convertedText)));
   EXPECT_EQ(list.GetAt(1)->View(), u"ami");
 }
 
 // Leaks here show up in the sanitizer build.
 TEST_F(EngineTest, DestructionMidCompositionFreesKeysAndConversion) {
   auto* engine = new CCompositionProcessorEngine;
-  CCompositionProcessorEngineAccess::Compose(*engine, u"ami", u"x");
+  CCompositionProcessorEngineAccess::Compose(*engine, u"ami", AsWchar(u"x"));
   engine->StoreUserChoice(u"ami", u"x");
   delete engine;
 }

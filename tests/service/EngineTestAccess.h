@@ -19,9 +19,9 @@ class CCompositionProcessorEngineAccess {
     EngineDriver::SetKeys(engine, keys);
     WCHAR* copy = nullptr;
     if (converted != nullptr) {
-      std::u16string_view text(converted);
+      std::u16string_view text(AsChar16(converted));
       copy = new WCHAR[text.size() + 1];
-      text.copy(copy, text.size());
+      text.copy(AsChar16(copy), text.size());
       copy[text.size()] = 0;
     }
     delete[] engine.convertedText;

@@ -169,7 +169,7 @@ TEST_F(CandidateListBuilderTest, BuildsInOrderAndMovesTheRememberedChoice) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     CCompositionProcessorEngine fresh;
-    Access::Compose(fresh, row.keys, row.converted.c_str());
+    Access::Compose(fresh, row.keys, AsWchar(row.converted.c_str()));
     FakeDictionaryEngine* fake = nullptr;
     if (row.dictionary) {
       fake = new FakeDictionaryEngine(*row.dictionary);
@@ -194,7 +194,7 @@ TEST_F(CandidateListBuilderTest, BuildsInOrderAndMovesTheRememberedChoice) {
 TEST_F(CandidateListBuilderTest, EmptyKeysEmptyTheList) {
   CurrentLayout = 2;
   UseDictionary({kAmio});
-  Access::Compose(engine, u"ami", kAmi.c_str());
+  Access::Compose(engine, u"ami", AsWchar(kAmi.c_str()));
   ASSERT_EQ(Build().size(), 3u);
   Access::Compose(engine, u"", nullptr);
   EXPECT_TRUE(Build().empty());
@@ -211,29 +211,29 @@ TEST_F(CandidateListBuilderTest, RebuildsFreeTheWordsOfTheLastBuild) {
   CurrentLayout = 3;
   UseDictionary({kAmio, kAmar});
   engine.StoreUserChoice(u"ami", kAmar);
-  Access::Compose(engine, u"ami", kAmi.c_str());
+  Access::Compose(engine, u"ami", AsWchar(kAmi.c_str()));
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(Build(), (Texts{kAmar, kAmi, u"ami", kAmio}));
     EXPECT_EQ(list.OwnedTextCount(), 4u);  // two searches of two words each
   }
   // The engine's own texts were only borrowed.
-  EXPECT_EQ(std::u16string(engine.convertedText), kAmi);
+  EXPECT_EQ(std::u16string(AsChar16(engine.convertedText)), kAmi);
 }
 
 TEST_F(CandidateListBuilderTest, NumberWordsOutliveAnotherBuildOnTheSameThread) {
   CurrentLayout = 2;
-  Access::Compose(engine, u"123", u"x");
+  Access::Compose(engine, u"123", AsWchar(u"x"));
   Build();
   CCompositionProcessorEngine other;
   LutemIMEArray<CCandidateListItem> otherList;
-  Access::Compose(other, u"100000000", u"y");
+  Access::Compose(other, u"100000000", AsWchar(u"y"));
   other.BuildCandidateList(&otherList);
   EXPECT_EQ(TextsOf(list), (Texts{u"x", u"123", kEkShatoTeish}));
 }
 
 TEST_F(CandidateListBuilderTest, TheLookUpWaitsForTheUserDictionaryLock) {
   CurrentLayout = 2;
-  Access::Compose(engine, u"ami", kAmi.c_str());
+  Access::Compose(engine, u"ami", AsWchar(kAmi.c_str()));
   engine.StoreUserChoice(u"ami", u"ami");
   std::promise<void> held, release;
   std::thread holder([&] {
@@ -263,7 +263,7 @@ TEST_F(CandidateListBuilderTest, TheRememberedSearchRunsUnderTheLock) {
     heldByBuilder.push_back(!free);
   };
   engine.StoreUserChoice(u"ami", kAmio);
-  Access::Compose(engine, u"ami", kAmi.c_str());
+  Access::Compose(engine, u"ami", AsWchar(kAmi.c_str()));
   EXPECT_EQ(Build(), (Texts{kAmio, kAmi, u"ami"}));
   EXPECT_EQ(heldByBuilder, (std::vector<bool>{false, true}));
 }
@@ -276,7 +276,7 @@ TEST_F(CandidateListBuilderTest, AFailingDictionaryLeavesAnEmptyListAndTheLockFr
     if (++calls == 2) throw std::runtime_error("search failed");
   };
   engine.StoreUserChoice(u"ami", kAmio);
-  Access::Compose(engine, u"ami", kAmi.c_str());
+  Access::Compose(engine, u"ami", AsWchar(kAmi.c_str()));
   EXPECT_NO_THROW(Build());
   EXPECT_EQ(list.Count(), 0u);
   EXPECT_EQ(list.OwnedTextCount(), 0u);
@@ -290,7 +290,7 @@ TEST_F(CandidateListBuilderTest, AFailingDictionaryLeavesAnEmptyListAndTheLockFr
 
 TEST_F(CandidateListBuilderTest, ADictionaryEngineStoredLaterIsUsedByTheNextBuild) {
   CurrentLayout = 2;
-  Access::Compose(engine, u"ami", kAmi.c_str());
+  Access::Compose(engine, u"ami", AsWchar(kAmi.c_str()));
   EXPECT_EQ(Build(), (Texts{kAmi, u"ami"}));
   std::thread([&] { engine.dictionaryEngine.store(new FakeDictionaryEngine({kAmio})); }).join();
   EXPECT_EQ(Build(), (Texts{kAmi, u"ami", kAmio}));

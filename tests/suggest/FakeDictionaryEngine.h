@@ -17,7 +17,7 @@ class FakeDictionaryEngine : public CBaseDictionaryEngine {
 
   void CollectWordsForPrefix(const WCHAR* prefix, LutemIMEArray<CCandidateListItem>* list,
                              UINT wordLimit) override {
-    prefixes.emplace_back(prefix);
+    prefixes.emplace_back(AsChar16(prefix));
     limits.push_back(wordLimit);
     if (onCall) onCall();
     for (size_t i = 0; i < words_.size() && i < wordLimit; ++i)

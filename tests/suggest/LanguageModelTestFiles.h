@@ -1,23 +1,18 @@
 #pragma once
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <mutex>
 #include <string>
 
 #include "modelbuild/LanguageModelBuilder.h"
 #include "suggest/LanguageModelLoader.h"
+#include "support/MakeTempFolder.h"
 
 // A private scratch folder per test (the tests run as parallel processes),
 // removed with everything in it at the end.
 class LanguageModelScratch {
  public:
-  LanguageModelScratch() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "lutem-lm-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data()) ? pattern : std::string();
-  }
+  LanguageModelScratch() : dir_(MakeTempFolder("lutem-lm-")) {}
   ~LanguageModelScratch() {
     std::error_code ignored;
     if (!dir_.empty()) std::filesystem::remove_all(dir_, ignored);

@@ -33,7 +33,8 @@ TEST(RemoveDuplicateCandidates, KeepsTheFirstOfEachTextInOrder) {
 
 TEST(RemoveDuplicateCandidates, ComparesTheItemLengthNotTheTerminator) {
   // Views into one buffer: "ab" and "abc" share their storage.
-  static const WCHAR text[] = u"abc";
+  static const char16_t units[] = u"abc";
+  const WCHAR* text = AsWchar(units);
   LutemIMEArray<CCandidateListItem> list;
   *list.Append() = {{2, text}};
   *list.Append() = {{3, text}};
@@ -46,7 +47,8 @@ TEST(RemoveDuplicateCandidates, ComparesTheItemLengthNotTheTerminator) {
 }
 
 TEST(CandidateList, FreesOnlyTheTextsItOwnsWhenEmptied) {
-  static const WCHAR borrowed[] = u"engine";
+  static const char16_t units[] = u"engine";
+  const WCHAR* borrowed = AsWchar(units);
   LutemIMEArray<CCandidateListItem> list;
   *list.Append() = {{6, borrowed}};
   AppendCandidateCopy(&list, u"word");
@@ -57,7 +59,7 @@ TEST(CandidateList, FreesOnlyTheTextsItOwnsWhenEmptied) {
   EXPECT_EQ(list.GetAt(1)->View(), u"word");
   list.Clear();
   EXPECT_EQ(list.OwnedTextCount(), 0u);
-  EXPECT_EQ(std::u16string(borrowed), u"engine");
+  EXPECT_EQ(std::u16string(units), u"engine");
 }
 
 }  // namespace

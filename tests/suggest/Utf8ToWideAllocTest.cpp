@@ -22,7 +22,7 @@ TEST(Utf8ToWideAllocTest, MakesANulTerminatedCopy) {
   for (const Case& c : cases) {
     std::unique_ptr<WCHAR[]> wide(Utf8ToWideAlloc(c.utf8));
     ASSERT_NE(wide, nullptr);
-    EXPECT_EQ(std::u16string(wide.get()), c.expected);
+    EXPECT_EQ(std::u16string(AsChar16(wide.get())), c.expected);
   }
 }
 

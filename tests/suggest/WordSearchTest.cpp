@@ -44,6 +44,7 @@ Words FixtureWords() {
 }
 
 TEST(WordSearchTest, ExactSearchGivesTheSevenShortestCompletions) {
+  SKIP_WITHOUT_WORD_TRIE();
   ScopedWordTrie trie(FixtureWords());
 
   // কর is a word and the prefix of ten more, of distinct lengths.
@@ -65,6 +66,7 @@ TEST(WordSearchTest, ExactSearchGivesTheSevenShortestCompletions) {
 }
 
 TEST(WordSearchTest, FallbackKeepsNearWordsOfTheSameFirstCharacter) {
+  SKIP_WITHOUT_WORD_TRIE();
   ScopedWordTrie trie(FixtureWords());
   ASSERT_EQ(ByteLevenshteinDistance(kKalas, kKauHa), 3);
   ASSERT_EQ(ByteLevenshteinDistance(kKalas, kKauKau), 4);
@@ -90,6 +92,7 @@ TEST(WordSearchTest, FallbackKeepsNearWordsOfTheSameFirstCharacter) {
 }
 
 TEST(WordSearchTest, LimitedSearchKeepsTrieOrderAndNeverFallsBack) {
+  SKIP_WITHOUT_WORD_TRIE();
   ScopedWordTrie trie(FixtureWords());
   EXPECT_EQ(SearchWordsLimited(ChainWord(2), 1), Words{ChainWord(2)});
   EXPECT_EQ(SearchWordsLimited(ChainWord(2), 3), (Words{ChainWord(2), kLongAfterKaRa, ChainWord(3)}));
@@ -102,6 +105,7 @@ TEST(WordSearchTest, LimitedSearchKeepsTrieOrderAndNeverFallsBack) {
 TEST(WordSearchTest, NothingIsFoundWithoutATrieOrForAnEmptyQuery) {
   EXPECT_TRUE(SearchWords(ChainWord(1)).empty());
   EXPECT_TRUE(SearchWordsLimited(ChainWord(1), 2).empty());
+  SKIP_WITHOUT_WORD_TRIE();
   ScopedWordTrie trie(FixtureWords());
   EXPECT_TRUE(SearchWords("").empty());
 }
@@ -133,6 +137,7 @@ Words ReferenceSearch(const Words& dictionary, const std::string& query) {
 }
 
 TEST(WordSearchTest, AgreesWithSortingEveryCandidate) {
+  SKIP_WITHOUT_WORD_TRIE();
   std::mt19937 random(7);
   auto randomWord = [&](size_t maxLength) {
     std::string w(1 + random() % maxLength, 'a');

@@ -6,6 +6,14 @@
 
 #include "suggest/WordDictionaryTrie.h"
 
+// Building or reading a trie needs marisa-trie; a build without it
+// (LUTEM_WITH_MARISA off, as the Windows build) skips such a test and says why.
+#define SKIP_WITHOUT_WORD_TRIE()                                                      \
+  do {                                                                                \
+    if (!LUTEM_WITH_MARISA)                                                           \
+      GTEST_SKIP() << "built without marisa-trie (LUTEM_WITH_MARISA off): no word trie"; \
+  } while (0)
+
 // Reads file bytes through a real stdio stream, as the word loader does.
 bool ReadWordTrieFromBytes(const std::string& bytes, WordDictionaryTrie* target);
 

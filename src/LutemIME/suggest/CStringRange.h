@@ -12,6 +12,6 @@ struct CStringRange {
   const WCHAR* text = nullptr;
 
   std::u16string_view View() const {
-    return text == nullptr ? std::u16string_view() : std::u16string_view(text, length);
+    return text == nullptr ? std::u16string_view() : std::u16string_view(AsChar16(text), length);
   }
 };

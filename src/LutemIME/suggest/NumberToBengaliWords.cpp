@@ -98,14 +98,14 @@ void AppendGroup(std::u16string& words, int64_t count, const char16_t* groupWord
 }  // namespace
 
 const WCHAR* NumberToBengaliWords(int64_t number) {
-  if (number < 0) return u"";
-  if (number == 0) return kNumberNames[0];
+  if (number < 0) return AsWchar(u"");
+  if (number == 0) return AsWchar(kNumberNames[0]);
 
   std::u16string words;
   int64_t n = number;
   if (n >= 10000000) {
     // The nested call fills this thread's buffer; copy it out before reuse.
-    words = NumberToBengaliWords(n / 10000000);
+    words = AsChar16(NumberToBengaliWords(n / 10000000));
     words += u' ';
     words += kCrore;
     n %= 10000000;
@@ -129,5 +129,5 @@ const WCHAR* NumberToBengaliWords(int64_t number) {
 
   thread_local std::u16string buffer;
   buffer = std::move(words);
-  return buffer.c_str();
+  return AsWchar(buffer.c_str());
 }

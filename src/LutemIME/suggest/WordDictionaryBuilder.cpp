@@ -1,8 +1,10 @@
 #include "suggest/WordDictionaryBuilder.h"
 
+#if LUTEM_WITH_MARISA
 #include <marisa.h>
 #include <marisa/iostream.h>
 #include <zlib.h>
+#endif
 
 #include <cstdint>
 #include <sstream>
@@ -10,6 +12,7 @@
 
 #include "suggest/WordDictionaryFormat.h"
 
+#if LUTEM_WITH_MARISA
 namespace {
 
 // How the trie is built fixes the order in which a predictive search yields
@@ -58,3 +61,8 @@ std::string BuildWordDictionary(const std::vector<std::string>& words) {
       &file, static_cast<uint32_t>(crc32_z(0L, reinterpret_cast<const Bytef*>(body), bodySize)));
   return file;
 }
+#else
+std::string BuildWordDictionary(const std::vector<std::string>&) {
+  throw std::runtime_error("word dictionaries need marisa-trie (LUTEM_WITH_MARISA)");
+}
+#endif

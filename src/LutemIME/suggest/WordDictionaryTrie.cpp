@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#if LUTEM_WITH_MARISA
 bool WordDictionaryTrie::Map(std::vector<char> image) {
   marisa::Trie trie;
   try {
@@ -27,3 +28,11 @@ void WordDictionaryTrie::Swap(WordDictionaryTrie& other) {
   trie_.swap(other.trie_);
   std::swap(loaded_, other.loaded_);
 }
+#else
+bool WordDictionaryTrie::Map(std::vector<char>) { return false; }
+
+void WordDictionaryTrie::Swap(WordDictionaryTrie& other) {
+  image_.swap(other.image_);
+  std::swap(loaded_, other.loaded_);
+}
+#endif

@@ -1,6 +1,8 @@
 #pragma once
 
+#if LUTEM_WITH_MARISA
 #include <marisa.h>
+#endif
 
 #include <cstddef>
 #include <string_view>
@@ -8,7 +10,8 @@
 
 // A loaded word dictionary: the library's trie mapped onto an in-memory image
 // (the library's own header followed by the file's body) that this object
-// owns, so the trie's arrays live exactly as long as the object.
+// owns, so the trie's arrays live exactly as long as the object. Built
+// without marisa-trie (LUTEM_WITH_MARISA off), Map fails and nothing loads.
 class WordDictionaryTrie {
  public:
   WordDictionaryTrie() = default;
@@ -22,7 +25,11 @@ class WordDictionaryTrie {
   void Swap(WordDictionaryTrie& other);
 
   bool loaded() const { return loaded_; }
+#if LUTEM_WITH_MARISA
   size_t size() const { return loaded_ ? trie_.num_keys() : 0; }
+#else
+  size_t size() const { return 0; }
+#endif
 
   // Calls visit(key) for every key that begins with prefix, in the trie's
   // order, while visit returns true. The key's bytes are valid only during
@@ -30,16 +37,20 @@ class WordDictionaryTrie {
   template <typename Visit>
   void ForEachCompletion(std::string_view prefix, Visit&& visit) const {
     if (!loaded_) return;
+#if LUTEM_WITH_MARISA
     marisa::Agent agent;
     agent.set_query(prefix.data(), prefix.size());
     while (trie_.predictive_search(agent)) {
       const marisa::Key& key = agent.key();
       if (!visit(std::string_view(key.ptr(), key.length()))) return;
     }
+#endif
   }
 
  private:
   std::vector<char> image_;  // declared before trie_: the trie points into it
+#if LUTEM_WITH_MARISA
   marisa::Trie trie_;
+#endif
   bool loaded_ = false;
 };

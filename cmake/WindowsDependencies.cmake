@@ -1,0 +1,29 @@
+# The dependencies of the Windows build, made by scripts/build-windows.sh
+# under LUTEM_WIN_DEPS from Debian's packages, as the targets and variables
+# that the native build gets from find_package.
+set(LUTEM_WIN_DEPS "${PROJECT_SOURCE_DIR}/build-win-deps/prefix" CACHE PATH
+    "Prefix holding the Windows build's dependencies")
+if(NOT EXISTS "${LUTEM_WIN_DEPS}/include/boost/regex.hpp")
+  message(FATAL_ERROR "No Windows dependencies under ${LUTEM_WIN_DEPS}: run scripts/build-windows.sh")
+endif()
+
+# The prefix stands where /usr/include stands for the native build: the
+# header-only libraries are found there by everyone. utfcpp is included both
+# as <utf8.h> and as <utf8cpp/utf8.h>.
+include_directories(SYSTEM "${LUTEM_WIN_DEPS}/include" "${LUTEM_WIN_DEPS}/include/utf8cpp")
+list(APPEND CMAKE_FIND_ROOT_PATH "${LUTEM_WIN_DEPS}")
+
+# Boost.Regex is header-only since 1.76.
+add_library(Boost::regex INTERFACE IMPORTED)
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+
+# OpenFst's FST types register through static initialisers; linked as a
+# plain archive, nothing refers to them and the vector type would be missing.
+add_library(lutem_openfst INTERFACE)
+target_compile_definitions(lutem_openfst INTERFACE FST_NO_DYNAMIC_LINKING _USE_MATH_DEFINES)
+target_link_libraries(lutem_openfst INTERFACE
+                      "-Wl,--whole-archive" "${LUTEM_WIN_DEPS}/lib/libfst.a" "-Wl,--no-whole-archive")
+set(FST_LIB lutem_openfst)
+
+find_package(ZLIB REQUIRED)
+find_package(Threads REQUIRED)

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Cross-builds the engines and their tests for 64-bit Windows with Debian's
+# mingw-w64 and runs the tests under Wine, so the code tested on Linux is the
+# code that builds for Windows.
+#   scripts/build-windows.sh            install, build the dependencies, build, test
+#   scripts/build-windows.sh --no-test  the same without running the tests
+# The dependencies are built once into build-win-deps/ (a second run reuses
+# them); the project is built in build-win/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+deps=$root/build-win-deps
+prefix=$deps/prefix
+triple=x86_64-w64-mingw32
+jobs=${LUTEM_WIN_JOBS:-4}
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+# --- Debian packages --------------------------------------------------------
+# The posix-thread compiler: the win32 flavour of GCC 12 has no std::mutex.
+# dpkg-dev unpacks the OpenFst source package; the native nlohmann-json and
+# utfcpp packages give headers that are the same on every target.
+packages="g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 dpkg-dev
+          googletest nlohmann-json3-dev libutfcpp-dev cmake ninja-build"
+# OpenFst comes as Debian's source package, which needs a source entry of
+# our own (the image lists binary packages only).
+src_list=/etc/apt/sources.list.d/lutem-windows-src.sources
+if [ ! -f "$src_list" ]; then
+  $SUDO tee "$src_list" >/dev/null <<'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+  $SUDO apt-get update -qq
+fi
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
+    $missing >/dev/null
+fi
+
+mkdir -p "$deps/src" "$prefix/include" "$prefix/lib"
+cd "$deps/src"
+
+# --- Boost.Regex, header-only, from Debian's 1.81 headers -------------------
+# Installing libboost1.81-dev would remove the 1.74 packages of the native
+# build, so its headers are only unpacked here.
+if [ ! -d "$prefix/include/boost/regex" ]; then
+  rm -rf boost-deb libboost1.81-dev_*.deb
+  apt-get download -qq libboost1.81-dev 2>/dev/null
+  dpkg-deb -x libboost1.81-dev_*.deb boost-deb
+  rm -rf "$prefix/include/boost"
+  mv boost-deb/usr/include/boost "$prefix/include/boost"
+  rm -rf boost-deb libboost1.81-dev_*.deb
+fi
+
+# --- nlohmann-json and utfcpp: the native packages' headers -----------------
+# Copied rather than put on the include path, which must not see /usr/include.
+if [ ! -d "$prefix/include/nlohmann" ]; then
+  cp -r /usr/include/nlohmann "$prefix/include/"
+fi
+if [ ! -d "$prefix/include/utf8cpp" ]; then
+  cp -r /usr/include/utf8cpp "$prefix/include/"
+fi
+
+# --- OpenFst from Debian's source package -----------------------------------
+# Only the core library is built. Without dynamic linking the FST types
+# register through static initialisers, so the project links the archive
+# whole (see cmake/WindowsDependencies.cmake).
+if [ ! -f "$prefix/lib/libfst.a" ]; then
+  rm -rf openfst openfst_*
+  apt-get source -qq --download-only openfst 2>/dev/null
+  dpkg-source -x --no-check openfst_*.dsc openfst >/dev/null
+  mkdir -p openfst/obj
+  objs=()
+  for f in compat encode flags fst fst-types mapped-file properties symbol-table \
+           symbol-table-ops weight util; do
+    ${triple}-g++-posix -std=c++17 -O2 -DNDEBUG -DFST_NO_DYNAMIC_LINKING -D_USE_MATH_DEFINES \
+      -Iopenfst/src/include -c "openfst/src/lib/$f.cc" -o "openfst/obj/$f.o" &
+    objs+=("openfst/obj/$f.o")
+    while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n; done
+  done
+  wait
+  for o in "${objs[@]}"; do [ -f "$o" ] || { echo "OpenFst: $o failed" >&2; exit 1; }; done
+  rm -rf "$prefix/include/fst"
+  cp -r openfst/src/include/fst "$prefix/include/fst"
+  ${triple}-ar rcs "$prefix/lib/libfst.a" "${objs[@]}"
+  rm -rf openfst openfst_*
+fi
+
+# --- GoogleTest from Debian's googletest package source ---------------------
+if [ ! -f "$prefix/lib/libgtest.a" ]; then
+  rm -rf gtest-build
+  cmake -S /usr/src/googletest -B gtest-build -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -Dgtest_disable_pthreads=OFF -DBUILD_GMOCK=ON >/dev/null
+  cmake --build gtest-build -j "$jobs" >/dev/null
+  cmake --install gtest-build >/dev/null
+  rm -rf gtest-build
+fi
+
+# --- The project -------------------------------------------------------------
+cd "$root"
+cmake -S . -B build-win -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DLUTEM_WIN_DEPS="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DLUTEM_BUILD_BENCH=OFF >/dev/null
+cmake --build build-win -j "$jobs"
+
+if [ "${1:-}" = "--no-test" ]; then exit 0; fi
+
+# --- The tests under Wine, headless ------------------------------------------
+# A fresh prefix per run; winedbg off, so a crash fails its test instead of
+# waiting in a debugger; the wineserver started once before the tests so the
+# first ones do not pay for the prefix's creation inside their time-out.
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/lutem-wine.XXXXXX")
+export WINEPREFIX
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
+export WINEARCH=win64
+unset DISPLAY
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+}
+trap cleanup EXIT
+"$wineserver" -p 60
+"$wine" wineboot -i >/dev/null 2>&1
+status=0
+ctest --test-dir build-win --output-on-failure -j "$(nproc)" --timeout 120 || status=$?
+# ctest names the skipped tests; their reasons are only in the test log.
+awk '/^\[  SKIPPED \] [^ ]+ \([0-9]+ ms\)$/ {print "  skipped " $4 ": " prev} {prev = $0}' \
+  build-win/Testing/Temporary/LastTest.log
+exit "$status"
