@@ -12,7 +12,8 @@ root=$PWD
 deps=$root/build-win-deps
 prefix=$deps/prefix
 triple=x86_64-w64-mingw32
-jobs=${LUTEM_WIN_JOBS:-4}
+# Four compile jobs beside other builds on a shared machine; all cores in CI.
+if [ "${CI:-}" = true ]; then jobs=${LUTEM_WIN_JOBS:-$(nproc)}; else jobs=${LUTEM_WIN_JOBS:-4}; fi
 
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
