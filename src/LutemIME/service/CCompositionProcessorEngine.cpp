@@ -4,7 +4,9 @@
 #include <cstring>
 #include <new>
 
+#include "common/SettingsIpcConstants.h"
 #include "service/ProcessSettings.h"
+#include "service/SendSettingsCommand.h"
 #include "suggest/CandidateListBuilder.h"
 #include "suggest/CriticalSectionLock.h"
 
@@ -149,4 +151,39 @@ void CCompositionProcessorEngine::StoreUserChoice(std::u16string_view keys,
                                                   std::u16string_view value) {
   CriticalSectionLock lock(&userDictionaryLock);
   userDictionary.Set(keys, value);
+}
+
+void CCompositionProcessorEngine::LoadUserDictionary() {
+  {
+    CriticalSectionLock lock(&userDictionaryLock);
+    userDictionary.Clear();
+  }
+  const std::u16string reply = SendSettingsCommand(SettingsIpcConstants::commandLoadUserDict);
+  if (reply.compare(0, SettingsIpcConstants::errorPrefix.size(),
+                    SettingsIpcConstants::errorPrefix) == 0)
+    return;
+  for (const auto& [keys, value] : ParseUserDictionaryReply(reply)) StoreUserChoice(keys, value);
+}
+
+void CCompositionProcessorEngine::AddUserDictionaryEntry(const CStringRange& keys,
+                                                         const CStringRange& candidate) {
+  const std::u16string_view key = keys.View();
+  const std::u16string_view value = candidate.View();
+  StoreUserChoice(key, value);
+
+  std::u16string request(SettingsIpcConstants::commandSaveUserDict);
+  request += u' ';
+  request += key;
+  request += u':';
+  request += value;
+  if (request.size() >= 0x7FFFFFFF / sizeof(char16_t)) return;
+
+  // Write-only: the server answers nothing to a learned pair.
+  HANDLE pipe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                            GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (pipe == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(pipe, request.c_str(), static_cast<DWORD>((request.size() + 1) * sizeof(char16_t)),
+            &written, nullptr);
+  CloseHandle(pipe);
 }

@@ -56,6 +56,13 @@ class CCompositionProcessorEngine {
   // Never throws; on a failure the list is left empty.
   void BuildCandidateList(LutemIMEArray<CCandidateListItem>* list);
 
+  // Fills the user dictionary from the settings server ("LOAD_USER_DICT");
+  // runs on the dictionary thread. The lock is never held across the pipe.
+  void LoadUserDictionary();
+  // Remembers the chosen candidate for the keys and tells the server,
+  // without waiting for it; an unreachable server only loses the server's copy.
+  void AddUserDictionaryEntry(const CStringRange& keys, const CStringRange& candidate);
+
   // The user dictionary, each call under userDictionaryLock.
   std::optional<std::u16string> FindUserChoice(std::u16string_view keys);
   void StoreUserChoice(std::u16string_view keys, std::u16string_view value);

@@ -1,5 +1,6 @@
 #include "service/SettingsReply.h"
 
+#include "common/SettingsIpcConstants.h"
 #include "service/ProcessSettings.h"
 
 std::map<std::u16string, std::u16string> ParseSettingsReply(std::u16string_view reply) {
@@ -46,20 +47,21 @@ void ApplyNumber(const std::u16string& value, T* setting) {
 
 void ApplySettings(const std::map<std::u16string, std::u16string>& pairs,
                    bool applySaveCandidates) {
-  auto value = [&](const char16_t* key) -> const std::u16string* {
-    auto it = pairs.find(key);
+  using C = SettingsIpcConstants;
+  auto value = [&](std::u16string_view key) -> const std::u16string* {
+    auto it = pairs.find(std::u16string(key));
     return it == pairs.end() || it->second.empty() ? nullptr : &it->second;
   };
-  if (auto v = value(u"rootDir")) rootDir = *v;
-  if (auto v = value(u"ThemeID")) ThemeID = *v;
-  if (auto v = value(u"SmartCorrection")) ApplyNumber(*v, &SmartCorrection);
+  if (auto v = value(C::keyRootDir)) rootDir = *v;
+  if (auto v = value(C::keyThemeId)) ThemeID = *v;
+  if (auto v = value(C::keySmartCorrection)) ApplyNumber(*v, &SmartCorrection);
   if (applySaveCandidates) {
-    if (auto v = value(u"SaveCandidates")) ApplyNumber(*v, &SaveCandidates);
+    if (auto v = value(C::keySaveCandidates)) ApplyNumber(*v, &SaveCandidates);
   }
-  if (auto v = value(u"CandidateWindow")) {
+  if (auto v = value(C::keyCandidateWindow)) {
     if (std::optional<uint32_t> n = ReadSettingsNumber(*v)) CandidateWindow = *n == 1 ? 1 : 0;
     else CandidateWindow = 0;
   }
-  if (auto v = value(u"CurrentLayout")) ApplyNumber(*v, &CurrentLayout);
-  if (auto v = value(u"CurrentEncoding")) ApplyNumber(*v, &CurrentEncoding);
+  if (auto v = value(C::keyCurrentLayout)) ApplyNumber(*v, &CurrentLayout);
+  if (auto v = value(C::keyCurrentEncoding)) ApplyNumber(*v, &CurrentEncoding);
 }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // The user's remembered choices: typed keys (exactly as typed, case kept) to
 // the candidate chosen for them. It has no lock of its own: its owner holds
@@ -19,3 +21,9 @@ class UserDictionary {
  private:
   std::map<std::u16string, std::u16string, std::less<>> entries_;
 };
+
+// The pairs of a "LOAD_USER_DICT" reply: lines ending at U+000A (a last line
+// without one counts), each split at its first colon. A line without a colon,
+// or with nothing before or after it, is skipped; a CR stays in the value.
+std::vector<std::pair<std::u16string, std::u16string>> ParseUserDictionaryReply(
+    std::u16string_view reply);

@@ -1,0 +1,91 @@
+#include "service/SettingsSync.h"
+
+#include <string>
+
+#include "Platform.h"
+#include "common/SettingsIpcConstants.h"
+#include "service/DebugLog.h"
+#include "service/ProcessSettings.h"
+#include "service/SendSettingsCommand.h"
+#include "service/SettingsReply.h"
+
+namespace {
+
+using C = SettingsIpcConstants;
+
+std::u16string DefaultRootDir() {
+  WCHAR folder[MAX_PATH] = {};
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILESX86, nullptr, SHGFP_TYPE_CURRENT,
+                                 folder))) {
+    return std::u16string(reinterpret_cast<const char16_t*>(folder)) + u"\\Hollin\\Lutem Keyboard";
+  }
+  return u"C:\\Program Files\\Hollin\\Lutem Keyboard";
+}
+
+bool IsErrorReply(const std::u16string& reply) {
+  return reply.compare(0, C::errorPrefix.size(), C::errorPrefix) == 0;
+}
+
+void SendSave(std::u16string_view key, const std::u16string& value) {
+  std::u16string request(C::commandSave);
+  request += u' ';
+  request += key;
+  request += u' ';
+  request += value;
+  SendSettingsCommand(request);  // the reply changes nothing
+}
+
+std::u16string Decimal(uint32_t value) {
+  std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+const WCHAR* W(const std::u16string& s) { return reinterpret_cast<const WCHAR*>(s.c_str()); }
+
+}  // namespace
+
+void LoadSettings() {
+  rootDir = DefaultRootDir();
+  ThemeID = u"lutem_light";
+  SmartCorrection = 1;
+  SaveCandidates = 1;
+  CandidateWindow = 1;
+  CurrentLayout = 2;
+  CurrentEncoding = 0;
+
+  std::u16string reply = SendSettingsCommand(C::commandLoadAll);
+  if (IsErrorReply(reply)) {
+    DebugLogW(TEXT("IPC Error: %s. Using default settings."), W(reply));
+    return;
+  }
+  DebugLogW(TEXT("Received from server: %s"), W(reply));
+  ApplySettings(ParseSettingsReply(reply), true);
+  DebugLogW(TEXT("Applied Settings: rootDir='%s', themeID='%s', SmartCorrection=%d, ")
+                TEXT("showCandidate=%d, currentLayout=%d"),
+            W(rootDir), W(ThemeID), SmartCorrection, CandidateWindow, CurrentLayout);
+}
+
+void RefreshSettingsFromServer() {
+  // An error reply holds no '=' and so changes nothing.
+  ApplySettings(ParseSettingsReply(SendSettingsCommand(C::commandLoadAll)), false);
+}
+
+void SetSmartCorrection(uint32_t value) {
+  SmartCorrection = value;
+  SendSave(C::keySmartCorrection, Decimal(value));
+}
+
+void SetCandidateWindow(uint32_t value) {
+  CandidateWindow = value;
+  SendSave(C::keyCandidateWindow, value != 0 ? u"1" : u"0");
+}
+
+void SetCurrentLayout(int32_t value) {
+  CurrentLayout = value;
+  SendSave(C::keyCurrentLayout, Decimal(static_cast<uint32_t>(value)));
+}
+
+void SetCurrentEncoding(int32_t value) {
+  CurrentEncoding = value;
+  SendSave(C::keyCurrentEncoding, Decimal(static_cast<uint32_t>(value)));
+}

@@ -1,0 +1,129 @@
+#include "service/SettingsSync.h"
+
+#include <gtest/gtest.h>
+
+#include "Platform.h"
+#include "ScriptedServer.h"
+#include "ServerProcess.h"
+#include "service/ProcessSettings.h"
+#include "support/TempSystemRoot.h"
+
+namespace {
+
+std::vector<char> RequestBytes(const std::u16string& text) {
+  std::vector<char> bytes = Utf16Bytes(text);
+  bytes.insert(bytes.end(), {0, 0});
+  return bytes;
+}
+
+class SettingsSyncTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Values no load would pick, so a test sees what a load changed.
+    rootDir = u"X:\\stale";
+    ThemeID = u"stale";
+    SmartCorrection = 7;
+    SaveCandidates = 7;
+    CandidateWindow = 7;
+    CurrentLayout = 7;
+    CurrentEncoding = 7;
+  }
+  std::u16string ProgramFilesRoot() {
+    WCHAR folder[MAX_PATH] = {};
+    EXPECT_EQ(S_OK, SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILESX86, nullptr, SHGFP_TYPE_CURRENT,
+                                     folder));
+    return std::u16string(folder) + u"\\Hollin\\Lutem Keyboard";
+  }
+  TempSystemRoot root_;
+};
+
+TEST_F(SettingsSyncTest, WithoutServerLoadKeepsDefaultsAndSettersKeepTheirValue) {
+  LoadSettings();
+  EXPECT_EQ(ProgramFilesRoot(), rootDir);
+  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(1u, SmartCorrection);
+  EXPECT_EQ(1u, SaveCandidates);
+  EXPECT_EQ(1u, CandidateWindow);
+  EXPECT_EQ(2, CurrentLayout);
+  EXPECT_EQ(0, CurrentEncoding);
+
+  CurrentLayout = 6;
+  RefreshSettingsFromServer();
+  EXPECT_EQ(6, CurrentLayout);
+  SetCurrentEncoding(1);
+  EXPECT_EQ(1, CurrentEncoding);
+}
+
+TEST_F(SettingsSyncTest, LoadAppliesTheReplyOverTheDefaults) {
+  ScriptedServer server(Utf16Bytes(u"CurrentLayout=3;CurrentLayout=5;ThemeID=;SaveCandidates=0"));
+  ASSERT_TRUE(server.ready());
+  LoadSettings();
+  EXPECT_EQ(RequestBytes(u"LOAD_ALL"), server.Request());
+  EXPECT_EQ(5, CurrentLayout);
+  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(0u, SaveCandidates);
+  EXPECT_EQ(0, CurrentEncoding);
+}
+
+TEST_F(SettingsSyncTest, ErrorReplyLeavesTheDefaults) {
+  ScriptedServer server(Utf16Bytes(u"Error: CurrentLayout=5"));
+  ASSERT_TRUE(server.ready());
+  LoadSettings();
+  EXPECT_EQ(2, CurrentLayout);
+  EXPECT_EQ(ProgramFilesRoot(), rootDir);
+}
+
+TEST_F(SettingsSyncTest, RefreshSkipsSaveCandidatesAndSetsNoDefaults) {
+  ScriptedServer server(Utf16Bytes(u"SaveCandidates=0;CurrentEncoding=1"));
+  ASSERT_TRUE(server.ready());
+  RefreshSettingsFromServer();
+  EXPECT_EQ(7u, SaveCandidates);
+  EXPECT_EQ(1, CurrentEncoding);
+  EXPECT_EQ(7, CurrentLayout);
+  EXPECT_EQ(u"stale", ThemeID);
+}
+
+TEST_F(SettingsSyncTest, SettersStoreFirstThenSendOneSaveRequest) {
+  const struct {
+    void (*set)();
+    std::u16string request;
+  } cases[] = {
+      {[] { SetCurrentLayout(4); }, u"SAVE CurrentLayout 4"},
+      {[] { SetCurrentLayout(-1); }, u"SAVE CurrentLayout 4294967295"},
+      {[] { SetCandidateWindow(0); }, u"SAVE CandidateWindow 0"},
+      {[] { SetCandidateWindow(5); }, u"SAVE CandidateWindow 1"},
+      {[] { SetSmartCorrection(0); }, u"SAVE SmartCorrection 0"},
+      {[] { SetCurrentEncoding(1); }, u"SAVE CurrentEncoding 1"},
+  };
+  for (const auto& c : cases) {
+    ScriptedServer server(Utf16Bytes(u"OK"));
+    ASSERT_TRUE(server.ready());
+    c.set();
+    EXPECT_EQ(RequestBytes(c.request), server.Request());
+  }
+  EXPECT_EQ(5u, CandidateWindow);  // a setter stores what it is given
+  EXPECT_EQ(0u, SmartCorrection);
+  EXPECT_EQ(-1, CurrentLayout);
+}
+
+// With the real server, what the menu saves is what the next load and
+// refresh bring back.
+TEST_F(SettingsSyncTest, SavedSettingsComeBackFromTheServer) {
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  SetCurrentLayout(6);
+  SetCandidateWindow(0);
+  SetSmartCorrection(0);
+  CurrentLayout = 1;
+  CandidateWindow = 1;
+  RefreshSettingsFromServer();
+  EXPECT_EQ(6, CurrentLayout);
+  EXPECT_EQ(0u, CandidateWindow);
+  LoadSettings();
+  EXPECT_EQ(6, CurrentLayout);
+  EXPECT_EQ(0u, SmartCorrection);
+  EXPECT_EQ(0u, CandidateWindow);
+  EXPECT_EQ(0, CurrentEncoding);
+}
+
+}  // namespace
