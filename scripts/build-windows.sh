@@ -55,7 +55,7 @@ cd "$deps/src"
 # build, so its headers are only unpacked here.
 if [ ! -d "$prefix/include/boost/regex" ]; then
   rm -rf boost-deb libboost1.81-dev_*.deb
-  apt-get download -qq libboost1.81-dev 2>/dev/null
+  apt-get download -qq -o APT::Sandbox::User=root libboost1.81-dev
   dpkg-deb -x libboost1.81-dev_*.deb boost-deb
   rm -rf "$prefix/include/boost"
   mv boost-deb/usr/include/boost "$prefix/include/boost"
@@ -77,7 +77,7 @@ fi
 # whole (see cmake/WindowsDependencies.cmake).
 if [ ! -f "$prefix/lib/libfst.a" ]; then
   rm -rf openfst openfst_*
-  apt-get source -qq --download-only openfst 2>/dev/null
+  apt-get source -qq --download-only -o APT::Sandbox::User=root openfst
   dpkg-source -x --no-check openfst_*.dsc openfst >/dev/null
   mkdir -p openfst/obj
   objs=()
