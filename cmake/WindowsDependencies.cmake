@@ -25,5 +25,8 @@ target_link_libraries(lutem_openfst INTERFACE
                       "-Wl,--whole-archive" "${LUTEM_WIN_DEPS}/lib/libfst.a" "-Wl,--no-whole-archive")
 set(FST_LIB lutem_openfst)
 
+# Debian's mingw-w64 zlib has an import library too; the programs must not
+# need a zlib1.dll beside them.
+set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 find_package(Threads REQUIRED)

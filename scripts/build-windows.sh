@@ -116,6 +116,19 @@ cmake -S . -B build-win -G Ninja \
   -DLUTEM_BUILD_BENCH=OFF >/dev/null
 cmake --build build-win -j "$jobs"
 
+# Statically linked: a program may import system DLLs only, never one that
+# the toolchain or a mingw-w64 package ships (libstdc++, winpthread, zlib).
+shipped=$(find /usr/$triple /usr/lib/gcc/$triple -iname '*.dll' -printf '%f\n' 2>/dev/null |
+          tr '[:upper:]' '[:lower:]' | sort -u)
+for exe in build-win/bin/*.exe; do
+  for dll in $(${triple}-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
+    if grep -qxF "$dll" <<<"$shipped"; then
+      echo "$exe needs $dll: the Windows build must link statically" >&2
+      exit 1
+    fi
+  done
+done
+
 if [ "${1:-}" = "--no-test" ]; then exit 0; fi
 
 # --- The tests under Wine, headless ------------------------------------------
