@@ -27,6 +27,7 @@ packages="g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 dpkg-dev
 # OpenFst comes as Debian's source package, which needs a source entry of
 # our own (the image lists binary packages only).
 src_list=/etc/apt/sources.list.d/lutem-windows-src.sources
+need_update=false
 if [ ! -f "$src_list" ]; then
   $SUDO tee "$src_list" >/dev/null <<'EOF'
 Types: deb-src
@@ -35,19 +36,25 @@ Suites: bookworm
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
-  $SUDO apt-get update -qq
+  need_update=true
 fi
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
 done
+if [ -n "$missing" ]; then need_update=true; fi
+if $need_update; then $SUDO apt-get update -qq; fi
 if [ -n "$missing" ]; then
-  $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
     $missing >/dev/null
 fi
 
+# What is cached under build-win-deps/ is rebuilt whole when the recipe
+# below changes: bump this then.
+recipe=1
+if [ "$(cat "$prefix/.recipe" 2>/dev/null)" != "$recipe" ]; then rm -rf "$deps"; fi
 mkdir -p "$deps/src" "$prefix/include" "$prefix/lib"
+echo "$recipe" > "$prefix/.recipe"
 cd "$deps/src"
 
 # --- Boost.Regex, header-only, from Debian's 1.81 headers -------------------
