@@ -16,6 +16,8 @@
 #endif
 #include <windows.h>
 #include <shlobj.h>
+#include <stdio.h>
+#include <stdlib.h>
 #else
 #include "platform/WinTypes.h"
 #include "platform/WinError.h"
@@ -30,4 +32,5 @@
 #include "platform/WinSync.h"
 #include "platform/WinRegistry.h"
 #include "platform/WinShell.h"
+#include "platform/WinCrt.h"
 #endif
