@@ -2,9 +2,8 @@
 // setup.sh) and the generated language model loaded as the input method
 // loads them: the whole key buffer converted and the candidate list rebuilt
 // after every key, each rebuild one decode and three completion searches.
-// The load states stay Ready for the rest of the process, so this file's
-// benchmarks run after the others (link order) and layout-1 lists built by
-// those see no model.
+// The load states stay Ready for the rest of the process; this file links
+// after CandidateBench.cpp, so the layout-1 lists there still see no model.
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
