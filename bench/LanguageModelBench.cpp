@@ -1,24 +1,17 @@
 // Language-model costs: loading the model file once per process, and one
-// decode per keystroke in layout 1 while a word is typed key by key. The model
-// is generated deterministically: a lexicon of more than 50,000 distinct words
-// over Bengali syllables, plus a unit-by-unit transliteration loop that gives
-// every query paths, as a full model does.
+// decode per keystroke in layout 1 while a word is typed key by key, on the
+// generated model (GeneratedLanguageModel.h).
 #include <benchmark/benchmark.h>
-
-#include <stdlib.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdint>
-#include <filesystem>
+#include <cstdlib>
 #include <mutex>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "conversion/CodePoints.h"
-#include "modelbuild/LanguageModelBuilder.h"
+#include "GeneratedLanguageModel.h"
 #include "suggest/LanguageModelDecoder.h"
 #include "suggest/LanguageModelFile.h"
 #include "suggest/LanguageModelGlobals.h"
@@ -26,112 +19,9 @@
 
 namespace {
 
-constexpr size_t kWords = 50000;
-
-struct Unit {
-  const char* keys;      // "(kh)" is one unit of two keys
-  const char32_t* text;  // its Bengali letter or sign
-};
-
-const Unit kConsonants[] = {
-    {"k", U"\u0995"},    {"(kh)", U"\u0996"}, {"g", U"\u0997"},    {"(gh)", U"\u0998"}, {"c", U"\u099A"},
-    {"(ch)", U"\u099B"}, {"j", U"\u099C"},    {"t", U"\u09A4"},    {"(th)", U"\u09A5"}, {"d", U"\u09A6"},
-    {"(dh)", U"\u09A7"}, {"n", U"\u09A8"},    {"p", U"\u09AA"},    {"(ph)", U"\u09AB"}, {"b", U"\u09AC"},
-    {"(bh)", U"\u09AD"}, {"m", U"\u09AE"},    {"r", U"\u09B0"},    {"l", U"\u09B2"},    {"s", U"\u09B8"},
-    {"(sh)", U"\u09B6"}, {"h", U"\u09B9"},
-};
-const Unit kVowelSigns[] = {
-    {"a", U""}, {"a", U"\u09BE"}, {"i", U"\u09BF"}, {"u", U"\u09C1"}, {"e", U"\u09C7"}, {"o", U"\u09CB"},
-};
-
-// A fixed linear congruential sequence, so every run builds the same model.
-class Sequence {
- public:
-  uint32_t Next() {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return static_cast<uint32_t>(state_ >> 33);
-  }
-  uint32_t Below(uint32_t n) { return Next() % n; }
-
- private:
-  uint64_t state_ = 20261210;
-};
-
-struct GeneratedModel {
-  std::string path;
-  size_t fileBytes = 0;
-  std::vector<std::string> typed;  // key strings of up to 19 keys
-};
-
-std::string PlainKeys(const std::string& keys) {
-  std::string plain;
-  for (char c : keys) {
-    if (c != '(' && c != ')') plain += c;
-  }
-  return plain;
-}
-
-GeneratedModel Generate() {
-  LanguageModelBuilder builder("+");
-  Sequence random;
-  std::set<std::string> outputs;
-  std::vector<std::string> wordKeys;
-  while (outputs.size() < kWords) {
-    std::string keys;
-    std::u32string text;
-    const uint32_t syllables = 1 + random.Below(4);
-    for (uint32_t s = 0; s < syllables; ++s) {
-      const Unit& consonant = kConsonants[random.Below(std::size(kConsonants))];
-      const Unit& vowel = kVowelSigns[random.Below(std::size(kVowelSigns))];
-      keys += consonant.keys;
-      keys += vowel.keys;
-      text += consonant.text;
-      text += vowel.text;
-    }
-    const std::string output = Utf8FromCodePoints(text);
-    const float weight = 1.0f + static_cast<float>(random.Below(8000)) / 1000.0f;
-    if (!outputs.insert(output).second) continue;  // each word once, as in a real lexicon
-    builder.AddWord(KeyUnits(keys, "+"), output, weight);
-    wordKeys.push_back(keys);
-  }
-  // The transliteration loop: every unit to its letter or sign, costlier
-  // than the lexicon, so that whole words win where they match.
-  const auto loop = builder.AddState();
-  builder.AddArc(LanguageModelBuilder::kStart, loop, 0, 0, 3.0f);
-  builder.SetFinal(loop, 0.0f);
-  auto addLoopArcs = [&](const Unit* units, size_t count) {
-    for (const Unit* unit = units; unit != units + count; ++unit) {
-      const std::u32string text = unit->text;
-      const int32_t out = text.empty() ? 0 : builder.OutputLabel(Utf8FromCodePoints(text));
-      const int32_t in = builder.InputLabel(KeyUnits(unit->keys, "+")[0]);
-      builder.AddArc(loop, loop, in, out, 1.0f + static_cast<float>(random.Below(1000)) / 1000.0f);
-    }
-  };
-  addLoopArcs(kConsonants, std::size(kConsonants));
-  addLoopArcs(kVowelSigns, std::size(kVowelSigns));
-  for (const char* key : {"k", "g", "c", "t", "d", "p", "b", "s", "h"}) builder.InputLabel(key);
-
-  GeneratedModel model;
-  std::string dir = (std::filesystem::temp_directory_path() / "lutem-lm-bench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) return model;
-  model.path = dir + "/Lutem_LM.bin";
-  const std::string file = builder.ModelFile();
-  model.fileBytes = file.size();
-  WriteFileBytes(model.path, file, nullptr);
-
-  // What a user types: words and runs of words, cut to at most 19 keys.
-  for (size_t i = 0; i < 200; ++i) {
-    std::string typed;
-    while (typed.size() < 19) typed += PlainKeys(wordKeys[random.Below(static_cast<uint32_t>(wordKeys.size()))]);
-    typed.resize(std::min<size_t>(typed.size(), 8 + random.Below(12)));
-    model.typed.push_back(typed);
-  }
-  return model;
-}
-
 const GeneratedModel& Model() {
   static const GeneratedModel model = [] {
-    GeneratedModel m = Generate();
+    GeneratedModel m = GenerateLanguageModel();
     static std::mutex lock;
     if (m.path.empty() || !LoadLanguageModel(m.path, lock)) std::abort();
     return m;
@@ -145,7 +35,7 @@ void BM_LanguageModelLoad(benchmark::State& state) {
   for (auto _ : state) {
     if (!LoadLanguageModel(model.path, lock)) state.SkipWithError("load failed");
   }
-  state.counters["file_bytes"] = static_cast<double>(model.fileBytes);
+  state.counters["file_bytes"] = static_cast<double>(model.file.size());
   state.counters["states"] = static_cast<double>(LanguageModelFst.NumStates());
   state.counters["output_symbols"] = static_cast<double>(ModelOutputSymbols->NumSymbols());
 }
@@ -159,7 +49,7 @@ void BM_ReadLanguageModelFile(benchmark::State& state) {
     ReadLanguageModelFile(model.path, plaintext);
     benchmark::DoNotOptimize(plaintext.tellp());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * model.fileBytes));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * model.file.size()));
 }
 BENCHMARK(BM_ReadLanguageModelFile)->Unit(benchmark::kMillisecond);
 

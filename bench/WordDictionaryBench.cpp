@@ -15,20 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "BenchData.h"
+#include "suggest/LoadState.h"
 #include "suggest/ReadWordTrie.h"
 #include "suggest/WordDictionaryGlobals.h"
 #include "suggest/WordSearch.h"
 
 namespace {
-
-std::string DefaultDictionaryPath() {
-  const char* root = std::getenv("LUTEM_SYSTEM_ROOT");
-  std::string base = root != nullptr && *root != '\0'
-                         ? std::string(root)
-                         : std::string(std::getenv("HOME") ? std::getenv("HOME") : "") +
-                               "/.local/share/lutem/system";
-  return base + "/Program Files (x86)/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin";
-}
 
 struct Corpus {
   bool ready = false;
@@ -58,6 +51,7 @@ const Corpus& TheCorpus() {
     {
       std::lock_guard<std::mutex> lock(WordDictionaryMutex);
       WordTrie = std::move(trie);
+      SetLoadState(WordDictionaryState, LoadState::Ready);  // as the word loader leaves it
     }
     for (size_t n = 1; n <= 3; ++n) {
       std::map<std::string, size_t> counts;

@@ -16,6 +16,8 @@
 #endif
 #include <windows.h>
 #include <shlobj.h>
+#include <stdio.h>
+#include <stdlib.h>
 #include <msctf.h>
 #include "platform/SdkAdditions.h"
 #else
@@ -32,5 +34,6 @@
 #include "platform/WinSync.h"
 #include "platform/WinRegistry.h"
 #include "platform/WinShell.h"
+#include "platform/WinCrt.h"
 #endif
 #include "platform/Utf16Units.h"

@@ -168,4 +168,24 @@ TEST_F(EngineTest, DestructionWaitsForTheDictionaryThreadAndDeletesItsEngine) {
   EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_FAILED);  // the handle was closed
 }
 
+// A second dictionary thread replaces the dictionary engine while a list
+// build may still be searching the old one: the old one lives as long as
+// the engine.
+TEST_F(EngineTest, AReplacedDictionaryEngineLivesUntilTheEngineGoes) {
+  const int destroyedBefore = FakeDictionaryEngine::destroyed;
+  {
+    CCompositionProcessorEngine engine;
+    auto* first = new FakeDictionaryEngine({u"a"});
+    engine.ReplaceDictionaryEngine(first);
+    engine.ReplaceDictionaryEngine(new FakeDictionaryEngine({u"b"}));
+    engine.ReplaceDictionaryEngine(nullptr);
+    EXPECT_EQ(engine.dictionaryEngine.load(), nullptr);
+    EXPECT_EQ(FakeDictionaryEngine::destroyed, destroyedBefore);
+    LutemIMEArray<CCandidateListItem> list;
+    first->CollectWordsForPrefix(AsWchar(u"x"), &list, 7);  // still a live object
+    EXPECT_EQ(list.Count(), 1u);
+  }
+  EXPECT_EQ(FakeDictionaryEngine::destroyed, destroyedBefore + 2);
+}
+
 }  // namespace

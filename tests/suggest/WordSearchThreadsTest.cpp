@@ -9,6 +9,7 @@
 
 #include "WordTrieFixture.h"
 #include "suggest/WordDictionaryBuilder.h"
+#include "suggest/LoadState.h"
 #include "suggest/WordDictionaryGlobals.h"
 #include "suggest/WordSearch.h"
 
@@ -29,6 +30,7 @@ TEST(WordSearchThreadsTest, SearchesSeeNoTrieOrAWholeOne) {
   SKIP_WITHOUT_WORD_TRIE();
   const Words first = {"ab", "abc"};
   const Words second = {"ax", "axy"};
+  SetLoadState(WordDictionaryState, LoadState::Ready);
   std::atomic<bool> stop{false};
   std::atomic<int> odd{0};
   std::vector<std::thread> readers;

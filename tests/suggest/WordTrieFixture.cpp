@@ -7,6 +7,7 @@
 
 #include "suggest/WordDictionaryBuilder.h"
 #include "suggest/WordDictionaryGlobals.h"
+#include "suggest/LoadState.h"
 #include "suggest/ReadWordTrie.h"
 
 bool ReadWordTrieFromBytes(const std::string& bytes, WordDictionaryTrie* target) {
@@ -28,6 +29,8 @@ ScopedWordTrie::ScopedWordTrie(const std::vector<std::string>& words) {
   std::lock_guard<std::mutex> lock(WordDictionaryMutex);
   previous_ = std::move(WordTrie);
   WordTrie = std::move(trie);
+  // As the loader leaves it; a state never goes back, so it stays Ready.
+  SetLoadState(WordDictionaryState, LoadState::Ready);
 }
 
 ScopedWordTrie::~ScopedWordTrie() {

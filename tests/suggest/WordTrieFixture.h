@@ -19,7 +19,8 @@ bool ReadWordTrieFromBytes(const std::string& bytes, WordDictionaryTrie* target)
 
 // Builds a dictionary of words with the builder, reads it back with the reader
 // and publishes it as the process-wide trie for the life of the object; the
-// trie that was there before comes back afterwards.
+// trie that was there before comes back afterwards. The word dictionary's
+// state is Ready from then on, as after a load.
 class ScopedWordTrie {
  public:
   explicit ScopedWordTrie(const std::vector<std::string>& words);

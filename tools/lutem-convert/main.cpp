@@ -25,7 +25,8 @@ void Usage() {
                "              8 Lutem Lowercase (Experimental); other numbers act as 1\n"
                "  --encoding  0 Unicode (default), 1 ANSI\n"
                "  --candidates  print the candidate list of each line, items\n"
-               "              separated by TAB\n");
+               "              separated by TAB; dictionary and model words come\n"
+               "              from the data folder (see lutem-data-folder)\n");
 }
 
 bool ParseInt(const char* text, int* value) {
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
   CurrentLayout = layout;
   CurrentEncoding = encoding;
   CCompositionProcessorEngine engine;
+  // The lists offer dictionary and model words from the first line on, the
+  // same ones on every run: the loads have settled before any line is read.
+  if (candidates) EngineDriver::LoadDictionaries(engine);
   const ConversionDispatcher& dispatcher = *engine.dispatcher;
   std::string line;
   while (std::getline(std::cin, line)) {

@@ -5,6 +5,8 @@
 #include <new>
 
 #include "common/SettingsIpcConstants.h"
+#include "service/DictionaryLoaderThread.h"
+#include "service/DllObjectCount.h"
 #include "service/ProcessSettings.h"
 #include "service/SendSettingsCommand.h"
 #include "suggest/CandidateListBuilder.h"
@@ -87,6 +89,7 @@ CCompositionProcessorEngine::~CCompositionProcessorEngine() {
   dictionaryThreads.clear();
 
   delete dictionaryEngine.exchange(nullptr);
+  retiredDictionaryEngines.clear();
 
   candidateLabels.Free();
   dispatcher.reset();
@@ -151,6 +154,31 @@ void CCompositionProcessorEngine::StoreUserChoice(std::u16string_view keys,
                                                   std::u16string_view value) {
   CriticalSectionLock lock(&userDictionaryLock);
   userDictionary.Set(keys, value);
+}
+
+bool CCompositionProcessorEngine::StartDictionaryThread() {
+  try {
+    dictionaryThreads.reserve(dictionaryThreads.size() + 1);  // so keeping the handle cannot fail
+  } catch (...) {
+    return false;
+  }
+  DllAddRef();  // given back by the thread as it ends
+  HANDLE thread = CreateThread(nullptr, 0, DictionaryLoaderThread, this, 0, nullptr);
+  if (thread == nullptr) {
+    ReleaseModule();
+    return false;
+  }
+  dictionaryThreads.push_back(thread);
+  return true;
+}
+
+void CCompositionProcessorEngine::ReplaceDictionaryEngine(CBaseDictionaryEngine* next) {
+  std::unique_ptr<CBaseDictionaryEngine> incoming(next);
+  std::lock_guard<std::mutex> lock(retiredLock);
+  // Room first: once the old engine is out of the slot it must not be lost.
+  retiredDictionaryEngines.reserve(retiredDictionaryEngines.size() + 1);
+  std::unique_ptr<CBaseDictionaryEngine> previous(dictionaryEngine.exchange(incoming.release()));
+  if (previous) retiredDictionaryEngines.push_back(std::move(previous));
 }
 
 void CCompositionProcessorEngine::LoadUserDictionary() {

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +58,17 @@ class CCompositionProcessorEngine {
   // Never throws; on a failure the list is left empty.
   void BuildCandidateList(LutemIMEArray<CCandidateListItem>* list);
 
+  // Starts a dictionary thread (DictionaryLoaderThread) for this engine, as
+  // each profile initialisation does, and keeps its handle in
+  // dictionaryThreads; the destructor waits for it. False when the thread
+  // cannot be started: the engine then works without dictionary words and
+  // learned choices.
+  bool StartDictionaryThread();
+  // Stores next (may be null) as the dictionary engine, on the dictionary
+  // thread. One that stood there before may still be searched by a list
+  // build on the UI thread, so it is kept until the engine is destroyed.
+  void ReplaceDictionaryEngine(CBaseDictionaryEngine* next);
+
   // Fills the user dictionary from the settings server ("LOAD_USER_DICT");
   // runs on the dictionary thread. The lock is never held across the pipe.
   void LoadUserDictionary();
@@ -96,4 +109,8 @@ class CCompositionProcessorEngine {
   LutemIMEArray<unsigned long> candidateLabels;
   uint32_t candidateListWidth;
   std::vector<HANDLE> dictionaryThreads;
+
+ private:
+  std::mutex retiredLock;  // two dictionary threads may replace at once
+  std::vector<std::unique_ptr<CBaseDictionaryEngine>> retiredDictionaryEngines;
 };

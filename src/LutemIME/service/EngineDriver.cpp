@@ -1,6 +1,10 @@
 #include "service/EngineDriver.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "suggest/LoadState.h"
 
 void EngineDriver::SetKeys(CCompositionProcessorEngine& engine, std::u16string_view keys) {
   WCHAR* text = nullptr;
@@ -25,4 +29,16 @@ void EngineDriver::Type(CCompositionProcessorEngine& engine, std::u16string_view
   SetKeys(engine, keys);
   Convert(engine);
   engine.BuildCandidateList(list);
+}
+
+bool EngineDriver::LoadDictionaries(CCompositionProcessorEngine& engine) {
+  if (!engine.StartDictionaryThread()) return false;
+  WaitForSingleObject(engine.dictionaryThreads.back(), INFINITE);
+  // The loaders are detached and report only through their states.
+  auto loading = [](const std::atomic<LoadState>& state) {
+    return ReadLoadState(state) == LoadState::Loading;
+  };
+  while (loading(WordDictionaryState) || loading(LanguageModelState))
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  return true;
 }

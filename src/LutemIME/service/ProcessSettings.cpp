@@ -1,9 +1,9 @@
 #include "service/ProcessSettings.h"
 
 std::u16string rootDir;
-std::u16string ThemeID = u"lutem_light";
-uint32_t SmartCorrection = 1;
-uint32_t SaveCandidates = 1;
-uint32_t CandidateWindow = 1;
-int32_t CurrentLayout = 2;
-int32_t CurrentEncoding = 0;
+std::u16string ThemeID{kDefaultThemeID};
+uint32_t SmartCorrection = kDefaultSmartCorrection;
+uint32_t SaveCandidates = kDefaultSaveCandidates;
+uint32_t CandidateWindow = kDefaultCandidateWindow;
+int32_t CurrentLayout = kDefaultCurrentLayout;
+int32_t CurrentEncoding = kDefaultCurrentEncoding;

@@ -46,12 +46,12 @@ const WCHAR* W(const std::u16string& s) { return reinterpret_cast<const WCHAR*>(
 
 void LoadSettings() {
   rootDir = DefaultRootDir();
-  ThemeID = u"lutem_light";
-  SmartCorrection = 1;
-  SaveCandidates = 1;
-  CandidateWindow = 1;
-  CurrentLayout = 2;
-  CurrentEncoding = 0;
+  ThemeID = kDefaultThemeID;
+  SmartCorrection = kDefaultSmartCorrection;
+  SaveCandidates = kDefaultSaveCandidates;
+  CandidateWindow = kDefaultCandidateWindow;
+  CurrentLayout = kDefaultCurrentLayout;
+  CurrentEncoding = kDefaultCurrentEncoding;
 
   std::u16string reply = SendSettingsCommand(C::commandLoadAll);
   if (IsErrorReply(reply)) {

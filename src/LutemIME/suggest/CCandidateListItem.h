@@ -42,3 +42,9 @@ void AppendOwnedCandidate(LutemIMEArray<CCandidateListItem>* list, std::unique_p
 
 // Appends a new[] copy of text, owned by the list.
 void AppendCandidateCopy(LutemIMEArray<CCandidateListItem>* list, std::u16string_view text);
+
+// Appends a UTF-16 copy (Utf8ToWideAlloc) of a UTF-8 word, owned by the list,
+// and returns a view of it; nothing is appended, and the view is empty, when
+// the copy cannot be made.
+std::u16string_view AppendUtf8Candidate(LutemIMEArray<CCandidateListItem>* list,
+                                        std::string_view word);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "Platform.h"
 #include "suggest/Aes128.h"
 
 namespace {
@@ -17,8 +18,11 @@ struct FileCloser {
 }  // namespace
 
 void ReadLanguageModelFile(const std::string& path, std::ostream& out) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) return;  // the debug log writes nothing, so there is nothing else to do
+  std::FILE* opened = nullptr;
+  // The debug log writes nothing, so a file that cannot be opened needs
+  // nothing else.
+  if (fopen_s(&opened, path.c_str(), "rb") != 0 || opened == nullptr) return;
+  std::unique_ptr<std::FILE, FileCloser> file(opened);
 
   unsigned char leading[kLeadingBytes];
   if (std::fread(leading, 1, kLeadingBytes, file.get()) != kLeadingBytes) return;

@@ -16,6 +16,7 @@ const bool kFstErrorsAreNotFatal = [] {
 
 }  // namespace
 
+std::mutex LanguageModelMutex;
 fst::VectorFst<fst::StdArc> LanguageModelFst;
 const fst::SymbolTable* ModelInputSymbols = nullptr;
 const fst::SymbolTable* ModelOutputSymbols = nullptr;

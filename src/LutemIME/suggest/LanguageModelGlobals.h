@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <unordered_set>
 
 #include <fst/vector-fst.h>
@@ -21,6 +22,10 @@ extern LabelPiecesMap OutputLabelPieces;
 extern PiecesLabelMap OutputPiecesToLabel;
 extern int32_t MaxOutputSpan;
 extern std::unordered_set<int32_t> SkippedOutputLabels;  // never spelled: 0, 1, 2
+
+// Held by the loader while it publishes the model; ready before any code
+// runs (constant initialisation). Readers never take it.
+extern std::mutex LanguageModelMutex;
 
 // Puts every global back to its empty state.
 void ResetLanguageModelGlobals();

@@ -53,6 +53,12 @@ bool LoadLanguageModel(const std::string& narrowPath, std::mutex& publishLock) {
     std::stringstream plaintext;
     ReadLanguageModelFile(narrowPath, plaintext);
     std::lock_guard<std::mutex> lock(publishLock);
+    // No bytes (a missing or unopenable file) is no model; the library's
+    // reader would also say so on the host's error stream.
+    if (plaintext.tellp() <= 0) {
+      ResetLanguageModelGlobals();
+      return false;
+    }
     return PublishLanguageModel(plaintext);
   } catch (...) {
     return false;

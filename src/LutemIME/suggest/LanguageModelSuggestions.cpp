@@ -1,6 +1,46 @@
 #include "suggest/LanguageModelSuggestions.h"
 
-// The language model is not part of this build: it never becomes ready, and
-// without it layout 1 offers no model words and no completions.
+#include <string_view>
+#include <vector>
+
+#include "conversion/WideToUtf8.h"
+#include "suggest/LanguageModelDecoder.h"
+#include "suggest/LoadState.h"
+#include "suggest/WordSearch.h"
+
+namespace {
+
+// Completions asked for: of the first model word, of the second, and of the
+// converted text; at most five dictionary words per keystroke in all.
+constexpr size_t kFirstWordCompletions = 2;
+constexpr size_t kSecondWordCompletions = 1;
+constexpr size_t kConvertedTextCompletions = 2;
+
+void AppendCompletions(LutemIMEArray<CCandidateListItem>* list, std::u16string_view word,
+                       size_t maximum) {
+  if (word.empty()) return;
+  for (const std::string& completion : SearchWordsLimited(WideToUtf8(word), maximum))
+    AppendUtf8Candidate(list, completion);
+}
+
+}  // namespace
+
 void GetSuggestions(std::u16string lowerKeys, const WCHAR* convertedText,
-                    LutemIMEArray<CCandidateListItem>* list) {}
+                    LutemIMEArray<CCandidateListItem>* list) {
+  const bool modelReady = IsLoadReady(LanguageModelState);
+  if (list == nullptr || !modelReady) return;
+  const std::string query = WideToUtf8(lowerKeys);
+  if (query.empty()) return;
+
+  // Views into texts the list now owns: valid until the list is emptied.
+  std::u16string_view modelWords[2];
+  const std::vector<std::string> decoded = DecodeWithLanguageModel(query, modelReady);
+  for (size_t i = 0; i < decoded.size() && i < 2; ++i)
+    modelWords[i] = AppendUtf8Candidate(list, decoded[i]);
+
+  if (!IsLoadReady(WordDictionaryState)) return;
+  AppendCompletions(list, modelWords[0], kFirstWordCompletions);
+  AppendCompletions(list, modelWords[1], kSecondWordCompletions);
+  if (convertedText != nullptr)
+    AppendCompletions(list, std::u16string_view(AsChar16(convertedText)), kConvertedTextCompletions);
+}

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "Platform.h"
 #include "suggest/WordDictionaryFormat.h"
 
 namespace {
@@ -70,8 +71,8 @@ bool ReadWordTrie(std::FILE* stream, WordDictionaryTrie* target) {
 }
 
 std::unique_ptr<WordDictionaryTrie> LoadWordTrieFile(const std::string& path) {
-  std::FILE* stream = std::fopen(path.c_str(), "rb");
-  if (stream == nullptr) return nullptr;
+  std::FILE* stream = nullptr;
+  if (fopen_s(&stream, path.c_str(), "rb") != 0 || stream == nullptr) return nullptr;
   std::unique_ptr<WordDictionaryTrie> trie(new (std::nothrow) WordDictionaryTrie);
   bool ok = trie != nullptr && ReadWordTrie(stream, trie.get());
   std::fclose(stream);

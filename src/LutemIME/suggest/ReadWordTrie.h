@@ -13,6 +13,6 @@
 // success. Throws nothing.
 bool ReadWordTrie(std::FILE* stream, WordDictionaryTrie* target);
 
-// Opens path ("rb") and reads it with ReadWordTrie; null on any failure,
-// a missing file included.
+// Opens path ("rb", with fopen_s: a Windows path or, here, a host path) and
+// reads it with ReadWordTrie; null on any failure, a missing file included.
 std::unique_ptr<WordDictionaryTrie> LoadWordTrieFile(const std::string& path);

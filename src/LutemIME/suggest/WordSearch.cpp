@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "suggest/FuzzyMatch.h"
+#include "suggest/LoadState.h"
 #include "suggest/NearWordFinder.h"
 #include "suggest/ShortestWords.h"
 #include "suggest/WordDictionaryGlobals.h"
@@ -81,7 +82,7 @@ std::vector<std::string> SearchWords(std::string_view query) {
 
 std::vector<std::string> SearchWordsLimited(std::string_view prefix, size_t maximum) {
   std::vector<std::string> words;
-  if (prefix.empty() || maximum == 0) return words;
+  if (prefix.empty() || maximum == 0 || !IsLoadReady(WordDictionaryState)) return words;
   try {
     WalkCompletions(prefix, [&](std::string_view key) {
       words.emplace_back(key);

@@ -1,0 +1,10 @@
+#include "BenchData.h"
+
+#include "platform/SystemRoot.h"
+#include "service/DictionaryDataFolder.h"
+
+std::string DefaultDictionaryPath() {
+  std::u16string folder;
+  if (!DictionaryDataFolder(&folder)) return {};
+  return platform::HostPathFromWindowsPath(folder + u"lutem_bn-BD.bin");
+}

@@ -1,0 +1,34 @@
+#include "service/DictionaryLoaderThread.h"
+
+#include <new>
+#include <string>
+
+#include "service/CCompositionProcessorEngine.h"
+#include "service/CTableDictionaryEngine.h"
+#include "service/DictionaryDataFolder.h"
+#include "service/DllObjectCount.h"
+
+namespace {
+
+void FillEngine(CCompositionProcessorEngine* engine) {
+  try {
+    std::u16string folder;
+    if (DictionaryDataFolder(&folder))
+      engine->ReplaceDictionaryEngine(new (std::nothrow) CTableDictionaryEngine(engine->langId, folder));
+  } catch (...) {
+    // No memory for the folder: this engine goes without dictionary words.
+  }
+  // With or without a dictionary engine, the learned choices still load.
+  try {
+    engine->LoadUserDictionary();
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+DWORD WINAPI DictionaryLoaderThread(LPVOID engine) {
+  if (engine != nullptr) FillEngine(static_cast<CCompositionProcessorEngine*>(engine));
+  ReleaseModule();
+  return 0;
+}
