@@ -4,7 +4,8 @@
 set(LUTEM_WIN_DEPS "${PROJECT_SOURCE_DIR}/build-win-deps/prefix" CACHE PATH
     "Prefix holding the Windows build's dependencies")
 if(NOT EXISTS "${LUTEM_WIN_DEPS}/include/boost/regex.hpp")
-  message(FATAL_ERROR "No Windows dependencies under ${LUTEM_WIN_DEPS}: run scripts/build-windows.sh")
+  message(FATAL_ERROR
+          "No Windows dependencies under ${LUTEM_WIN_DEPS}: run scripts/build-windows.sh")
 endif()
 
 # The prefix stands where /usr/include stands for the native build: the
@@ -17,12 +18,14 @@ list(APPEND CMAKE_FIND_ROOT_PATH "${LUTEM_WIN_DEPS}")
 add_library(Boost::regex INTERFACE IMPORTED)
 add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 
-# OpenFst's FST types register through static initialisers; linked as a
-# plain archive, nothing refers to them and the vector type would be missing.
+# OpenFst's FST types register through static initialisers in an object that
+# nothing refers to. Linked whole, the archive registers them as the native
+# shared library does; as a plain archive the linker drops that object and a
+# read through the generic Fst::Read or Convert would not find the vector type.
 add_library(lutem_openfst INTERFACE)
 target_compile_definitions(lutem_openfst INTERFACE FST_NO_DYNAMIC_LINKING _USE_MATH_DEFINES)
-target_link_libraries(lutem_openfst INTERFACE
-                      "-Wl,--whole-archive" "${LUTEM_WIN_DEPS}/lib/libfst.a" "-Wl,--no-whole-archive")
+target_link_libraries(lutem_openfst INTERFACE "-Wl,--whole-archive"
+                      "${LUTEM_WIN_DEPS}/lib/libfst.a" "-Wl,--no-whole-archive")
 set(FST_LIB lutem_openfst)
 
 # Debian's mingw-w64 zlib has an import library too; the programs must not

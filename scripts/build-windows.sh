@@ -181,7 +181,8 @@ if [ -x build/bin/lutem-convert ]; then
   differ=0
   for layout in 1 2 3 4 5 6 7 8; do
     for encoding in 0 1; do
-      build/bin/lutem-convert --layout $layout --encoding $encoding < "$keys" > "$keys.linux" || true
+      build/bin/lutem-convert --layout $layout --encoding $encoding \
+        < "$keys" > "$keys.linux" || true
       "$wine" build-win/bin/lutem-convert.exe --layout $layout --encoding $encoding \
         < "$keys" 2>/dev/null | tr -d '\r' > "$keys.windows" || true
       if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
@@ -193,5 +194,6 @@ if [ -x build/bin/lutem-convert ]; then
     done
   done
   if [ "$differ" -ne 0 ]; then exit 1; fi
-  echo "lutem-convert: $(wc -l < "$keys") key lines give the same text on Windows, 8 layouts x 2 encodings"
+  echo "lutem-convert: $(wc -l < "$keys") key lines, 8 layouts x 2 encodings:" \
+       "the same text on Windows"
 fi

@@ -28,7 +28,8 @@ void CandidateListBuilder::Build(LutemIMEArray<CCandidateListItem>* list) const 
   if (in_.keys.length == 0 || in_.keys.text == nullptr) return;
 
   if (in_.convertedText != nullptr)
-    AppendView(list, in_.convertedText, std::char_traits<char16_t>::length(AsChar16(in_.convertedText)));
+    AppendView(list, in_.convertedText,
+               std::char_traits<char16_t>::length(AsChar16(in_.convertedText)));
   // In layout 8 the keys carry the Shift marker and are never worth offering.
   if (in_.layout != kLutemLowercase) AppendView(list, in_.keys.text, in_.keys.length);
   AppendNumberWords(list);

@@ -42,5 +42,6 @@ void GetSuggestions(std::u16string lowerKeys, const WCHAR* convertedText,
   AppendCompletions(list, modelWords[0], kFirstWordCompletions);
   AppendCompletions(list, modelWords[1], kSecondWordCompletions);
   if (convertedText != nullptr)
-    AppendCompletions(list, std::u16string_view(AsChar16(convertedText)), kConvertedTextCompletions);
+    AppendCompletions(list, std::u16string_view(AsChar16(convertedText)),
+                      kConvertedTextCompletions);
 }
