@@ -24,18 +24,25 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 # utfcpp packages give headers that are the same on every target.
 packages="g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 dpkg-dev
           googletest nlohmann-json3-dev libutfcpp-dev cmake ninja-build"
-# OpenFst comes as Debian's source package, which needs a source entry of
-# our own (the image lists binary packages only).
+# OpenFst comes as Debian's source package, which needs a source entry: the
+# machine's own archive entries, copied as deb-src (the image lists binary
+# packages only).
 src_list=/etc/apt/sources.list.d/lutem-windows-src.sources
 need_update=false
 if [ ! -f "$src_list" ]; then
-  $SUDO tee "$src_list" >/dev/null <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
+  entries=$(for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && [ "$f" != "$src_list" ] || continue
+    awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb/ && !/deb-src/' "$f"
+  done | sed 's/^Types:.*/Types: deb-src/')
+  if [ -z "$entries" ] && [ -f /etc/apt/sources.list ]; then
+    entries=$(grep -E '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /')
+    src_list=/etc/apt/sources.list.d/lutem-windows-src.list
+  fi
+  if [ -z "$entries" ]; then
+    echo "build-windows: no Debian archive entry to copy as a source entry" >&2
+    exit 1
+  fi
+  printf '%s\n' "$entries" | $SUDO tee "$src_list" >/dev/null
   need_update=true
 fi
 missing=""
