@@ -29,7 +29,8 @@ packages="g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 dpkg-dev
 # packages only).
 src_list=/etc/apt/sources.list.d/lutem-windows-src.sources
 need_update=false
-if [ ! -f "$src_list" ]; then
+# (a machine with only a one-line sources.list gets the .list form)
+if [ ! -f "$src_list" ] && [ ! -f "${src_list%.sources}.list" ]; then
   entries=$(for f in /etc/apt/sources.list.d/*.sources; do
     [ -f "$f" ] && [ "$f" != "$src_list" ] || continue
     awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb/ && !/deb-src/' "$f"
