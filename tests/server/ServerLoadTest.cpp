@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <iostream>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -34,6 +35,13 @@ TEST(ServerLoadTest, HundredClientsAtOnceLoseNothing) {
 
   std::atomic<int> waiting{kClients};
   std::atomic<int> answered{0}, learned{0}, failed{0};
+  std::mutex failuresLock;
+  std::vector<std::u16string> failures;  // the first few, to tell a time-out from a busy pipe
+  auto fail = [&](std::u16string what) {
+    ++failed;
+    std::lock_guard<std::mutex> lock(failuresLock);
+    if (failures.size() < 5) failures.push_back(std::move(what));
+  };
   auto start = std::chrono::steady_clock::now();
   std::vector<std::thread> clients;
   for (int i = 0; i < kClients; ++i) {
@@ -42,11 +50,14 @@ TEST(ServerLoadTest, HundredClientsAtOnceLoseNothing) {
       while (waiting.load() > 0) std::this_thread::yield();
       for (const std::u16string& request :
            {u"SAVE CurrentLayout " + Number(i % 8 + 1), u"SAVE SmartCorrection " + Number(i % 2)}) {
-        (SendSettingsCommand(request) == u"OK" ? answered : failed)++;
+        std::u16string reply = SendSettingsCommand(request);
+        if (reply == u"OK") ++answered;
+        else fail(request + u" -> " + reply);
       }
       for (int j = 0; j < kPairsPerClient; ++j) {
         bool ok = PipeRequests::Learn(u"k" + Number(i) + u"_" + Number(j), u"v" + Number(i * j));
-        (ok ? learned : failed)++;
+        if (ok) ++learned;
+        else fail(u"learn: pipe not opened");
       }
     });
   }
@@ -54,6 +65,7 @@ TEST(ServerLoadTest, HundredClientsAtOnceLoseNothing) {
   auto burst = std::chrono::steady_clock::now() - start;
 
   EXPECT_EQ(failed.load(), 0);
+  for (const std::u16string& f : failures) ADD_FAILURE() << std::string(f.begin(), f.end());
   EXPECT_EQ(answered.load(), 2 * kClients);
   EXPECT_EQ(learned.load(), kClients * kPairsPerClient);
   // Learning is not answered; give the server a bounded moment to store it.
