@@ -5,10 +5,10 @@
 #include "conversion/AvroPhoneticScheme.h"
 #include "conversion/CodePoints.h"
 #include "conversion/LutemPhoneticScheme.h"
+#include "support/TestText.h"
 
 namespace {
 
-std::string U8(std::u32string_view cps) { return Utf8FromCodePoints(cps); }
 
 TEST(AvroPhoneticTables, DifferencesFromLutemPhonetic) {
   const AvroPhoneticScheme avro;

@@ -9,10 +9,10 @@
 
 #include "conversion/CodePoints.h"
 #include "conversion/KhiproScheme.h"
+#include "support/TestText.h"
 
 namespace {
 
-std::string U8(std::u32string_view cps) { return Utf8FromCodePoints(cps); }
 
 struct Case {
   const char* keys;

@@ -8,10 +8,10 @@
 
 #include "conversion/CodePoints.h"
 #include "conversion/KhiproScheme.h"
+#include "support/TestText.h"
 
 namespace {
 
-std::string U8(std::u32string_view cps) { return Utf8FromCodePoints(cps); }
 
 const KhiproTables& Tables() {
   static const KhiproScheme scheme;  // builds the tables

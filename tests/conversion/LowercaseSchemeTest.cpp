@@ -7,13 +7,13 @@
 
 #include "conversion/CodePoints.h"
 #include "conversion/LowercaseScheme.h"
+#include "support/TestText.h"
 
 // The Shift marker U+F8FE as the dispatcher hands it over.
 #define SHIFT "\xEF\xA3\xBE"
 
 namespace {
 
-std::string U8(std::u32string_view cps) { return Utf8FromCodePoints(cps); }
 
 const LowercaseScheme& Scheme() {
   static const LowercaseScheme s;

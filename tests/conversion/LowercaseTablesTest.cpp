@@ -6,12 +6,12 @@
 
 #include "conversion/CodePoints.h"
 #include "conversion/LowercaseScheme.h"
+#include "support/TestText.h"
 
 #define SHIFT "\xEF\xA3\xBE"
 
 namespace {
 
-std::string U8(std::u32string_view cps) { return Utf8FromCodePoints(cps); }
 
 const LowercaseScheme& Scheme() {
   static const LowercaseScheme s;

@@ -10,12 +10,11 @@
 #include "suggest/ByteLevenshtein.h"
 #include "suggest/FuzzyMatch.h"
 #include "suggest/WordSearch.h"
+#include "support/TestText.h"
 
 namespace {
 
 using Words = std::vector<std::string>;
-
-std::string U8(std::u32string_view codePoints) { return Utf8FromCodePoints(codePoints); }
 
 // ক র া ন ো র ে র া ম ি: every prefix of it is a word, one letter longer each.
 const std::u32string kChain = U"\u0995\u09B0\u09BE\u09A8\u09CB\u09B0\u09C7\u09B0\u09BE\u09AE\u09BF";
