@@ -1,6 +1,5 @@
 #include "RequestText.h"
 
-#include "common/SettingsIpcConstants.h"
 
 namespace RequestText {
 
@@ -36,12 +35,6 @@ std::u16string FormatUnsigned(uint64_t value) {
     value /= 10;
   } while (value != 0);
   return digits;
-}
-
-std::u16string Error(std::u16string_view text) {
-  std::u16string reply(SettingsIpcConstants::errorPrefix);
-  reply += text;
-  return reply;
 }
 
 }  // namespace RequestText

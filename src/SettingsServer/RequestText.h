@@ -15,7 +15,5 @@ bool IsWellFormedUtf16(std::u16string_view text);
 // Strict unsigned decimal: one to ten digits, at most 4294967295.
 bool ParseUnsigned(std::u16string_view text, uint32_t& value);
 std::u16string FormatUnsigned(uint64_t value);
-// "Error: " followed by the text.
-std::u16string Error(std::u16string_view text);
 
 }  // namespace RequestText

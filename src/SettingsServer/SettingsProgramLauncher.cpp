@@ -18,6 +18,6 @@ std::u16string SettingsProgramLauncher::Start(bool aboutOnly) {
                                    nullptr, SW_SHOWNORMAL);
   // ShellExecuteW reports success as a value above 32.
   if (reinterpret_cast<INT_PTR>(result) <= 32)
-    return RequestText::Error(u"Could not start the settings program.");
+    return ErrorReply(u"Could not start the settings program.");
   return std::u16string(SettingsIpcConstants::replyOk);
 }

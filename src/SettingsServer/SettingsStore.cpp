@@ -122,27 +122,27 @@ std::u16string SettingsStore::LoadAll() {
 }
 
 std::u16string SettingsStore::Save(std::u16string_view key, std::u16string_view value) {
-  if (!IsKnownKey(key)) return RequestText::Error(u"Unknown setting.");
+  if (!IsKnownKey(key)) return ErrorReply(u"Unknown setting.");
   std::u16string name(key);
   LONG result;
   if (IsText(key)) {
     size_t limit = key == Keys::keyThemeId ? kMaxThemeIdUnits : kMaxRootDirUnits;
     // A ";" could not come back in a LOAD_ALL reply.
     if (value.empty() || value.size() > limit || value.find(u';') != std::u16string_view::npos)
-      return RequestText::Error(u"Invalid value.");
+      return ErrorReply(u"Invalid value.");
     std::u16string text(value);
     std::lock_guard<std::mutex> hold(lock_);
     result = RegSetValueExW(key_, W(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                             static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
   } else {
     uint32_t number = 0;
-    if (!RequestText::ParseUnsigned(value, number)) return RequestText::Error(u"Invalid value.");
+    if (!RequestText::ParseUnsigned(value, number)) return ErrorReply(u"Invalid value.");
     // Flags are stored as the settings program writes them.
     DWORD stored = IsFlag(key) ? (number != 0 ? 1 : 0) : number;
     std::lock_guard<std::mutex> hold(lock_);
     result = RegSetValueExW(key_, W(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored),
                             sizeof(stored));
   }
-  if (result != ERROR_SUCCESS) return RequestText::Error(u"Could not store the setting.");
+  if (result != ERROR_SUCCESS) return ErrorReply(u"Could not store the setting.");
   return std::u16string(Keys::replyOk);
 }

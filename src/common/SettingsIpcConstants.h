@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The vocabulary that the input method, the settings program and the settings
@@ -28,3 +29,15 @@ struct SettingsIpcConstants {
   static constexpr std::u16string_view commandLoadUserDict{u"LOAD_USER_DICT"};
   static constexpr std::u16string_view commandFlushUserDict{u"FLUSH_USER_DICT"};
 };
+
+// A failure reply: the prefix, then what failed.
+inline std::u16string ErrorReply(std::u16string_view text) {
+  std::u16string reply(SettingsIpcConstants::errorPrefix);
+  reply += text;
+  return reply;
+}
+
+inline bool IsErrorReply(std::u16string_view reply) {
+  return reply.substr(0, SettingsIpcConstants::errorPrefix.size()) ==
+         SettingsIpcConstants::errorPrefix;
+}

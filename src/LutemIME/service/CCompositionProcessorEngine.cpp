@@ -187,9 +187,7 @@ void CCompositionProcessorEngine::LoadUserDictionary() {
     userDictionary.Clear();
   }
   const std::u16string reply = SendSettingsCommand(SettingsIpcConstants::commandLoadUserDict);
-  if (reply.compare(0, SettingsIpcConstants::errorPrefix.size(),
-                    SettingsIpcConstants::errorPrefix) == 0)
-    return;
+  if (IsErrorReply(reply)) return;
   for (const auto& [keys, value] : ParseUserDictionaryReply(reply)) StoreUserChoice(keys, value);
 }
 

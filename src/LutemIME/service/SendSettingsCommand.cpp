@@ -9,12 +9,6 @@ namespace {
 constexpr DWORD kReplyBufferBytes = 2048;
 constexpr DWORD kReplyReadBytes = kReplyBufferBytes - 2;
 
-std::u16string ErrorReply(std::u16string_view text) {
-  std::u16string reply(SettingsIpcConstants::errorPrefix);
-  reply += text;
-  return reply;
-}
-
 }  // namespace
 
 std::u16string SendSettingsCommand(std::u16string_view request) {

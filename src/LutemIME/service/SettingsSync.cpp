@@ -22,10 +22,6 @@ std::u16string DefaultRootDir() {
   return u"C:\\Program Files\\Hollin\\Lutem Keyboard";
 }
 
-bool IsErrorReply(const std::u16string& reply) {
-  return reply.compare(0, C::errorPrefix.size(), C::errorPrefix) == 0;
-}
-
 void SendSave(std::u16string_view key, const std::u16string& value) {
   std::u16string request(C::commandSave);
   request += u' ';
