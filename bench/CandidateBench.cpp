@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "conversion/ConversionDispatcher.h"
 #include "service/CCompositionProcessorEngine.h"
 #include "service/EngineDriver.h"
 #include "service/ProcessSettings.h"
@@ -27,22 +26,9 @@ class SevenWords : public CBaseDictionaryEngine {
   }
 };
 
-bool RoadExists(int layout, int encoding) {
-  try {
-    ConversionDispatcher().Convert(u"a", layout, encoding);
-    return true;
-  } catch (const ConversionUnavailable&) {
-    return false;
-  }
-}
-
 void TypeWord(benchmark::State& state, bool withDictionaries) {
   const int layout = static_cast<int>(state.range(0));
   const int encoding = static_cast<int>(state.range(1));
-  if (!RoadExists(layout, encoding)) {
-    state.SkipWithError("this road is not built");
-    return;
-  }
   CurrentLayout = layout;
   CurrentEncoding = encoding;
   CandidateWindow = 1;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <iostream>
 #include <string>
 
@@ -87,14 +88,13 @@ int main(int argc, char** argv) {
   std::string line;
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::u16string keys = Utf8ToWide(line);
     try {
-      std::u16string keys = Utf8ToWide(line);
-      // The engine would show the keys for a road that is not built; here
-      // that is reported instead, in both modes.
-      std::string out = WideToUtf8(dispatcher.Convert(keys, layout, encoding));
-      if (candidates) out = CandidateLine(engine, keys);
-      std::cout << out << '\n';
-    } catch (const ConversionUnavailable& e) {
+      // The candidate list is built by the engine, which converts for it.
+      std::cout << (candidates ? CandidateLine(engine, keys)
+                               : WideToUtf8(dispatcher.Convert(keys, layout, encoding)))
+                << '\n';
+    } catch (const std::exception& e) {
       std::fprintf(stderr, "lutem-convert: %s\n", e.what());
       return 1;
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -8,12 +7,6 @@
 #include "conversion/KhiproScheme.h"
 #include "conversion/LowercaseScheme.h"
 #include "conversion/LutemPhoneticScheme.h"
-
-// Raised for a layout or encoding whose conversion is not part of this build.
-class ConversionUnavailable : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
 
 // The one door into the conversion engine: converts a whole key buffer for a
 // layout number and output encoding. Holds the table-driven scheme objects,

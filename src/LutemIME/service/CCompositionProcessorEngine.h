@@ -49,9 +49,9 @@ class CCompositionProcessorEngine {
 
   // The whole key buffer converted for the current layout and encoding, as a
   // new[] NUL-terminated string that the caller releases with delete[]. Never
-  // throws: where the conversion fails (a road this build lacks, a rule that
-  // raised, no memory) the keys come back as typed, less the layout-8 Shift
-  // marker, so nothing the user typed disappears from the composition.
+  // throws: where the conversion fails (a rule that raised, no memory) the
+  // keys come back as typed, less the layout-8 Shift marker, so nothing the
+  // user typed disappears from the composition.
   WCHAR* ConvertKeystrokes(const CStringRange& keys);
 
   // Rebuilds list from the key buffer and convertedText (convert first).
