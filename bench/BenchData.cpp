@@ -1,6 +1,6 @@
 #include "BenchData.h"
 
-#include "platform/SystemRoot.h"
+#include "host/SystemRoot.h"
 #include "service/DictionaryDataFolder.h"
 
 std::string DefaultDictionaryPath() {

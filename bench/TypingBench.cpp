@@ -16,7 +16,7 @@
 
 #include "BenchData.h"
 #include "GeneratedLanguageModel.h"
-#include "platform/SystemRoot.h"
+#include "host/SystemRoot.h"
 #include "service/CCompositionProcessorEngine.h"
 #include "service/DictionaryDataFolder.h"
 #include "service/EngineDriver.h"

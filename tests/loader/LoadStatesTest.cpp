@@ -10,7 +10,7 @@
 #include "FreshProcess.h"
 #include "LoaderTestData.h"
 #include "modelbuild/LanguageModelBuilder.h"
-#include "platform/SystemRoot.h"
+#include "host/SystemRoot.h"
 #include "service/CCompositionProcessorEngine.h"
 #include "service/DllObjectCount.h"
 #include "service/EngineDriver.h"

@@ -14,7 +14,7 @@
 #include "conversion/ConversionDispatcher.h"
 #include "conversion/WideToUtf8.h"
 #include "modelbuild/LanguageModelBuilder.h"
-#include "platform/SystemRoot.h"
+#include "host/SystemRoot.h"
 #include "service/DictionaryDataFolder.h"
 #include "service/DllObjectCount.h"
 #include "service/EngineDriver.h"

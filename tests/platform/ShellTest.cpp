@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "Platform.h"
-#include "platform/SystemRoot.h"
+#include "host/SystemRoot.h"
 #include "support/TempSystemRoot.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/SystemRoot.h"
+#include "host/SystemRoot.h"
 #include "service/DictionaryDataFolder.h"
 
 int main(int argc, char** argv) {

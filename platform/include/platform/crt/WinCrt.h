@@ -1,0 +1,32 @@
+// The C runtime's bounds-checked string and file calls that our code uses
+// (the "_s" forms, which the host's C library does not have). The process
+// runs in the runtime's default "C" locale, whose narrow form of a UTF-16
+// unit up to 0xFF is that one byte; any other unit cannot be narrowed. The
+// file calls read a narrow path the same way: one on drive C: lives under
+// the system root (platform/SystemRoot.h), any other is a host path.
+#pragma once
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+
+#include "platform/base/WinTypes.h"
+
+typedef int errno_t;
+
+#define _TRUNCATE ((size_t)-1)
+#define STRUNCATE 80
+
+// Converts src up to its NUL, or up to count bytes (not counting the NUL;
+// _TRUNCATE: as many as fit), into dest of destBytes bytes, always
+// NUL-terminated. *converted gets the bytes written with the NUL. Results:
+// 0; STRUNCATE when _TRUNCATE cut the text; ERANGE when it does not fit
+// (dest emptied); EILSEQ for a unit the locale cannot narrow (dest emptied,
+// *converted 0); EINVAL for bad arguments. With dest null and destBytes 0,
+// *converted gets the size the whole text needs.
+errno_t wcstombs_s(size_t* converted, char* dest, size_t destBytes, const WCHAR* src,
+                   size_t count);
+
+// Opens a file as fopen does; *file is null and the result the error number
+// on failure, 0 on success. mode: r, w or a, then any of + b t.
+errno_t fopen_s(std::FILE** file, const char* path, const char* mode);

@@ -1,0 +1,34 @@
+// Threads, waitable handles and critical sections. A critical section is
+// recursive for its owning thread, as on Windows; handles are checked, so a
+// closed or foreign handle fails with ERROR_INVALID_HANDLE instead of crashing.
+#pragma once
+
+#include <mutex>
+
+#include "platform/base/WinHandle.h"
+#include "platform/base/WinTypes.h"
+
+#define INFINITE 0xFFFFFFFF
+#define WAIT_OBJECT_0 0x00000000L
+#define WAIT_TIMEOUT 0x00000102L
+#define WAIT_FAILED ((DWORD)0xFFFFFFFF)
+
+typedef DWORD(WINAPI* PTHREAD_START_ROUTINE)(LPVOID parameter);
+typedef PTHREAD_START_ROUTINE LPTHREAD_START_ROUTINE;
+
+// Only creation flags 0 (start at once) are provided.
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize,
+                    LPTHREAD_START_ROUTINE startAddress, LPVOID parameter, DWORD creationFlags,
+                    LPDWORD threadId);
+DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds);
+
+struct CRITICAL_SECTION {
+  alignas(std::recursive_mutex) unsigned char storage[sizeof(std::recursive_mutex)];
+};
+typedef CRITICAL_SECTION* LPCRITICAL_SECTION;
+
+void InitializeCriticalSection(LPCRITICAL_SECTION section);
+void EnterCriticalSection(LPCRITICAL_SECTION section);
+void LeaveCriticalSection(LPCRITICAL_SECTION section);
+BOOL TryEnterCriticalSection(LPCRITICAL_SECTION section);
+void DeleteCriticalSection(LPCRITICAL_SECTION section);

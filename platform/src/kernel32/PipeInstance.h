@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+
+#include "kernel32/PipeEnd.h"
+#include "kernel32/PipeListener.h"
+
+namespace platform {
+
+// A server instance of a named pipe: free until a client connects, then the
+// holder of that connection until DisconnectNamedPipe.
+class PipeInstance : public KernelObject {
+ public:
+  PipeInstance(std::shared_ptr<PipeListener> listener, bool canRead, bool canWrite,
+               bool messageRead);
+  ~PipeInstance() override;
+
+  DWORD Connect();
+  DWORD Disconnect();
+  // The current connection, or null with the error for its absence.
+  std::shared_ptr<PipeEnd> Connection(DWORD& error);
+
+ private:
+  std::shared_ptr<PipeListener> listener_;
+  bool canRead_;
+  bool canWrite_;
+  bool messageRead_;
+  std::mutex lock_;
+  std::shared_ptr<PipeEnd> connection_;
+  bool everConnected_ = false;
+};
+
+}  // namespace platform
+
+namespace platform {
+
+// The connected end behind a client handle or a server instance handle.
+std::shared_ptr<PipeEnd> PipeEndOfHandle(HANDLE handle, DWORD& error);
+
+}  // namespace platform

@@ -1,0 +1,85 @@
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <new>
+#include <thread>
+
+#include "kernel32/HandleTable.h"
+
+namespace {
+
+// What a thread handle refers to: shared by the handle table and the running
+// thread, so closing the handle of a running thread is safe.
+struct ThreadObject : platform::KernelObject {
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+};
+
+std::recursive_mutex* MutexOf(LPCRITICAL_SECTION section) {
+  return std::launder(reinterpret_cast<std::recursive_mutex*>(section->storage));
+}
+
+}  // namespace
+
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startAddress,
+                    LPVOID parameter, DWORD creationFlags, LPDWORD threadId) {
+  if (startAddress == nullptr || creationFlags != 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  static std::atomic<DWORD> nextId{1};
+  try {
+    auto object = std::make_shared<ThreadObject>();
+    HANDLE handle = platform::HandleTable::Instance().Add(object);
+    DWORD id = nextId++;
+    try {
+      std::thread([object, startAddress, parameter] {
+        startAddress(parameter);
+        std::lock_guard<std::mutex> lock(object->mutex);
+        object->done = true;
+        object->finished.notify_all();
+      }).detach();
+    } catch (...) {
+      platform::HandleTable::Instance().Remove(handle);
+      throw;
+    }
+    if (threadId != nullptr) *threadId = id;
+    return handle;
+  } catch (...) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+}
+
+DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
+  auto object = platform::HandleTable::Instance().FindAs<ThreadObject>(handle);
+  if (!object) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return WAIT_FAILED;
+  }
+  std::unique_lock<std::mutex> lock(object->mutex);
+  auto isDone = [&] { return object->done; };
+  if (milliseconds == INFINITE) {
+    object->finished.wait(lock, isDone);
+    return WAIT_OBJECT_0;
+  }
+  return object->finished.wait_for(lock, std::chrono::milliseconds(milliseconds), isDone)
+             ? WAIT_OBJECT_0
+             : WAIT_TIMEOUT;
+}
+
+void InitializeCriticalSection(LPCRITICAL_SECTION section) {
+  new (section->storage) std::recursive_mutex();
+}
+
+void EnterCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section)->lock(); }
+
+void LeaveCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section)->unlock(); }
+
+BOOL TryEnterCriticalSection(LPCRITICAL_SECTION section) {
+  return MutexOf(section)->try_lock() ? TRUE : FALSE;
+}
+
+void DeleteCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section)->~recursive_mutex(); }
