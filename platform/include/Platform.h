@@ -20,6 +20,8 @@
 #include <stdlib.h>
 #include <msctf.h>
 #include "platform/SdkAdditions.h"
+// The linker names a DLL's entry point on Windows.
+#define LUTEM_DLL_ENTRY_POINT(entry)
 #else
 #include "platform/base/WinTypes.h"
 #include "platform/base/WinError.h"
@@ -32,6 +34,7 @@
 #include "platform/kernel32/WinFile.h"
 #include "platform/kernel32/WinPipe.h"
 #include "platform/kernel32/WinSync.h"
+#include "platform/kernel32/ModuleImage.h"
 #include "platform/advapi32/WinRegistry.h"
 #include "platform/shell32/WinShell.h"
 #include "platform/crt/WinCrt.h"
