@@ -1,7 +1,7 @@
 #include "BenchData.h"
 
 #include "host/SystemRoot.h"
-#include "service/DictionaryDataFolder.h"
+#include "service/engine/DictionaryDataFolder.h"
 
 std::string DefaultDictionaryPath() {
   std::u16string folder;

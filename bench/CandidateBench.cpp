@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "service/CCompositionProcessorEngine.h"
-#include "service/EngineDriver.h"
-#include "service/ProcessSettings.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/EngineDriver.h"
+#include "service/settings/ProcessSettings.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include "BenchData.h"
 #include "GeneratedLanguageModel.h"
 #include "host/SystemRoot.h"
-#include "service/CCompositionProcessorEngine.h"
-#include "service/DictionaryDataFolder.h"
-#include "service/EngineDriver.h"
-#include "service/ProcessSettings.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/DictionaryDataFolder.h"
+#include "service/engine/EngineDriver.h"
+#include "service/settings/ProcessSettings.h"
 #include "suggest/LoadState.h"
 
 namespace {

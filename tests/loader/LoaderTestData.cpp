@@ -15,9 +15,9 @@
 #include "conversion/WideToUtf8.h"
 #include "modelbuild/LanguageModelBuilder.h"
 #include "host/SystemRoot.h"
-#include "service/DictionaryDataFolder.h"
-#include "service/DllObjectCount.h"
-#include "service/EngineDriver.h"
+#include "service/engine/DictionaryDataFolder.h"
+#include "service/module/DllObjectCount.h"
+#include "service/engine/EngineDriver.h"
 
 namespace loaderdata {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "service/CCompositionProcessorEngine.h"
+#include "service/engine/CCompositionProcessorEngine.h"
 #include "suggest/LoadState.h"
 
 // The data of the loader tests: keys, the two model words for them and

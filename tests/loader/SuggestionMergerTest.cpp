@@ -5,9 +5,9 @@
 
 #include "FreshProcess.h"
 #include "LoaderTestData.h"
-#include "service/CCompositionProcessorEngine.h"
-#include "service/EngineDriver.h"
-#include "service/ProcessSettings.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/EngineDriver.h"
+#include "service/settings/ProcessSettings.h"
 #include "suggest/LanguageModelSuggestions.h"
 #include "suggest/WordDictionaryBuilder.h"
 

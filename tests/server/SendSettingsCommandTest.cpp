@@ -1,4 +1,4 @@
-#include "service/SendSettingsCommand.h"
+#include "service/settings/SendSettingsCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 
 #include "PipeRequests.h"
 #include "ServerProcess.h"
-#include "service/SendSettingsCommand.h"
+#include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "common/SettingsIpcConstants.h"
-#include "service/SendSettingsCommand.h"
+#include "service/settings/SendSettingsCommand.h"
 
 extern char** environ;
 

@@ -10,7 +10,7 @@
 #include "ServerProcess.h"
 #include "ScriptedServer.h"
 #include "common/SettingsIpcConstants.h"
-#include "service/SendSettingsCommand.h"
+#include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "service/SettingsSync.h"
+#include "service/settings/SettingsSync.h"
 
 #include <gtest/gtest.h>
 
 #include "Platform.h"
 #include "ScriptedServer.h"
 #include "ServerProcess.h"
-#include "service/ProcessSettings.h"
+#include "service/settings/ProcessSettings.h"
 #include "support/TempSystemRoot.h"
 
 namespace {

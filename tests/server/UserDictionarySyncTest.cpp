@@ -5,7 +5,7 @@
 
 #include "ScriptedServer.h"
 #include "ServerProcess.h"
-#include "service/CCompositionProcessorEngine.h"
+#include "service/engine/CCompositionProcessorEngine.h"
 #include "support/TempSystemRoot.h"
 
 namespace {

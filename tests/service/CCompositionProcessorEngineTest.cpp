@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "conversion/ConversionDispatcher.h"
-#include "service/CCompositionProcessorEngine.h"
-#include "service/EngineDriver.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/EngineDriver.h"
 #include "service/EngineTestAccess.h"
-#include "service/ProcessSettings.h"
+#include "service/settings/ProcessSettings.h"
 #include "suggest/FakeDictionaryEngine.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "service/CCompositionProcessorEngine.h"
-#include "service/EngineDriver.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/EngineDriver.h"
 
 // The tests' window into an engine: its user-dictionary lock, and a way to
 // set the key buffer and converted text as a composition leaves them without

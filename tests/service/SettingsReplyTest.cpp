@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "service/ProcessSettings.h"
-#include "service/SettingsReply.h"
+#include "service/settings/ProcessSettings.h"
+#include "service/settings/SettingsReply.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "service/CCompositionProcessorEngine.h"
+#include "service/engine/CCompositionProcessorEngine.h"
 #include "service/EngineTestAccess.h"
-#include "service/ProcessSettings.h"
+#include "service/settings/ProcessSettings.h"
 #include "suggest/FakeDictionaryEngine.h"
 
 namespace {

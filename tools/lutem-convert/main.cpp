@@ -11,9 +11,9 @@
 
 #include "conversion/ConversionDispatcher.h"
 #include "conversion/WideToUtf8.h"
-#include "service/CCompositionProcessorEngine.h"
-#include "service/EngineDriver.h"
-#include "service/ProcessSettings.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/EngineDriver.h"
+#include "service/settings/ProcessSettings.h"
 
 namespace {
 

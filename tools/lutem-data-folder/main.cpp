@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/SystemRoot.h"
-#include "service/DictionaryDataFolder.h"
+#include "service/engine/DictionaryDataFolder.h"
 
 int main(int argc, char** argv) {
   if (argc > 1) {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "conversion/WideToUtf8.h"
-#include "service/SendSettingsCommand.h"
+#include "service/settings/SendSettingsCommand.h"
 
 int main(int argc, char** argv) {
   if (argc > 1) {

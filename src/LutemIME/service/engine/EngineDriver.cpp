@@ -1,4 +1,4 @@
-#include "service/EngineDriver.h"
+#include "service/engine/EngineDriver.h"
 
 #include <algorithm>
 #include <chrono>

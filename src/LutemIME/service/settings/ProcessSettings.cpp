@@ -1,4 +1,4 @@
-#include "service/ProcessSettings.h"
+#include "service/settings/ProcessSettings.h"
 
 std::u16string rootDir;
 std::u16string ThemeID{kDefaultThemeID};

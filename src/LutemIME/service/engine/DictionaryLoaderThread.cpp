@@ -1,12 +1,12 @@
-#include "service/DictionaryLoaderThread.h"
+#include "service/engine/DictionaryLoaderThread.h"
 
 #include <new>
 #include <string>
 
-#include "service/CCompositionProcessorEngine.h"
-#include "service/CTableDictionaryEngine.h"
-#include "service/DictionaryDataFolder.h"
-#include "service/DllObjectCount.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/CTableDictionaryEngine.h"
+#include "service/engine/DictionaryDataFolder.h"
+#include "service/module/DllObjectCount.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "service/SettingsSync.h"
+#include "service/settings/SettingsSync.h"
 
 #include <string>
 
 #include "Platform.h"
 #include "common/SettingsIpcConstants.h"
-#include "service/DebugLog.h"
-#include "service/ProcessSettings.h"
-#include "service/SendSettingsCommand.h"
-#include "service/SettingsReply.h"
+#include "service/settings/DebugLog.h"
+#include "service/settings/ProcessSettings.h"
+#include "service/settings/SendSettingsCommand.h"
+#include "service/settings/SettingsReply.h"
 
 namespace {
 

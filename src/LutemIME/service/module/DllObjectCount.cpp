@@ -1,4 +1,4 @@
-#include "service/DllObjectCount.h"
+#include "service/module/DllObjectCount.h"
 
 LONG volatile DllObjectCount = -1;
 

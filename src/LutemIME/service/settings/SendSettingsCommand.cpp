@@ -1,4 +1,4 @@
-#include "service/SendSettingsCommand.h"
+#include "service/settings/SendSettingsCommand.h"
 
 #include "Platform.h"
 #include "common/PipeMessageWait.h"

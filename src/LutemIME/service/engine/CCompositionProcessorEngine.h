@@ -11,8 +11,8 @@
 
 #include "Platform.h"
 #include "conversion/ConversionDispatcher.h"
-#include "service/Keystroke.h"
-#include "service/PreservedKeyRecord.h"
+#include "service/keys/Keystroke.h"
+#include "service/langbar/PreservedKeyRecord.h"
 #include "suggest/CBaseDictionaryEngine.h"
 #include "suggest/CCandidateListItem.h"
 #include "suggest/CStringRange.h"

@@ -1,4 +1,4 @@
-#include "service/DebugLog.h"
+#include "service/settings/DebugLog.h"
 
 void DebugLogW(const WCHAR*, ...) {}
 

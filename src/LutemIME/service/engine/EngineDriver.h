@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "service/CCompositionProcessorEngine.h"
+#include "service/engine/CCompositionProcessorEngine.h"
 
 // Drives an engine as a composition does, for the tools, tests and
 // benchmarks that have no text service around it: the key buffer replaced,

@@ -1,14 +1,14 @@
-#include "service/CCompositionProcessorEngine.h"
+#include "service/engine/CCompositionProcessorEngine.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
 
 #include "common/SettingsIpcConstants.h"
-#include "service/DictionaryLoaderThread.h"
-#include "service/DllObjectCount.h"
-#include "service/ProcessSettings.h"
-#include "service/SendSettingsCommand.h"
+#include "service/engine/DictionaryLoaderThread.h"
+#include "service/module/DllObjectCount.h"
+#include "service/settings/ProcessSettings.h"
+#include "service/settings/SendSettingsCommand.h"
 #include "suggest/CandidateListBuilder.h"
 #include "suggest/CriticalSectionLock.h"
 

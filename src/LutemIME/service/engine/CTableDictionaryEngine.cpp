@@ -1,11 +1,11 @@
-#include "service/CTableDictionaryEngine.h"
+#include "service/engine/CTableDictionaryEngine.h"
 
 #include <atomic>
 #include <mutex>
 #include <utility>
 
 #include "conversion/WideToUtf8.h"
-#include "service/DllObjectCount.h"
+#include "service/module/DllObjectCount.h"
 #include "suggest/LanguageModelGlobals.h"
 #include "suggest/LoadLanguageModelThread.h"
 #include "suggest/LoadState.h"

@@ -1,4 +1,4 @@
-#include "service/DictionaryDataFolder.h"
+#include "service/engine/DictionaryDataFolder.h"
 
 #include "Platform.h"
 

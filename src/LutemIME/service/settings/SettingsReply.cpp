@@ -1,7 +1,7 @@
-#include "service/SettingsReply.h"
+#include "service/settings/SettingsReply.h"
 
 #include "common/SettingsIpcConstants.h"
-#include "service/ProcessSettings.h"
+#include "service/settings/ProcessSettings.h"
 
 std::map<std::u16string, std::u16string> ParseSettingsReply(std::u16string_view reply) {
   std::map<std::u16string, std::u16string> pairs;
