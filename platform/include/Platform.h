@@ -30,6 +30,8 @@
 #include "platform/kernel32/WinThread.h"
 #include "platform/msctf/WinTsf.h"
 #include "platform/user32/WinUser.h"
+#include "platform/user32/WinDisplayDc.h"
+#include "platform/gdi32/WinGdi.h"
 #include "platform/base/WinHandle.h"
 #include "platform/kernel32/WinFile.h"
 #include "platform/kernel32/WinPipe.h"
