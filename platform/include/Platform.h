@@ -34,6 +34,8 @@
 #include "platform/user32/WinClass.h"
 #include "platform/user32/WinCursor.h"
 #include "platform/gdi32/StockObjects.h"
+#include "platform/user32/WinDisplayDc.h"
+#include "platform/gdi32/WinGdi.h"
 #include "platform/base/WinHandle.h"
 #include "platform/kernel32/WinFile.h"
 #include "platform/kernel32/WinPipe.h"

@@ -1,54 +1,53 @@
-#include "gdi32/StockObjects.h"
+// GetStockObject: the stock objects live in GDI's object table like every
+// other GDI object, marked stock, so SelectObject and DeleteObject know
+// them. The white brush, black pen and system font are the very objects a
+// new DC starts with, as on Windows.
+#include <array>
 
-#include <cstdint>
+#include "gdi32/DcDefaults.h"
+#include "gdi32/GdiObjectTable.h"
+#include "gdi32/StockObject.h"
 
-namespace platform {
 namespace {
 
-using Kind = StockObject::Kind;
+constexpr int kStockCount = DC_PEN + 1;
+constexpr DWORD kPaletteType = 5;  // OBJ_PAL, which nothing else here needs
 
-// Indexed by the stock object number; 9 names nothing. DC_BRUSH and DC_PEN
-// carry their default colours (white, black).
-const StockObject kStockObjects[] = {
-    {WHITE_BRUSH, Kind::Brush, false, RGB(255, 255, 255)},
-    {LTGRAY_BRUSH, Kind::Brush, false, RGB(192, 192, 192)},
-    {GRAY_BRUSH, Kind::Brush, false, RGB(128, 128, 128)},
-    {DKGRAY_BRUSH, Kind::Brush, false, RGB(64, 64, 64)},
-    {BLACK_BRUSH, Kind::Brush, false, RGB(0, 0, 0)},
-    {NULL_BRUSH, Kind::Brush, true, 0},
-    {WHITE_PEN, Kind::Pen, false, RGB(255, 255, 255)},
-    {BLACK_PEN, Kind::Pen, false, RGB(0, 0, 0)},
-    {NULL_PEN, Kind::Pen, true, 0},
-    {-1, Kind::Brush, true, 0},
-    {OEM_FIXED_FONT, Kind::Font, false, 0},
-    {ANSI_FIXED_FONT, Kind::Font, false, 0},
-    {ANSI_VAR_FONT, Kind::Font, false, 0},
-    {SYSTEM_FONT, Kind::Font, false, 0},
-    {DEVICE_DEFAULT_FONT, Kind::Font, false, 0},
-    {DEFAULT_PALETTE, Kind::Palette, false, 0},
-    {SYSTEM_FIXED_FONT, Kind::Font, false, 0},
-    {DEFAULT_GUI_FONT, Kind::Font, false, 0},
-    {DC_BRUSH, Kind::Brush, false, RGB(255, 255, 255)},
-    {DC_PEN, Kind::Pen, false, RGB(0, 0, 0)},
-};
-constexpr int kCount = sizeof(kStockObjects) / sizeof(kStockObjects[0]);
+std::array<HGDIOBJ, kStockCount> MakeStockObjects() {
+  using platform::StockObject;
+  platform::GdiObjectTable& table = platform::GdiObjectTable::Instance();
+  const platform::DcDefaults& defaults = platform::DcDefaults::Get();
+  auto add = [&](DWORD type, const char* name, COLORREF color = 0) {
+    return table.AddStock(std::make_shared<StockObject>(type, name, color));
+  };
+  std::array<HGDIOBJ, kStockCount> made{};
+  made[WHITE_BRUSH] = defaults.brush;
+  made[LTGRAY_BRUSH] = add(OBJ_BRUSH, "LTGRAY_BRUSH", RGB(192, 192, 192));
+  made[GRAY_BRUSH] = add(OBJ_BRUSH, "GRAY_BRUSH", RGB(128, 128, 128));
+  made[DKGRAY_BRUSH] = add(OBJ_BRUSH, "DKGRAY_BRUSH", RGB(64, 64, 64));
+  made[BLACK_BRUSH] = add(OBJ_BRUSH, "BLACK_BRUSH", RGB(0, 0, 0));
+  made[NULL_BRUSH] = add(OBJ_BRUSH, "NULL_BRUSH");
+  made[WHITE_PEN] = add(OBJ_PEN, "WHITE_PEN", RGB(255, 255, 255));
+  made[BLACK_PEN] = defaults.pen;
+  made[NULL_PEN] = add(OBJ_PEN, "NULL_PEN");
+  made[OEM_FIXED_FONT] = add(OBJ_FONT, "OEM_FIXED_FONT");
+  made[ANSI_FIXED_FONT] = add(OBJ_FONT, "ANSI_FIXED_FONT");
+  made[ANSI_VAR_FONT] = add(OBJ_FONT, "ANSI_VAR_FONT");
+  made[SYSTEM_FONT] = defaults.font;
+  made[DEVICE_DEFAULT_FONT] = add(OBJ_FONT, "DEVICE_DEFAULT_FONT");
+  made[DEFAULT_PALETTE] = add(kPaletteType, "DEFAULT_PALETTE");
+  made[SYSTEM_FIXED_FONT] = add(OBJ_FONT, "SYSTEM_FIXED_FONT");
+  made[DEFAULT_GUI_FONT] = add(OBJ_FONT, "DEFAULT_GUI_FONT");
+  // The DC brush and pen start white and black.
+  made[DC_BRUSH] = add(OBJ_BRUSH, "DC_BRUSH", RGB(255, 255, 255));
+  made[DC_PEN] = add(OBJ_PEN, "DC_PEN", RGB(0, 0, 0));
+  return made;  // index 9 names nothing and stays null
+}
 
 }  // namespace
 
-const StockObject* FindStockObject(HGDIOBJ handle) {
-  auto address = reinterpret_cast<uintptr_t>(handle);
-  auto first = reinterpret_cast<uintptr_t>(kStockObjects);
-  if (address < first || address >= first + sizeof(kStockObjects) ||
-      (address - first) % sizeof(StockObject) != 0)
-    return nullptr;
-  const StockObject* entry = &kStockObjects[(address - first) / sizeof(StockObject)];
-  return entry->index < 0 ? nullptr : entry;
-}
-
-}  // namespace platform
-
 HGDIOBJ GetStockObject(int index) {
-  if (index < 0 || index >= platform::kCount || platform::kStockObjects[index].index < 0)
-    return nullptr;
-  return const_cast<platform::StockObject*>(&platform::kStockObjects[index]);
+  static const std::array<HGDIOBJ, kStockCount> objects = MakeStockObjects();
+  if (index < 0 || index >= kStockCount) return nullptr;
+  return objects[static_cast<size_t>(index)];
 }

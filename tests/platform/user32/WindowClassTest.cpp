@@ -3,7 +3,8 @@
 #include <string>
 
 #include "Platform.h"
-#include "gdi32/StockObjects.h"
+#include "gdi32/GdiObjectTable.h"
+#include "gdi32/StockObject.h"
 #include "host/FailureSwitch.h"
 
 namespace {
@@ -124,20 +125,28 @@ TEST(SystemCursorTest, SharedPerIdAndOnlyForSystemIds) {
   EXPECT_EQ(LoadCursorW(kModuleA, IDC_ARROW), nullptr);
 }
 
-TEST(StockObjectTest, OneHandlePerIndexThatSaysWhatItIs) {
+TEST(StockObjectTest, OneHandlePerIndexKeptInGdisTableAsStock) {
   HGDIOBJ light = GetStockObject(LTGRAY_BRUSH);
   ASSERT_NE(light, nullptr);
   EXPECT_EQ(GetStockObject(LTGRAY_BRUSH), light);
-  const platform::StockObject* entry = platform::FindStockObject(light);
-  ASSERT_NE(entry, nullptr);
-  EXPECT_EQ(entry->kind, platform::StockObject::Kind::Brush);
-  EXPECT_EQ(entry->colour, RGB(192, 192, 192));
-  EXPECT_TRUE(platform::FindStockObject(GetStockObject(NULL_PEN))->hollow);
-  EXPECT_EQ(platform::FindStockObject(GetStockObject(DEFAULT_GUI_FONT))->kind,
-            platform::StockObject::Kind::Font);
+  platform::GdiObjectTable& table = platform::GdiObjectTable::Instance();
+  EXPECT_TRUE(table.IsStock(light));
+  auto brush = table.FindAs<platform::StockObject>(light);
+  ASSERT_NE(brush, nullptr);
+  EXPECT_EQ(brush->Type(), static_cast<DWORD>(OBJ_BRUSH));
+  EXPECT_EQ(brush->Color(), RGB(192, 192, 192));
+  EXPECT_EQ(table.FindAs<platform::StockObject>(GetStockObject(DEFAULT_GUI_FONT))->Type(),
+            static_cast<DWORD>(OBJ_FONT));
+  EXPECT_TRUE(DeleteObject(light));  // harmless
+  EXPECT_TRUE(table.IsStock(light));
+
+  // A new DC holds the stock white brush and black pen.
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ brushBefore = SelectObject(dc, GetStockObject(GRAY_BRUSH));
+  EXPECT_EQ(brushBefore, GetStockObject(WHITE_BRUSH));
+  EXPECT_EQ(SelectObject(dc, GetStockObject(WHITE_PEN)), GetStockObject(BLACK_PEN));
+  DeleteDC(dc);
   for (int missing : {-1, 9, 20}) EXPECT_EQ(GetStockObject(missing), nullptr) << missing;
-  int notStock = 0;
-  EXPECT_EQ(platform::FindStockObject(&notStock), nullptr);
 }
 
 }  // namespace

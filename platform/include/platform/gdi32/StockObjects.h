@@ -1,6 +1,7 @@
 // Stock objects (wingdi.h's GetStockObject, as documented for it): brushes,
 // pens, fonts and the palette that the system creates once and shares. Every
 // call for the same index gives the same handle; DeleteObject leaves them.
+// A new DC holds the stock white brush, black pen and system font.
 #pragma once
 
 #include "platform/base/WinDef.h"
