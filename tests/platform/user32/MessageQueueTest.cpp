@@ -84,7 +84,8 @@ TEST_F(MessageQueueTest, RegisteredMessagesAreOneNumberPerName) {
   EXPECT_EQ(RegisterWindowMessageW(u"LutemNativeThemeUpdateMsg"), theme);
 }
 
-// A thread that makes a window and runs a message loop until WM_QUIT.
+// A thread that makes a window and runs a message loop until WM_QUIT; its
+// window goes when the thread ends.
 struct LoopThread {
   explicit LoopThread(testwindows::WindowTest& test) {
     thread = std::thread([this, &test] {
@@ -96,12 +97,11 @@ struct LoopThread {
     });
     while (!ready) std::this_thread::yield();
   }
+  // The window's procedure answers WM_USER + 99 with PostQuitMessage.
   void Stop() {
-    PostMessageW(window, WM_CLOSE, 0, 0);  // DefWindowProcW destroys it
-    PostThreadQuit();
+    SendMessageW(window, WM_USER + 99, 0, 0);
     thread.join();
   }
-  void PostThreadQuit() { SendMessageW(window, WM_USER + 99, 0, 0); }
 
   std::thread thread;
   std::atomic<bool> ready{false};
