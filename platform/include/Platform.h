@@ -15,6 +15,7 @@
 #define _UNICODE
 #endif
 #include <windows.h>
+#include <gdiplus.h>
 #include <shlobj.h>
 #include <stdio.h>
 #include <stdlib.h>

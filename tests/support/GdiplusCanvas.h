@@ -1,8 +1,12 @@
 // A memory DC with a 32-bit DIB section and a GDI+ graphics on it, as the
-// candidate window paints; GDI+ must be started while one lives.
+// candidate window paints; GDI+ must be started while one lives. Only
+// Windows calls, so the same drawing tests run on the stand-in and on
+// Windows.
 #pragma once
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <cstdint>
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Canvas.h"
-#include "host/gdiplus/GdiplusCalls.h"
+#include "support/GdiplusCanvas.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
