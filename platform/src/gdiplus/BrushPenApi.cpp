@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "Platform.h"
+#include "gdiplus/DeleteCall.h"
 #include "gdiplus/FlatCall.h"
 #include "gdiplus/ObjectRegistry.h"
 #include "gdiplus/Pen.h"
@@ -29,11 +30,7 @@ GpStatus WINGDIPAPI GdipCreateSolidFill(ARGB color, GpSolidFill** brush) {
 }
 
 GpStatus WINGDIPAPI GdipDeleteBrush(GpBrush* brush) {
-  FlatCall call("GdipDeleteBrush");
-  call.record.object = IdOf(brush);
-  return call.Run([&] {
-    return ObjectRegistry::Instance().Remove<platform::SolidFill>(brush) ? Ok : InvalidParameter;
-  });
+  return platform::DeleteCall<platform::SolidFill>("GdipDeleteBrush", brush);
 }
 
 GpStatus WINGDIPAPI GdipCreatePen1(ARGB color, REAL width, GpUnit unit, GpPen** pen) {
@@ -53,11 +50,7 @@ GpStatus WINGDIPAPI GdipCreatePen1(ARGB color, REAL width, GpUnit unit, GpPen** 
 }
 
 GpStatus WINGDIPAPI GdipDeletePen(GpPen* pen) {
-  FlatCall call("GdipDeletePen");
-  call.record.object = IdOf(pen);
-  return call.Run([&] {
-    return ObjectRegistry::Instance().Remove<platform::Pen>(pen) ? Ok : InvalidParameter;
-  });
+  return platform::DeleteCall<platform::Pen>("GdipDeletePen", pen);
 }
 
 }  // namespace DllExports

@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 #include "common/HostText.h"
+#include "gdiplus/DeleteCall.h"
 #include "gdiplus/FlatCall.h"
 #include "gdiplus/Font.h"
 #include "gdiplus/FontCatalog.h"
@@ -97,11 +98,7 @@ GpStatus WINGDIPAPI GdipCreateFont(GDIPCONST GpFontFamily* family, REAL emSize, 
 }
 
 GpStatus WINGDIPAPI GdipDeleteFont(GpFont* font) {
-  FlatCall call("GdipDeleteFont");
-  call.record.object = IdOf(font);
-  return call.Run([&] {
-    return ObjectRegistry::Instance().Remove<platform::Font>(font) ? Ok : InvalidParameter;
-  });
+  return platform::DeleteCall<platform::Font>("GdipDeleteFont", font);
 }
 
 GpStatus WINGDIPAPI GdipGetFontHeight(GDIPCONST GpFont* font, GDIPCONST GpGraphics* graphics,

@@ -1,5 +1,6 @@
 // The graphics calls: making one on a DC, its settings, clearing, bounds.
 #include "Platform.h"
+#include "gdiplus/DeleteCall.h"
 #include "gdiplus/FlatCall.h"
 #include "gdiplus/Graphics.h"
 #include "gdiplus/ObjectRegistry.h"
@@ -52,12 +53,7 @@ GpStatus WINGDIPAPI GdipCreateFromHDC(HDC dc, GpGraphics** graphics) {
 }
 
 GpStatus WINGDIPAPI GdipDeleteGraphics(GpGraphics* graphics) {
-  FlatCall call("GdipDeleteGraphics");
-  call.record.graphics = IdOf(graphics);
-  call.record.object = IdOf(graphics);
-  return call.Run([&] {
-    return ObjectRegistry::Instance().Remove<Graphics>(graphics) ? Ok : InvalidParameter;
-  });
+  return platform::DeleteCall<Graphics>("GdipDeleteGraphics", graphics);
 }
 
 GpStatus WINGDIPAPI GdipSetCompositingQuality(GpGraphics* graphics, CompositingQuality quality) {

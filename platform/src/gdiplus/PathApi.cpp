@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "Platform.h"
+#include "gdiplus/DeleteCall.h"
 #include "gdiplus/FlatCall.h"
 #include "gdiplus/Graphics.h"
 #include "gdiplus/ObjectRegistry.h"
@@ -48,6 +49,19 @@ std::shared_ptr<Path> FindPath(const void* path) {
   return ObjectRegistry::Instance().Find<Path>(path);
 }
 
+// The calls that change a path; change gives the call's status.
+template <typename Change>
+Status ChangePath(const char* name, GpPath* path, std::vector<float> values, Change change) {
+  FlatCall call(name);
+  call.record.object = IdOf(path);
+  call.record.values = std::move(values);
+  return call.Run([&] {
+    auto found = FindPath(path);
+    if (!found) return InvalidParameter;
+    return change(*found);
+  });
+}
+
 cairo_fill_rule_t RuleOf(const Path& path) {
   return path.fillMode == FillModeWinding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD;
 }
@@ -71,58 +85,40 @@ GpStatus WINGDIPAPI GdipCreatePath(GpFillMode fillMode, GpPath** path) {
 }
 
 GpStatus WINGDIPAPI GdipDeletePath(GpPath* path) {
-  FlatCall call("GdipDeletePath");
-  call.record.object = IdOf(path);
-  return call.Run(
-      [&] { return ObjectRegistry::Instance().Remove<Path>(path) ? Ok : InvalidParameter; });
+  return platform::DeleteCall<Path>("GdipDeletePath", path);
 }
 
 GpStatus WINGDIPAPI GdipResetPath(GpPath* path) {
-  FlatCall call("GdipResetPath");
-  call.record.object = IdOf(path);
-  return call.Run([&] {
-    auto found = FindPath(path);
-    if (!found) return InvalidParameter;
-    found->Reset();
+  return ChangePath("GdipResetPath", path, {}, [](Path& found) {
+    found.Reset();
     return Ok;
   });
 }
 
 GpStatus WINGDIPAPI GdipAddPathArc(GpPath* path, REAL x, REAL y, REAL width, REAL height,
                                    REAL startAngle, REAL sweepAngle) {
-  FlatCall call("GdipAddPathArc");
-  call.record.object = IdOf(path);
-  call.record.values = {x, y, width, height, startAngle, sweepAngle};
-  return call.Run([&] {
-    auto found = FindPath(path);
-    if (!found || !Finite({x, y, width, height, startAngle, sweepAngle}) || width < 0 ||
-        height < 0) {
-      return InvalidParameter;
-    }
-    found->AddArc(x, y, width, height, startAngle, sweepAngle);
-    return Ok;
-  });
+  return ChangePath("GdipAddPathArc", path, {x, y, width, height, startAngle, sweepAngle},
+                    [&](Path& found) {
+                      if (!Finite({x, y, width, height, startAngle, sweepAngle}) || width < 0 ||
+                          height < 0) {
+                        return InvalidParameter;
+                      }
+                      found.AddArc(x, y, width, height, startAngle, sweepAngle);
+                      return Ok;
+                    });
 }
 
 GpStatus WINGDIPAPI GdipAddPathRectangle(GpPath* path, REAL x, REAL y, REAL width, REAL height) {
-  FlatCall call("GdipAddPathRectangle");
-  call.record.object = IdOf(path);
-  call.record.values = {x, y, width, height};
-  return call.Run([&] {
-    auto found = FindPath(path);
-    if (!found || !Finite({x, y, width, height})) return InvalidParameter;
-    found->AddRectangle(x, y, width, height);
+  return ChangePath("GdipAddPathRectangle", path, {x, y, width, height}, [&](Path& found) {
+    if (!Finite({x, y, width, height})) return InvalidParameter;
+    found.AddRectangle(x, y, width, height);
     return Ok;
   });
 }
 
 GpStatus WINGDIPAPI GdipClosePathFigure(GpPath* path) {
-  FlatCall call("GdipClosePathFigure");
-  call.record.object = IdOf(path);
-  return call.Run([&] {
-    auto found = FindPath(path);
-    if (!found) return InvalidParameter;
-    found->CloseFigure();
+  return ChangePath("GdipClosePathFigure", path, {}, [](Path& found) {
+    found.CloseFigure();
     return Ok;
   });
 }

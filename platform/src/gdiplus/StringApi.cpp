@@ -1,5 +1,6 @@
 // String formats, and measuring and drawing text.
 #include "Platform.h"
+#include "gdiplus/DeleteCall.h"
 #include "gdiplus/FlatCall.h"
 #include "gdiplus/Font.h"
 #include "gdiplus/FontCatalog.h"
@@ -78,11 +79,7 @@ GpStatus WINGDIPAPI GdipCreateStringFormat(INT formatAttributes, LANGID language
 }
 
 GpStatus WINGDIPAPI GdipDeleteStringFormat(GpStringFormat* format) {
-  FlatCall call("GdipDeleteStringFormat");
-  call.record.object = IdOf(format);
-  return call.Run([&] {
-    return ObjectRegistry::Instance().Remove<StringFormat>(format) ? Ok : InvalidParameter;
-  });
+  return platform::DeleteCall<StringFormat>("GdipDeleteStringFormat", format);
 }
 
 GpStatus WINGDIPAPI GdipSetStringFormatAlign(GpStringFormat* format, StringAlignment align) {
