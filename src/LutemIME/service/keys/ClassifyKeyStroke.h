@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "Platform.h"
 #include "service/keys/KeystrokeState.h"
 
