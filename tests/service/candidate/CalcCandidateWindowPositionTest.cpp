@@ -17,6 +17,16 @@ struct Case {
   POINT expected;
 };
 
+template <size_t N>
+void ExpectPlacements(const Case (&cases)[N]) {
+  for (const Case& c : cases) {
+    POINT at{12345, 12345};
+    EXPECT_TRUE(CalcCandidateWindowPosition(c.text, c.workArea, c.window, &at)) << c.name;
+    EXPECT_EQ(at.x, c.expected.x) << c.name;
+    EXPECT_EQ(at.y, c.expected.y) << c.name;
+  }
+}
+
 TEST(CalcCandidateWindowPosition, PlacesBelowAboveOrPushedInsideTheWorkArea) {
   const Case cases[] = {
       {"below the text", {100, 100, 150, 120}, kWorkArea, kWindow, {100, 120}},
@@ -33,12 +43,7 @@ TEST(CalcCandidateWindowPosition, PlacesBelowAboveOrPushedInsideTheWorkArea) {
       {"taller than either side", {100, 500, 150, 520}, kWorkArea, {0, 0, 200, 600}, {100, 440}},
       {"text above the work area", {100, -400, 150, -380}, kWorkArea, kWindow, {100, 0}},
   };
-  for (const Case& c : cases) {
-    POINT at{12345, 12345};
-    EXPECT_TRUE(CalcCandidateWindowPosition(c.text, c.workArea, c.window, &at)) << c.name;
-    EXPECT_EQ(at.x, c.expected.x) << c.name;
-    EXPECT_EQ(at.y, c.expected.y) << c.name;
-  }
+  ExpectPlacements(cases);
 }
 
 TEST(CalcCandidateWindowPosition, OversizedWindowStaysAtTheTextWithItsStartOnTheScreen) {
@@ -53,12 +58,7 @@ TEST(CalcCandidateWindowPosition, OversizedWindowStaysAtTheTextWithItsStartOnThe
       {"taller", {100, 100, 150, 120}, kWorkArea, {0, 0, 200, 1200}, {100, 0}},
       {"wider and taller", {100, 100, 150, 120}, kWorkArea, {0, 0, 2500, 1200}, {0, 0}},
   };
-  for (const Case& c : cases) {
-    POINT at{12345, 12345};
-    EXPECT_TRUE(CalcCandidateWindowPosition(c.text, c.workArea, c.window, &at)) << c.name;
-    EXPECT_EQ(at.x, c.expected.x) << c.name;
-    EXPECT_EQ(at.y, c.expected.y) << c.name;
-  }
+  ExpectPlacements(cases);
 }
 
 TEST(CalcCandidateWindowPosition, ExtremeRectanglesNeitherOverflowNorFail) {
