@@ -11,11 +11,9 @@
 #include "FreshProcess.h"
 #include "LoaderTestData.h"
 #include "modelbuild/AesCipher.h"
-#include "modelbuild/LanguageModelBuilder.h"
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "service/engine/EngineDriver.h"
 #include "service/settings/ProcessSettings.h"
-#include "suggest/WordDictionaryBuilder.h"
 
 using namespace loaderdata;
 
@@ -26,24 +24,11 @@ using Texts = std::vector<std::u16string>;
 const char kWordFile[] = "lutem_bn-BD.bin";
 const char kModelFile[] = "Lutem_LM.bin";
 
-// Completions of the converted keys of layouts 1 and 2 and of both model
-// words.
-std::string Dictionary() {
-  std::vector<std::string> words;
-  for (const std::string& base :
-       {Utf8(Converted(kKeys, 1)), Utf8(Converted(kKeys, 2)), kModelWord1, kModelWord2})
-    for (const std::string& word : Completions(base)) words.push_back(word);
-  return BuildWordDictionary(words);
-}
-
 // The loader data's model, but with its first arc sent to a state the model
 // does not have: the library reads that without a word, and the first
 // layout-1 key used to crash in the search.
 std::string ModelWithATargetOutOfRange() {
-  LanguageModelBuilder builder("+");
-  builder.AddWord(KeyUnits(Utf8(kKeys), "+"), kModelWord1, 1.0f);
-  builder.AddWord(KeyUnits(Utf8(kKeys), "+"), kModelWord2, 2.0f);
-  fst::VectorFst<fst::StdArc> model = builder.Fst();
+  fst::VectorFst<fst::StdArc> model = Model().Fst();
   fst::MutableArcIterator<fst::VectorFst<fst::StdArc>> arc(&model, model.Start());
   fst::StdArc damaged = arc.Value();
   damaged.nextstate = model.NumStates() + 1000;
@@ -56,9 +41,7 @@ std::string ModelWithATargetOutOfRange() {
 // The loader data's model with the length of its input table's name made
 // 2^31 - 1: the library's reader loops over every one of those bytes.
 std::string ModelWithAHugeLength() {
-  LanguageModelBuilder builder("+");
-  builder.AddWord(KeyUnits(Utf8(kKeys), "+"), kModelWord1, 1.0f);
-  std::string plaintext = builder.Plaintext();
+  std::string plaintext = Model().Plaintext();
   const std::string name("\x05\0\0\0input", 9);
   const size_t at = plaintext.find(name);
   if (at == std::string::npos) return {};

@@ -52,15 +52,6 @@ void ExpectQueriesAreSafe(bool loaded) {
   }
 }
 
-void ExpectNothingPublished() {
-  EXPECT_EQ(0, LanguageModelFst.NumStates());
-  EXPECT_EQ(nullptr, ModelInputSymbols);
-  EXPECT_EQ(nullptr, ModelOutputSymbols);
-  EXPECT_TRUE(InputLabelPieces.empty());
-  EXPECT_TRUE(OutputLabelPieces.empty());
-  EXPECT_TRUE(SkippedOutputLabels.empty());
-}
-
 class LanguageModelDamageTest : public ::testing::Test {
  protected:
   void TearDown() override { ResetLanguageModelGlobals(); }
@@ -147,7 +138,7 @@ TEST_F(LanguageModelDamageTest, EachDamagedFieldFailsTheLoad) {
   for (const Damage& d : TargetedDamage()) {
     EXPECT_FALSE(CheckModelStream(d.bytes)) << d.what;
     EXPECT_FALSE(PublishLanguageModelBytes(d.bytes)) << d.what;
-    ExpectNothingPublished();
+    ExpectNoModelPublished();
     ExpectQueriesAreSafe(false);
   }
 }
@@ -158,7 +149,7 @@ TEST_F(LanguageModelDamageTest, DamagedFilesFailThroughTheFileReaderToo) {
   for (const Damage& d : TargetedDamage()) {
     EXPECT_FALSE(LoadLanguageModel(scratch.Write("Lutem_LM.bin", EncipherLanguageModel(d.bytes)), lock))
         << d.what;
-    ExpectNothingPublished();
+    ExpectNoModelPublished();
   }
 }
 
@@ -178,7 +169,7 @@ TEST_F(LanguageModelDamageTest, EveryByteFlippedFailsOrQueriesSafely) {
       const bool loaded = PublishLanguageModelBytes(bytes);
       if (!loaded) {
         ++failures[field.kind];
-        ExpectNothingPublished();
+        ExpectNoModelPublished();
       }
       ExpectQueriesAreSafe(loaded);
       const bool shapeGrowsBy128 = flip != 0x01 && field.kind != ModelStreamField::Content;

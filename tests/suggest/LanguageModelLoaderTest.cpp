@@ -25,19 +25,6 @@ LanguageModelBuilder SmallModel() {
   return builder;
 }
 
-void ExpectEmptyGlobals() {
-  EXPECT_EQ(0, LanguageModelFst.NumStates());
-  EXPECT_EQ(nullptr, ModelInputSymbols);
-  EXPECT_EQ(nullptr, ModelOutputSymbols);
-  EXPECT_TRUE(InputLabelPieces.empty());
-  EXPECT_TRUE(InputPiecesToLabel.empty());
-  EXPECT_TRUE(OutputLabelPieces.empty());
-  EXPECT_TRUE(OutputPiecesToLabel.empty());
-  EXPECT_TRUE(SkippedOutputLabels.empty());
-  EXPECT_EQ(0, MaxInputSpan);
-  EXPECT_EQ(0, MaxOutputSpan);
-}
-
 class LanguageModelLoaderTest : public ::testing::Test {
  protected:
   void TearDown() override { ResetLanguageModelGlobals(); }
@@ -86,7 +73,7 @@ TEST_F(LanguageModelLoaderTest, AFileCutInsideTheModelsLastBlockFails) {
   std::string file = EncipherLanguageModel(plaintext);
   file.resize(file.size() - padding);
   EXPECT_FALSE(Load(file));
-  ExpectEmptyGlobals();
+  ExpectNoModelPublished();
 }
 
 TEST_F(LanguageModelLoaderTest, AFailedLoadLeavesTheGlobalsEmpty) {
@@ -117,13 +104,13 @@ TEST_F(LanguageModelLoaderTest, AFailedLoadLeavesTheGlobalsEmpty) {
   };
   for (const Case& c : cases) {
     EXPECT_FALSE(Load(c.bytes)) << c.name;
-    ExpectEmptyGlobals();
+    ExpectNoModelPublished();
   }
 }
 
 TEST_F(LanguageModelLoaderTest, AMissingFileFails) {
   EXPECT_FALSE(LoadLanguageModel(scratch_.Path("absent.bin"), PublishLock()));
-  ExpectEmptyGlobals();
+  ExpectNoModelPublished();
 }
 
 TEST_F(LanguageModelLoaderTest, PublishReadsFromAnyStream) {
