@@ -15,6 +15,7 @@
 #define _UNICODE
 #endif
 #include <windows.h>
+#include <gdiplus.h>
 #include <shlobj.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -29,6 +30,16 @@
 #include "platform/kernel32/WinString.h"
 #include "platform/kernel32/WinThread.h"
 #include "platform/msctf/WinTsf.h"
+#include "platform/msctf/TsfGuids.h"
+#include "platform/msctf/TsfThreadMgr.h"
+#include "platform/msctf/TsfKeystroke.h"
+#include "platform/msctf/TsfCompartment.h"
+#include "platform/msctf/TsfContext.h"
+#include "platform/msctf/TsfComposition.h"
+#include "platform/msctf/TsfLangBar.h"
+#include "platform/msctf/TsfUIElement.h"
+#include "platform/msctf/TsfDisplayAttribute.h"
+#include "platform/msctf/TsfSearchCandidates.h"
 #include "platform/user32/WinUser.h"
 #include "platform/user32/WinMessages.h"
 #include "platform/user32/WinClass.h"
@@ -36,6 +47,9 @@
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"
+#include "platform/gdiplus/GdiplusTypes.h"
+#include "platform/gdiplus/GdiplusInit.h"
+#include "platform/gdiplus/GdiplusFlat.h"
 #include "platform/base/WinHandle.h"
 #include "platform/kernel32/WinFile.h"
 #include "platform/kernel32/WinPipe.h"
