@@ -48,6 +48,7 @@
 #include "platform/user32/WinRect.h"
 #include "platform/user32/WinMouse.h"
 #include "platform/user32/WinMetrics.h"
+#include "platform/user32/WinEvent.h"
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"

@@ -12,6 +12,7 @@
 #include "user32/MonitorTable.h"
 #include "user32/SystemMetrics.h"
 #include "user32/ThreadQueues.h"
+#include "user32/WinEventLog.h"
 
 using platform::Desktop;
 using platform::Window;
@@ -85,6 +86,7 @@ void ResetDesktop() {
   platform::SystemMetrics::Instance().Reset();
   platform::MonitorTable::Instance().Replace(platform::MonitorTable::Default());
   platform::CursorState::Instance().Reset();
+  platform::WinEventLog::Instance().Clear();
 }
 
 std::vector<LoggedMessage> MessageLog(HWND window) {

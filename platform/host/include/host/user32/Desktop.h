@@ -34,8 +34,9 @@ std::vector<WindowInfo> Windows();
 std::optional<WindowInfo> DescribeWindow(HWND window);
 std::vector<HWND> WindowsOfClass(std::u16string_view className);
 // Forgets every window (no messages are sent), the foreground window, the
-// logs and the calling thread's queued messages; restores the configured
-// system metrics, monitors and cursor to their defaults. Classes stay, as
+// logs (messages, WinEvents, SetCursor) and the calling thread's queued
+// messages; restores the configured system metrics, monitors and cursor to
+// their defaults. Classes stay, as
 // they do on Windows.
 void ResetDesktop();
 
