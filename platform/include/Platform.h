@@ -49,6 +49,8 @@
 #include "platform/user32/WinMouse.h"
 #include "platform/user32/WinMetrics.h"
 #include "platform/user32/WinEvent.h"
+#include "platform/user32/WinMonitor.h"
+#include "platform/kernel32/MulDiv.h"
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"

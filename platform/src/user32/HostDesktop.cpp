@@ -7,6 +7,7 @@
 #include "host/user32/SystemMetrics.h"
 #include "user32/CursorState.h"
 #include "user32/Desktop.h"
+#include "user32/DpiContexts.h"
 #include "user32/MessageDelivery.h"
 #include "user32/MessageRetrieval.h"
 #include "user32/MonitorTable.h"
@@ -37,6 +38,7 @@ host::WindowInfo Describe(Desktop& desktop, const Window& window) {
   info.owner = window.owner;
   info.id = window.id;
   info.instance = window.instance;
+  info.dpi = window.dpi;
   return info;
 }
 
@@ -86,6 +88,7 @@ void ResetDesktop() {
   platform::SystemMetrics::Instance().Reset();
   platform::MonitorTable::Instance().Replace(platform::MonitorTable::Default());
   platform::CursorState::Instance().Reset();
+  platform::DpiContexts::Instance().Reset();
   platform::WinEventLog::Instance().Clear();
 }
 
