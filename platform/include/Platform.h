@@ -41,6 +41,7 @@
 #include "platform/msctf/TsfDisplayAttribute.h"
 #include "platform/msctf/TsfSearchCandidates.h"
 #include "platform/user32/WinUser.h"
+#include "platform/user32/WinKeyboard.h"
 #include "platform/user32/WinMessages.h"
 #include "platform/user32/WinClass.h"
 #include "platform/user32/WinCursor.h"
