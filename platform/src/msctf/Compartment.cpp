@@ -1,5 +1,7 @@
 #include "msctf/Compartment.h"
 
+#include <atomic>
+
 #include "common/FailureSwitch.h"
 #include "msctf/GuidNames.h"
 
