@@ -135,7 +135,7 @@ cmake --build build-win -j "$jobs"
 # the toolchain or a mingw-w64 package ships (libstdc++, winpthread, zlib).
 shipped=$(find /usr/$triple /usr/lib/gcc/$triple -iname '*.dll' -printf '%f\n' 2>/dev/null |
           tr '[:upper:]' '[:lower:]' | sort -u)
-for exe in build-win/bin/*.exe; do
+for exe in build-win/bin/*.exe build-win/bin/*.dll; do
   for dll in $(${triple}-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
     if grep -qxF "$dll" <<<"$shipped"; then
       echo "$exe needs $dll: the Windows build must link statically" >&2
@@ -143,6 +143,19 @@ for exe in build-win/bin/*.exe; do
     fi
   done
 done
+
+# The input method's DLL exports the four entry points of an in-process COM
+# server and nothing else.
+exports=$(${triple}-objdump -p build-win/bin/LutemIME.dll |
+          awk '/\[Ordinal\/Name Pointer\] Table/ {table = 1; next}
+               table && /^[[:space:]]*\[/ {print $NF; next}
+               {table = 0}' | sort | tr '\n' ' ')
+four="DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer "
+if [ "$exports" != "$four" ]; then
+  echo "LutemIME.dll exports: ${exports:-nothing}; it must export exactly the four" \
+       "COM server entry points" >&2
+  exit 1
+fi
 
 if [ "${1:-}" = "--no-test" ]; then exit 0; fi
 
@@ -171,6 +184,36 @@ ctest --test-dir build-win --output-on-failure -j "$(nproc)" --timeout 120 || st
 awk '/^\[  SKIPPED \] [^ ]+ \([0-9]+ ms\)$/ {print "  skipped " $4 ": " prev} {prev = $0}' \
   build-win/Testing/Temporary/LastTest.log
 if [ "$status" -ne 0 ]; then exit "$status"; fi
+
+# regsvr32 registers the DLL in Wine's registry and removes it again. Wine's
+# TSF has no ITfInputProcessorProfileMgr::RegisterProfile (E_NOTIMPL), so the
+# profile goes through ITfInputProcessorProfiles there.
+clsid='{DA57B8A4-6DDE-42D9-843E-F97CE3F5A823}'
+dll_path="Z:$(realpath build-win/bin/LutemIME.dll | tr / '\\')"
+reg_value() {  # reg_value KEY NAME|"" -> the value's data, nothing when absent
+  local which=(/ve)
+  if [ -n "$2" ]; then which=(/v "$2"); fi
+  "$wine" reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' |
+    awk -F '    ' '/REG_SZ/ {print $NF}'
+}
+status=0
+"$wine" regsvr32 /s build-win/bin/LutemIME.dll || status=$?
+server="HKCR\\CLSID\\$clsid\\InProcServer32"
+if [ "$status" -ne 0 ] || [ "$(reg_value "HKCR\\CLSID\\$clsid" "")" != "Lutem Keyboard" ] ||
+   [ "$(reg_value "$server" "")" != "$dll_path" ] ||
+   [ "$(reg_value "$server" ThreadingModel)" != "Apartment" ]; then
+  echo "regsvr32 LutemIME.dll under Wine: exit $status; the class key holds:" >&2
+  "$wine" reg query "HKCR\\CLSID\\$clsid" /s >&2 || true
+  exit 1
+fi
+status=0
+"$wine" regsvr32 /u /s build-win/bin/LutemIME.dll || status=$?
+if [ "$status" -ne 0 ] || "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 ||
+   "$wine" reg query "HKLM\\Software\\Microsoft\\CTF\\TIP\\$clsid" >/dev/null 2>&1; then
+  echo "regsvr32 /u LutemIME.dll under Wine: exit $status, or a key is left" >&2
+  exit 1
+fi
+echo "LutemIME.dll: four exports; regsvr32 registers and unregisters it under Wine"
 
 # The same keys through both builds of lutem-convert, every layout and both
 # encodings, must give the same bytes (when the native build is there).
