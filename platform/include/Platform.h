@@ -14,6 +14,14 @@
 #ifndef _UNICODE
 #define _UNICODE
 #endif
+// Windows 10: per-monitor DPI (SetThreadDpiAwarenessContext, GetDpiForWindow)
+// is declared only from there on.
+#ifndef WINVER
+#define WINVER 0x0A00
+#endif
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00
+#endif
 #include <windows.h>
 #include <gdiplus.h>
 #include <shlobj.h>
@@ -51,10 +59,13 @@
 #include "platform/user32/WinMetrics.h"
 #include "platform/user32/WinEvent.h"
 #include "platform/user32/WinMonitor.h"
+#include "platform/user32/WinMenu.h"
+#include "platform/user32/WinIcon.h"
 #include "platform/kernel32/MulDiv.h"
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"
+#include "platform/user32/WinLayered.h"
 #include "platform/gdiplus/GdiplusTypes.h"
 #include "platform/gdiplus/GdiplusInit.h"
 #include "platform/gdiplus/GdiplusFlat.h"
