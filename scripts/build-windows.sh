@@ -123,12 +123,56 @@ if [ ! -f "$prefix/lib/libgtest.a" ]; then
   rm -rf gtest-build
 fi
 
+# --- marisa-trie from the vendored release archive ---------------------------
+# The archive cannot serve its source package, so the release tarball sits
+# in the shared vendor folder with its checksum in the folder's README. A
+# machine without that folder builds without the word trie, as before; an
+# archive whose checksum differs is refused.
+# LUTEM_VENDOR_DIR names another vendor folder.
+vendor=${LUTEM_VENDOR_DIR:-$root/../shared/vendor}
+marisa_archive=$vendor/marisa-0.2.6.tar.gz
+with_marisa=OFF
+if [ -f "$marisa_archive" ]; then
+  expected=$(awk -F'|' '$2 ~ /^ *marisa-0\.2\.6\.tar\.gz *$/ {gsub(/ /, "", $4); print $4}' \
+             "$vendor/README.md" 2>/dev/null)
+  actual=$(sha256sum "$marisa_archive" | cut -d' ' -f1)
+  if [ -z "$expected" ] || [ "$expected" != "$actual" ]; then
+    echo "build-windows: $marisa_archive: sha256 $actual is not the one in" \
+         "$vendor/README.md (${expected:-none there}); refusing it" >&2
+    exit 1
+  fi
+  if [ ! -f "$prefix/lib/libmarisa.a" ]; then
+    rm -rf marisa-0.2.6
+    tar xzf "$marisa_archive"
+    mkdir -p marisa-0.2.6/obj
+    objs=()
+    for f in $(cd marisa-0.2.6/lib && find marisa -name '*.cc' | sort); do
+      o=marisa-0.2.6/obj/$(echo "${f%.cc}" | tr / _).o
+      ${triple}-g++-posix -std=c++17 -O2 -DNDEBUG -Imarisa-0.2.6/include -Imarisa-0.2.6/lib \
+        -c "marisa-0.2.6/lib/$f" -o "$o" &
+      objs+=("$o")
+      while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n; done
+    done
+    wait
+    for o in "${objs[@]}"; do [ -f "$o" ] || { echo "marisa-trie: $o failed" >&2; exit 1; }; done
+    rm -rf "$prefix/include/marisa" "$prefix/include/marisa.h"
+    cp -r marisa-0.2.6/include/marisa marisa-0.2.6/include/marisa.h "$prefix/include/"
+    rm -f "$prefix/include/marisa/Makefile.am"
+    ${triple}-ar rcs "$prefix/lib/libmarisa.a" "${objs[@]}"
+    rm -rf marisa-0.2.6
+  fi
+  with_marisa=ON
+else
+  echo "build-windows: no $marisa_archive:" \
+       "building without the word trie (no dictionary words on Windows)" >&2
+fi
+
 # --- The project -------------------------------------------------------------
 cd "$root"
 cmake -S . -B build-win -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DLUTEM_WIN_DEPS="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUTEM_BUILD_BENCH=OFF >/dev/null
+  -DLUTEM_BUILD_BENCH=OFF -DLUTEM_WITH_MARISA="$with_marisa" >/dev/null
 cmake --build build-win -j "$jobs"
 
 # Statically linked: a program may import system DLLs only, never one that
