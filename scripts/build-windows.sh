@@ -201,6 +201,9 @@ export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 export WINEARCH=win64
+# The prefix is made for this run, so the settings server's tests may
+# replace its user's settings.
+export LUTEM_TEST_DISPOSABLE_PROFILE=1
 unset DISPLAY
 cleanup() {
   "$wineserver" -k 2>/dev/null || true
