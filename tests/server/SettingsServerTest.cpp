@@ -228,10 +228,11 @@ class SettingsProgramTest : public ::testing::Test {
 #endif
     return program;
   }
-  // The log's lines, each ended by "\n" alone.
+  // The log's lines, each ended by "\n" alone. The bound is generous: the
+  // first command interpreter of a fresh Wine prefix takes seconds to start.
   std::string WaitForLog(size_t lines) {
     std::string text;
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
       std::ifstream in(root_.path() + "/log");
       std::stringstream all;
       all << in.rdbuf();
