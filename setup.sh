@@ -28,6 +28,13 @@ dict_dir="$(dictionaries_dir)"
 mkdir -p "$dict_dir"
 scripts/make-default-dictionary.sh build/bin/lutem-dict-build "$dict_dir/lutem_bn-BD.bin"
 
+# The candidate window's themes, in the "UI" folder of the installation root,
+# which also holds the data folder; the input method reads the theme named by
+# the ThemeID setting from there.
+ui_dir="$(dirname "$dict_dir")/UI"
+mkdir -p "$ui_dir"
+cp data/UI/themes.dov "$ui_dir/themes.dov"
+
 if [ "${1:-}" != "--no-run" ]; then
   echo "== lutem-convert --layout 1 (Lutem Phonetic) =="
   printf 'ami banglay gan gai\nshri\nkrittrim\n' | build/bin/lutem-convert --layout 1

@@ -15,6 +15,7 @@
 #define _UNICODE
 #endif
 #include <windows.h>
+#include <gdiplus.h>
 #include <shlobj.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -43,9 +44,16 @@
 #include "platform/user32/WinMessages.h"
 #include "platform/user32/WinClass.h"
 #include "platform/user32/WinCursor.h"
+#include "platform/user32/WinWindow.h"
+#include "platform/user32/WinRect.h"
+#include "platform/user32/WinMouse.h"
+#include "platform/user32/WinMetrics.h"
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"
+#include "platform/gdiplus/GdiplusTypes.h"
+#include "platform/gdiplus/GdiplusInit.h"
+#include "platform/gdiplus/GdiplusFlat.h"
 #include "platform/base/WinHandle.h"
 #include "platform/kernel32/WinFile.h"
 #include "platform/kernel32/WinPipe.h"

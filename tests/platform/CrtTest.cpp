@@ -70,6 +70,45 @@ TEST(FopenS, OpensDriveCPathsUnderTheSystemRootAndReportsErrors) {
   EXPECT_EQ(fopen_s(nullptr, "C:\\d\xe9.bin", "rb"), EINVAL);
 }
 
+std::string ReadAll(std::FILE* file) {
+  std::string text;
+  char buffer[3];  // small, so a CR LF pair straddles two reads
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+  return text;
+}
+
+TEST(WfopenS, ReadsTextModeAsTheRuntimeDoesAndBinaryAsStored) {
+  TempSystemRoot root;
+  const std::string stored = std::string("a\r\nb\rc\r\r\nd") + '\x1a' + "after";
+  std::ofstream(root.path() + "/t\xc3\xa9xt.json", std::ios::binary) << stored;
+  struct Case {
+    std::u16string mode;
+    std::string text;
+  } cases[] = {
+      {u"r", "a\nb\rc\r\nd"},
+      {u"rt", "a\nb\rc\r\nd"},
+      {u"rb", stored},
+  };
+  for (const Case& c : cases) {
+    std::FILE* file = nullptr;
+    ASSERT_EQ(_wfopen_s(&file, u"C:\\t\u00e9xt.json", c.mode.c_str()), 0);
+    EXPECT_EQ(ReadAll(file), c.text);
+    EXPECT_EQ(std::fclose(file), 0);
+  }
+
+  std::FILE* file = reinterpret_cast<std::FILE*>(1);
+  EXPECT_EQ(_wfopen_s(&file, u"C:\\missing.json", u"rt"), ENOENT);
+  EXPECT_EQ(file, nullptr);
+  EXPECT_EQ(_wfopen_s(&file, u"C:\\t\u00e9xt.json", u"x"), EINVAL);
+  EXPECT_EQ(_wfopen_s(&file, nullptr, u"r"), EINVAL);
+
+  // The narrow call opens text mode alike.
+  ASSERT_EQ(fopen_s(&file, "C:\\t\xe9xt.json", "rt"), 0);
+  EXPECT_EQ(ReadAll(file), "a\nb\rc\r\nd");
+  std::fclose(file);
+}
+
 TEST(Interlocked, CountsAcrossThreadsAndComparesBeforeExchanging) {
   LONG volatile count = -1;
   std::vector<std::thread> threads;

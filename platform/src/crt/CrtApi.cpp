@@ -2,6 +2,7 @@
 #include <string>
 
 #include "Platform.h"
+#include "crt/TextModeStream.h"
 #include "host/SystemRoot.h"
 
 namespace {
@@ -26,6 +27,25 @@ bool ValidMode(const char* mode) {
   for (const char* p = mode + 1; *p != '\0'; ++p)
     if (std::strchr("+bt", *p) == nullptr) return false;
   return true;
+}
+
+// Opens hostPath for a mode already checked. Without "b" a file is in text
+// mode, the runtime's default; reading translates it (TextModeStream.h),
+// writing does not (nothing here writes text files that Windows reads).
+errno_t OpenHostFile(std::FILE** file, const std::string& hostPath, const char* mode) {
+  std::string hostMode;
+  for (const char* p = mode; *p != '\0'; ++p)
+    if (*p != 't') hostMode += *p;
+  const bool textReader = hostMode == "r";
+  errno = 0;
+  std::FILE* opened = std::fopen(hostPath.c_str(), hostMode.c_str());
+  if (opened == nullptr) return errno != 0 ? errno : EINVAL;
+  if (textReader) {
+    opened = crt::OpenTextModeReader(opened);
+    if (opened == nullptr) return errno = ENOMEM;
+  }
+  *file = opened;
+  return 0;
 }
 
 }  // namespace
@@ -73,11 +93,18 @@ errno_t fopen_s(std::FILE** file, const char* path, const char* mode) {
   if (file == nullptr) return errno = EINVAL;
   *file = nullptr;
   if (path == nullptr || mode == nullptr || !ValidMode(mode)) return errno = EINVAL;
-  std::string hostMode;
-  for (const char* p = mode; *p != '\0'; ++p)
-    if (*p != 't') hostMode += *p;  // text mode is the only mode here
-  errno = 0;
-  *file = std::fopen(HostPathFromNarrow(path).c_str(), hostMode.c_str());
-  if (*file == nullptr) return errno != 0 ? errno : EINVAL;
-  return 0;
+  return OpenHostFile(file, HostPathFromNarrow(path), mode);
+}
+
+errno_t _wfopen_s(std::FILE** file, const WCHAR* path, const WCHAR* mode) {
+  if (file == nullptr) return errno = EINVAL;
+  *file = nullptr;
+  if (path == nullptr || mode == nullptr) return errno = EINVAL;
+  std::string narrowMode;
+  for (const WCHAR* p = mode; *p != 0; ++p) {
+    if (*p > 0x7F) return errno = EINVAL;
+    narrowMode += static_cast<char>(*p);
+  }
+  if (!ValidMode(narrowMode.c_str())) return errno = EINVAL;
+  return OpenHostFile(file, platform::HostPathFromWindowsPath(path), narrowMode.c_str());
 }

@@ -10,19 +10,17 @@ GdiObjectTable& GdiObjectTable::Instance() {
   return *table;
 }
 
-void* GdiObjectTable::Add(std::shared_ptr<GdiObject> object) {
-  std::lock_guard<std::recursive_mutex> hold(lock_);
-  uintptr_t value = next_;
-  next_ += 4;
-  objects_.emplace(value, Entry{std::move(object), false});
-  return reinterpret_cast<void*>(value);
-}
+void* GdiObjectTable::Add(std::shared_ptr<GdiObject> object) { return Insert(std::move(object), false); }
 
 void* GdiObjectTable::AddStock(std::shared_ptr<GdiObject> object) {
+  return Insert(std::move(object), true);
+}
+
+void* GdiObjectTable::Insert(std::shared_ptr<GdiObject> object, bool stock) {
   std::lock_guard<std::recursive_mutex> hold(lock_);
   uintptr_t value = next_;
   next_ += 4;
-  objects_.emplace(value, Entry{std::move(object), true});
+  objects_.emplace(value, Entry{std::move(object), stock});
   return reinterpret_cast<void*>(value);
 }
 

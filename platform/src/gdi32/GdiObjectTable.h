@@ -42,6 +42,8 @@ class GdiObjectTable {
     std::shared_ptr<GdiObject> object;
     bool stock = false;
   };
+  void* Insert(std::shared_ptr<GdiObject> object, bool stock);
+
   std::recursive_mutex lock_;
   std::unordered_map<uintptr_t, Entry> objects_;
   // GDI handle values live apart from kernel handles' small numbers.

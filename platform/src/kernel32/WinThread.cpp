@@ -17,6 +17,13 @@ struct ThreadObject : platform::KernelObject {
   bool done = false;
 };
 
+// Thread ids are handed out once per thread, nonzero multiples of four as on
+// Windows; a thread made by CreateThread learns its id before it runs.
+std::atomic<DWORD> nextThreadId{4};
+thread_local DWORD currentThreadId = 0;
+
+DWORD NewThreadId() { return nextThreadId.fetch_add(4); }
+
 std::recursive_mutex* MutexOf(LPCRITICAL_SECTION section) {
   return std::launder(reinterpret_cast<std::recursive_mutex*>(section->storage));
 }
@@ -29,13 +36,13 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startA
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  static std::atomic<DWORD> nextId{1};
   try {
     auto object = std::make_shared<ThreadObject>();
     HANDLE handle = platform::HandleTable::Instance().Add(object);
-    DWORD id = nextId++;
+    DWORD id = NewThreadId();
     try {
-      std::thread([object, startAddress, parameter] {
+      std::thread([object, startAddress, parameter, id] {
+        currentThreadId = id;
         startAddress(parameter);
         std::lock_guard<std::mutex> lock(object->mutex);
         object->done = true;
@@ -51,6 +58,11 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startA
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
   }
+}
+
+DWORD GetCurrentThreadId() {
+  if (currentThreadId == 0) currentThreadId = NewThreadId();
+  return currentThreadId;
 }
 
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {

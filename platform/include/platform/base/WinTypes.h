@@ -15,6 +15,8 @@ typedef uint32_t UINT;
 typedef int32_t BOOL;
 typedef int16_t SHORT;
 typedef uint16_t USHORT;
+typedef int32_t INT32;
+typedef uint32_t UINT32;
 typedef int64_t LONGLONG;
 typedef uint64_t ULONGLONG;
 typedef intptr_t INT_PTR;

@@ -28,5 +28,12 @@ errno_t wcstombs_s(size_t* converted, char* dest, size_t destBytes, const WCHAR*
                    size_t count);
 
 // Opens a file as fopen does; *file is null and the result the error number
-// on failure, 0 on success. mode: r, w or a, then any of + b t.
+// on failure, 0 on success. mode: r, w or a, then any of + b t. Without "b"
+// the file is in text mode, as the runtime's default is: opened only for
+// reading ("r", "rt"), CR LF reads as LF and a byte 0x1A ends the input.
+// Text written in text mode is not translated here.
 errno_t fopen_s(std::FILE** file, const char* path, const char* mode);
+
+// fopen_s by a UTF-16 path and mode: a path on drive C: lives under the
+// system root, any other is a host path (its UTF-8 form).
+errno_t _wfopen_s(std::FILE** file, const WCHAR* path, const WCHAR* mode);

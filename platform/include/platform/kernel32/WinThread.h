@@ -21,6 +21,9 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES attributes, SIZE_T stackSize,
                     LPTHREAD_START_ROUTINE startAddress, LPVOID parameter, DWORD creationFlags,
                     LPDWORD threadId);
 DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds);
+// The calling thread's id: nonzero, unique for the life of the process, the
+// one CreateThread reported for a thread it made.
+DWORD GetCurrentThreadId();
 
 struct CRITICAL_SECTION {
   alignas(std::recursive_mutex) unsigned char storage[sizeof(std::recursive_mutex)];

@@ -10,6 +10,8 @@
 // destroyed before it is retrieved is dropped. Retrieval order: sent
 // messages, posted messages, WM_QUIT (after PostQuitMessage), then WM_PAINT
 // for a visible window of the thread that has an update region.
+//
+// Failure switches: "RegisterWindowMessageW" (0, ERROR_NOT_ENOUGH_MEMORY).
 #pragma once
 
 #include "platform/base/WinDef.h"
@@ -49,6 +51,7 @@ typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_WINDOWPOSCHANGED 0x0047
 #define WM_NCCREATE 0x0081
 #define WM_NCDESTROY 0x0082
+#define WM_NCCALCSIZE 0x0083
 #define WM_NCHITTEST 0x0084
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
@@ -134,3 +137,20 @@ struct WINDOWPOS {
 };
 typedef WINDOWPOS* PWINDOWPOS;
 typedef WINDOWPOS* LPWINDOWPOS;
+LRESULT SendMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// A null window posts to the calling thread's queue (a thread message).
+BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int exitCode);
+// Waits for a message; 0 for WM_QUIT, -1 for an invalid filter window.
+BOOL GetMessageW(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+BOOL PeekMessageW(LPMSG message, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags);
+// Turning key messages into character messages belongs to the keyboard;
+// until it does, this reports key messages as translated and posts nothing.
+BOOL TranslateMessage(const MSG* message);
+LRESULT DispatchMessageW(const MSG* message);
+LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcW(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam);
+// The same name (without regard to case) gives the same number, 0xC000 or
+// above, to every caller; a null or empty name gives 0.
+UINT RegisterWindowMessageW(LPCWSTR name);

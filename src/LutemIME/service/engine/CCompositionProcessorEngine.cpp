@@ -6,6 +6,7 @@
 
 #include "common/SettingsIpcConstants.h"
 #include "service/engine/DictionaryLoaderThread.h"
+#include "service/keys/ModifierKeys.h"
 #include "service/module/DllObjectCount.h"
 #include "service/settings/ProcessSettings.h"
 #include "service/settings/SendSettingsCommand.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr UINT kFunctionInput = 1;
 constexpr char16_t kShiftMarker = 0xF8FE;
 
 // The built-in composition keys in table order; each stands once unshifted
@@ -74,8 +74,8 @@ CCompositionProcessorEngine::CCompositionProcessorEngine()
 
   size_t row = 0;
   for (const CompositionKey& key : kCompositionKeys) {
-    keystrokeTable[row++] = {key.virtualKey, 0, kFunctionInput};
-    if (key.withShift) keystrokeTable[row++] = {key.virtualKey, TF_MOD_SHIFT, kFunctionInput};
+    keystrokeTable[row++] = {key.virtualKey, 0, FunctionInput};
+    if (key.withShift) keystrokeTable[row++] = {key.virtualKey, TF_MOD_SHIFT, FunctionInput};
   }
 }
 
@@ -154,6 +154,43 @@ void CCompositionProcessorEngine::StoreUserChoice(std::u16string_view keys,
                                                   std::u16string_view value) {
   CriticalSectionLock lock(&userDictionaryLock);
   userDictionary.Set(keys, value);
+}
+
+BOOL CCompositionProcessorEngine::FindCompositionKey(UINT code, KeystrokeState* state,
+                                                     UINT filter) {
+  if (state == nullptr) return FALSE;
+  *state = {CategoryNone, FunctionNone};
+  for (size_t i = 0; i < compositionKeys.Count(); ++i) {
+    const _KEYSTROKE& key = *compositionKeys.GetAt(i);
+    if (key.virtualKey != code || !CompositionKeyModifiersMatch(key.modifiers, CurrentModifiers))
+      continue;
+    if (filter == FunctionNone || key.function == filter) {
+      *state = {CategoryComposing, key.function};
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+BOOL CCompositionProcessorEngine::IsCandidateSelectKey(UINT code, KeystrokeState* state, UINT mode,
+                                                       bool shiftDown) {
+  if (shiftDown) return FALSE;
+  const std::u16string_view keys(AsChar16(keyBuffer.text), keyBuffer.text ? keyBuffer.length : 0);
+  const bool typingNumber =
+      !keys.empty() && std::all_of(keys.begin(), keys.end(), [](char16_t unit) {
+        return (unit >= u'0' && unit <= u'9') || unit == u'-' || unit == u'.' || unit == u'/';
+      });
+  if (typingNumber || CandidateWindow == 0 || state == nullptr) return FALSE;
+
+  *state = {CategoryNone, FunctionNone};
+  bool hit = false;
+  for (size_t i = 0; i < candidateLabels.Count() && !hit; ++i) {
+    const unsigned long label = *candidateLabels.GetAt(i);
+    hit = code - 0x30 == label || (code >= VK_NUMPAD0 && code <= VK_NUMPAD9 && code - VK_NUMPAD0 == label);
+  }
+  if (!hit || mode == CandidateModeNone) return FALSE;
+  *state = {CategoryCandidate, FunctionSelectByNumber};
+  return TRUE;
 }
 
 bool CCompositionProcessorEngine::StartDictionaryThread() {

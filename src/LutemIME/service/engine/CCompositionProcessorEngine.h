@@ -12,6 +12,7 @@
 #include "Platform.h"
 #include "conversion/ConversionDispatcher.h"
 #include "service/keys/Keystroke.h"
+#include "service/keys/KeystrokeState.h"
 #include "service/langbar/PreservedKeyRecord.h"
 #include "suggest/CBaseDictionaryEngine.h"
 #include "suggest/CCandidateListItem.h"
@@ -79,6 +80,18 @@ class CCompositionProcessorEngine {
   // The user dictionary, each call under userDictionaryLock.
   std::optional<std::u16string> FindUserChoice(std::u16string_view keys);
   void StoreUserChoice(std::u16string_view keys, std::u16string_view value);
+
+  // The first row of compositionKeys for code whose modifiers match
+  // CurrentModifiers and whose function is filter (0: any) gives state =
+  // {CategoryComposing, its function}. FALSE without a match or a state.
+  BOOL FindCompositionKey(UINT code, KeystrokeState* state, UINT filter);
+  // A candidate label key (a digit key or its numpad twin) while a list is
+  // shown (mode not CandidateModeNone) gives state = {CategoryCandidate,
+  // FunctionSelectByNumber}. Never with Shift down, with the suggestion bar
+  // off, or while the key buffer is all digits and "-./" (the digit then
+  // extends a number being typed). The key sink passes shiftDown as
+  // GetKeyState(VK_SHIFT) < 0.
+  BOOL IsCandidateSelectKey(UINT code, KeystrokeState* state, UINT mode, bool shiftDown);
 
   WCHAR* convertedText;
 

@@ -1,0 +1,59 @@
+// The fonts GDI+ draws with. Which families are installed must not depend on
+// the machine, so the stand-in keeps a fontconfig configuration of its own
+// that holds only these font files from Debian's packages (scripts/
+// packages.txt): fonts-dejavu-core's DejaVu Sans, Sans Mono and Serif
+// (regular and bold) and fonts-lohit-beng-bengali's Lohit Bengali. Pango
+// draws from that configuration alone, so a character that a family lacks
+// (Bengali in DejaVu Sans) always falls back to Lohit Bengali.
+// Pango's font map is not thread-safe: every use of it holds Lock().
+#pragma once
+
+#include <pango/pangocairo.h>
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <tuple>
+
+#include "Platform.h"
+
+namespace platform {
+
+struct FaceMetrics {
+  double ascent = 0;
+  double descent = 0;
+  // Line spacing: ascent + descent + line gap.
+  double height = 0;
+};
+
+class FontCatalog {
+ public:
+  static FontCatalog& Instance();
+
+  std::recursive_mutex& Lock() { return lock_; }
+
+  // The family drawn for a family name asked for (matched without regard to
+  // case), or "" when no such family is installed.
+  std::string FaceFor(const std::string& utf8Name);
+  static const char* GenericSansSerif() { return "DejaVu Sans"; }
+
+  // A context that lays text out with the antialiasing and metric rounding
+  // of hint; owned by the catalog. Needs Lock().
+  PangoContext* Context(Gdiplus::TextRenderingHint hint);
+  // A description of face at a size in pixels. Free with
+  // pango_font_description_free.
+  static PangoFontDescription* Describe(const std::string& face, int style, double pixelSize);
+  // The metrics of face itself (not of a fallback) in pixels. Needs Lock().
+  FaceMetrics Metrics(const std::string& face, int style, double pixelSize,
+                      Gdiplus::TextRenderingHint hint);
+
+ private:
+  FontCatalog();
+
+  std::recursive_mutex lock_;
+  PangoFontMap* fontMap_ = nullptr;
+  std::map<int, PangoContext*> contexts_;
+  std::map<std::tuple<std::string, int, double, int>, FaceMetrics> metrics_;
+};
+
+}  // namespace platform

@@ -1,0 +1,57 @@
+// One window of the desktop. Every field is guarded by the desktop's lock
+// (Desktop::Hold); procedures are never called with it held.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Platform.h"
+#include "host/user32/MessageLog.h"
+#include "user32/WindowClass.h"
+
+namespace platform {
+
+class Window {
+ public:
+  enum class Life { Creating, Alive, Destroying };
+
+  Window(HWND handle, std::shared_ptr<WindowClass> windowClass, DWORD threadId);
+  ~Window();
+
+  bool IsChild() const { return (style & WS_CHILD) != 0; }
+  bool IsVisibleItself() const { return (style & WS_VISIBLE) != 0; }
+  bool IsEnabledItself() const { return (style & WS_DISABLED) == 0; }
+  // Width and height of the window rectangle.
+  int Width() const { return rect.right - rect.left; }
+  int Height() const { return rect.bottom - rect.top; }
+
+  const HWND handle;
+  const std::shared_ptr<WindowClass> windowClass;
+  const DWORD threadId;
+  Life life = Life::Creating;
+  WNDPROC procedure;
+  HINSTANCE instance = nullptr;
+  std::u16string title;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  // Screen coordinates for a top-level window; the parent's client
+  // coordinates for a child, as SetWindowPos takes them.
+  RECT rect{};
+  HWND parent = nullptr;
+  HWND owner = nullptr;
+  UINT_PTR id = 0;
+  LONG_PTR userData = 0;
+  std::vector<BYTE> extraBytes;
+  std::vector<HWND> children;  // the top of their z-order first
+
+  // Update region, kept as its bounding rectangle (client coordinates).
+  bool dirty = false;
+  RECT updateRect{};
+  bool paintDelivered = false;  // WM_PAINT sent for the current region
+
+  std::vector<host::LoggedMessage> log;
+  std::vector<host::Invalidation> invalidations;
+};
+
+}  // namespace platform

@@ -1,0 +1,131 @@
+#include "service/candidate/ThemeManager.h"
+
+#include <sstream>
+#include <string>
+
+#include "Platform.h"
+#include "common/ColorComponentByte.h"
+#include "common/SettingsIpcConstants.h"
+#include "common/ThemeFile.h"
+#include "conversion/WideToUtf8.h"
+#include "service/settings/DebugLog.h"
+#include "service/settings/ProcessSettings.h"
+#include "service/settings/SendSettingsCommand.h"
+
+ThemeColors ThemeUpdateColors;
+
+namespace {
+
+using nlohmann::json;
+
+constexpr uint32_t kOpaqueRed = 0xFFFF0000;
+
+const json& Member(const json& object, const char* key) {
+  static const json kNull;
+  if (!object.is_object()) return kNull;
+  const auto found = object.find(key);
+  return found == object.end() ? kNull : *found;
+}
+
+// The theme's colours over colors (for the selection bar it keeps); nothing
+// when a value has the wrong type.
+std::optional<ThemeColors> ThemeFrom(const json& theme, const ThemeColors& colors) {
+  if (!theme.is_object() && !theme.is_null()) return std::nullopt;
+  const json& values = Member(theme, "colors");
+  if (!values.is_object() && !values.is_null()) return std::nullopt;
+
+  ThemeColors loaded = colors;
+  struct Field {
+    const char* key;
+    uint32_t ThemeColors::*color;
+  };
+  static constexpr Field kFields[] = {
+      {"windowBackground", &ThemeColors::windowBackground},
+      {"border", &ThemeColors::border},
+      {"text", &ThemeColors::text},
+      {"highlightBackground", &ThemeColors::highlightBackground},
+      {"highlightText", &ThemeColors::highlightText},
+  };
+  for (const Field& field : kFields) {
+    const std::optional<uint32_t> color = ParseColor(Member(values, field.key));
+    if (!color) return std::nullopt;
+    loaded.*field.color = *color;
+  }
+  if (values.is_object() && values.contains("selectionBar")) {
+    const std::optional<uint32_t> color = ParseColor(values["selectionBar"]);
+    if (!color) return std::nullopt;
+    loaded.selectionBar = *color;
+  }
+  return loaded;
+}
+
+void LoadThemeFromFile(ThemeColors& colors) {
+  const std::u16string path = ThemeFilePath(rootDir);
+  std::string text;
+  if (!ReadThemeFile(path, &text)) {
+    DebugLogW(TEXT("ThemeManager: Could not open theme file at %s. Using default colors."),
+              AsWchar(path.c_str()));
+    colors = ThemeColors();
+    return;
+  }
+
+  json document;
+  try {
+    // Stream extraction: whatever follows the first complete value is not read.
+    std::istringstream stream(text);
+    stream >> document;
+  } catch (const json::parse_error& error) {
+    DebugLogA("ThemeManager: JSON parse error: %s. Using default colors.", error.what());
+    colors = ThemeColors();
+    return;
+  }
+
+  const std::string id = WideToUtf8(ThemeID);
+  const auto theme = document.is_object() ? document.find(id) : document.end();
+  if (!document.is_object() || theme == document.end()) {
+    DebugLogW(TEXT("ThemeManager: Theme ID '%s' not found in json. Using default colors."),
+              AsWchar(ThemeID.c_str()));
+    colors = ThemeColors();
+    return;
+  }
+
+  const std::optional<ThemeColors> loaded = ThemeFrom(*theme, colors);
+  colors = loaded ? *loaded : ThemeColors();
+  if (loaded)
+    DebugLogW(TEXT("ThemeManager: Successfully loaded theme '%s'."), AsWchar(ThemeID.c_str()));
+}
+
+}  // namespace
+
+std::optional<uint32_t> ParseColor(const json& value) {
+  if (!value.is_array() || value.size() != 3) return kOpaqueRed;
+  uint8_t red = 0;
+  uint8_t green = 0;
+  uint8_t blue = 0;
+  if (!ColorComponentByte(value[0], &red) || !ColorComponentByte(value[1], &green) ||
+      !ColorComponentByte(value[2], &blue))
+    return std::nullopt;
+  return 0xFF000000u | uint32_t{red} << 16 | uint32_t{green} << 8 | blue;
+}
+
+void LoadTheme(ThemeColors& colors) {
+  try {
+    LoadThemeFromFile(colors);
+  } catch (...) {
+    // No memory for the text or the document: still a theme to draw with.
+    colors = ThemeColors();
+  }
+}
+
+void RefreshThemeIdFromServer() {
+  std::u16string request(SettingsIpcConstants::commandLoad);
+  request += u' ';
+  request += SettingsIpcConstants::keyThemeId;
+  try {
+    std::u16string reply = SendSettingsCommand(request);
+    if (reply.empty() || IsErrorReply(reply)) return;
+    ThemeID = std::move(reply);
+  } catch (...) {
+    // Out of memory: the theme id stays as it was.
+  }
+}
