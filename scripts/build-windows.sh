@@ -260,10 +260,10 @@ trap cleanup EXIT
 "$wine" wineboot -i >/dev/null 2>&1
 
 # A program that Wine cannot run ends with code 0 and prints nothing, and
-# ctest would find no test in it and say nothing: each test program must
-# list its tests here, and ctest must run as many.
+# ctest would find no test in it and say nothing: each program that ctest
+# runs must list its tests here, and ctest must run as many.
 listed=0
-for exe in build-win/bin/*_tests.exe; do
+for exe in $(sed 's|^|build-win/bin/|' build-win/test-programs.txt); do
   count=$("$wine" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' | grep -c '^  ' || true)
   if [ "$count" -eq 0 ]; then
     echo "$exe lists no test under Wine" >&2
