@@ -27,7 +27,7 @@ TEST(AvroPhoneticTables, DifferencesFromLutemPhonetic) {
       {"3.14", U"\u09E9\u0964\u09E7\u09EA", U"\u09E9.\u09E7\u09EA"},
       {"wa", U"\u0993\u09DF\u09BE", U"\u0993\u09AF\u09BC\u09BE"},
       {"kwa", U"\u0995\u0993\u09DF\u09BE", U"\u0995\u09CD\u09AC\u09BE"},
-      {"wai", U"\u0993\u09DF\u09BE\u09BF", U"\u0993\u09AF\u09BC\u09BE\u0987"},
+      {"wai", U"\u0993\u09DF\u09BE\u0987", U"\u0993\u09AF\u09BC\u09BE\u0987"},
       {"mpl", U"\u09AE\u09CD\u09AA\u09CD\u09B2", U"\u09AE\u09AA\u09CD\u09B2"},
       {"oZA", U"\u0985\u09CD\u09AF\u09BE", U"\u0985\u09CD\u09AF\u09BE"},
       {":`", U"\u0983", U":"},

@@ -38,7 +38,9 @@ TEST(LowercaseScheme, VowelsAndTheRuleForO) {
       {"io", U"\u0987\u0993"},
       {"uo", U"\u0989\u0985"},  // উ does not count as a vowel for "o"
       {"koo", U"\u0995\u09C1"},
-      {"ee", U""},
+      {"ee", U"\u0988"},  // outside a consonant, as Shift+i
+      {"ami ee tumi", U"\u0986\u09AE\u09BF \u0988 \u09A4\u09C1\u09AE\u09BF"},
+      {"aee", U"\u0986\u0988"},
       {"kee", U"\u0995\u09C0"},
       {SHIFT "a", U"\u0986"},
       {"k" SHIFT "a", U"\u0995\u09BE"},

@@ -28,16 +28,6 @@ using Texts = std::vector<std::u16string>;
 const char kWordFile[] = "lutem_bn-BD.bin";
 const char kModelFile[] = "Lutem_LM.bin";
 
-// Completions of the converted keys of layouts 1 and 2 and of both model
-// words, so that every list below has words once its data is Ready.
-std::string Dictionary() {
-  std::set<std::string> words;
-  for (const std::string& base :
-       {Utf8(Converted(kKeys, 1)), Utf8(Converted(kKeys, 2)), kModelWord1, kModelWord2})
-    for (const std::string& word : Completions(base)) words.insert(word);
-  return BuildWordDictionary({words.begin(), words.end()});
-}
-
 // What a layout-2 list holds with the word dictionary Ready: the converted
 // text, the keys and the three completions of the converted text.
 Texts KhiproList() {

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <set>
 #include <thread>
 
 #include "conversion/CodePoints.h"
@@ -18,6 +19,7 @@
 #include "service/engine/DictionaryDataFolder.h"
 #include "service/module/DllObjectCount.h"
 #include "service/engine/EngineDriver.h"
+#include "suggest/WordDictionaryBuilder.h"
 
 namespace loaderdata {
 
@@ -39,11 +41,21 @@ std::u16string Converted(std::u16string_view keys, int layout) {
   return ConversionDispatcher().Convert(keys, layout, 0);
 }
 
-std::string ModelFile() {
+LanguageModelBuilder Model() {
   LanguageModelBuilder builder;
   builder.AddWord(KeyUnits(Utf8(kKeys), "+"), kModelWord1, 1.0f);
   builder.AddWord(KeyUnits(Utf8(kKeys), "+"), kModelWord2, 2.0f);
-  return builder.ModelFile();
+  return builder;
+}
+
+std::string ModelFile() { return Model().ModelFile(); }
+
+std::string Dictionary() {
+  std::set<std::string> words;
+  for (const std::string& base :
+       {Utf8(Converted(kKeys, 1)), Utf8(Converted(kKeys, 2)), kModelWord1, kModelWord2})
+    for (const std::string& word : Completions(base)) words.insert(word);
+  return BuildWordDictionary({words.begin(), words.end()});
 }
 
 std::string DataFolder() {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "modelbuild/LanguageModelBuilder.h"
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "suggest/LoadState.h"
 
@@ -23,8 +24,13 @@ std::u16string Utf16(const std::string& text);
 // The keys converted as the engine converts them (Unicode).
 std::u16string Converted(std::u16string_view keys, int layout);
 
-// A model that gives the two model words for kKeys.
+// A model that gives the two model words for kKeys, and its file.
+LanguageModelBuilder Model();
 std::string ModelFile();
+
+// A word-dictionary file of the completions of the converted keys of
+// layouts 1 and 2 and of both model words.
+std::string Dictionary();
 
 // The host folder that stands for the data folder, made on demand.
 std::string DataFolder();

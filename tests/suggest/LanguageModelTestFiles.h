@@ -1,10 +1,13 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <mutex>
 #include <string>
 
 #include "modelbuild/LanguageModelBuilder.h"
+#include "suggest/LanguageModelGlobals.h"
 #include "suggest/LanguageModelLoader.h"
 #include "support/MakeTempFolder.h"
 
@@ -34,4 +37,18 @@ inline bool LoadBuiltModel(const LanguageModelBuilder& builder) {
   static std::mutex publishLock;
   LanguageModelScratch scratch;
   return LoadLanguageModel(scratch.Write("Lutem_LM.bin", builder.ModelFile()), publishLock);
+}
+
+// What a failed load leaves: every model global empty.
+inline void ExpectNoModelPublished() {
+  EXPECT_EQ(0, LanguageModelFst.NumStates());
+  EXPECT_EQ(nullptr, ModelInputSymbols);
+  EXPECT_EQ(nullptr, ModelOutputSymbols);
+  EXPECT_TRUE(InputLabelPieces.empty());
+  EXPECT_TRUE(InputPiecesToLabel.empty());
+  EXPECT_TRUE(OutputLabelPieces.empty());
+  EXPECT_TRUE(OutputPiecesToLabel.empty());
+  EXPECT_TRUE(SkippedOutputLabels.empty());
+  EXPECT_EQ(0, MaxInputSpan);
+  EXPECT_EQ(0, MaxOutputSpan);
 }

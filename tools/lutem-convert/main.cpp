@@ -1,6 +1,7 @@
 // Reads key buffers from standard input, one per line, and writes the
 // converted text of each as one line, as the input method would show it;
 // with --candidates, the candidate list of each line instead.
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +13,14 @@
 #include "conversion/ConversionDispatcher.h"
 #include "conversion/WideToUtf8.h"
 #include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/DictionaryDataFolder.h"
 #include "service/engine/EngineDriver.h"
 #include "service/settings/ProcessSettings.h"
+#include "suggest/LoadState.h"
+#include "suggest/NarrowLoaderPath.h"
+#ifndef _WIN32
+#include "host/SystemRoot.h"
+#endif
 
 namespace {
 
@@ -51,6 +58,26 @@ std::string CandidateLine(CCompositionProcessorEngine& engine, const std::u16str
   return out;
 }
 
+// Says on standard error which data file gives no words and why, so that a
+// list without dictionary or model words is not taken for the whole answer.
+void ReportDataFile(const char* what, const char16_t* name, const std::atomic<LoadState>& state) {
+  if (ReadLoadState(state) == LoadState::Ready) return;
+  std::u16string folder;
+  std::string path;
+  if (!DictionaryDataFolder(&folder) || !NarrowLoaderPath(folder + name, &path)) {
+    std::fprintf(stderr, "lutem-convert: no %s: the data folder is not known\n", what);
+    return;
+  }
+  std::FILE* file = nullptr;
+  const bool found = fopen_s(&file, path.c_str(), "rb") == 0 && file != nullptr;
+  if (found) std::fclose(file);
+#ifndef _WIN32
+  path = platform::HostPathFromWindowsPath(folder + name);  // where the user finds it here
+#endif
+  std::fprintf(stderr, "lutem-convert: no %s: %s %s\n", what, path.c_str(),
+               found ? "failed to load" : "is missing");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,7 +110,11 @@ int main(int argc, char** argv) {
   CCompositionProcessorEngine engine;
   // The lists offer dictionary and model words from the first line on, the
   // same ones on every run: the loads have settled before any line is read.
-  if (candidates) EngineDriver::LoadDictionaries(engine);
+  if (candidates) {
+    EngineDriver::LoadDictionaries(engine);
+    ReportDataFile("word dictionary", u"lutem_bn-BD.bin", WordDictionaryState);
+    ReportDataFile("language model", u"Lutem_LM.bin", LanguageModelState);
+  }
   const ConversionDispatcher& dispatcher = *engine.dispatcher;
   std::string line;
   while (std::getline(std::cin, line)) {

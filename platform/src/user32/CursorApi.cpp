@@ -1,4 +1,5 @@
 #include "Platform.h"
+#include "user32/CursorState.h"
 #include "user32/IconTable.h"
 
 HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR cursorName) {
@@ -9,3 +10,21 @@ HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR cursorName) {
   SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
   return nullptr;
 }
+
+BOOL GetCursorPos(LPPOINT point) {
+  if (point == nullptr) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return FALSE;
+  }
+  *point = platform::CursorState::Instance().Position();
+  return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+  platform::CursorState::Instance().MoveTo(POINT{x, y});
+  return TRUE;
+}
+
+HCURSOR SetCursor(HCURSOR cursor) { return platform::CursorState::Instance().Set(cursor); }
+
+HCURSOR GetCursor() { return platform::CursorState::Instance().Current(); }

@@ -35,6 +35,11 @@ std::vector<HCURSOR> CursorState::SetLog() {
   return setLog_;
 }
 
+void CursorState::ClearLog() {
+  std::lock_guard<std::mutex> hold(lock_);
+  setLog_.clear();
+}
+
 void CursorState::Reset() {
   std::lock_guard<std::mutex> hold(lock_);
   position_ = POINT{0, 0};

@@ -19,6 +19,7 @@ class CursorState {
   HCURSOR Set(HCURSOR cursor);
   HCURSOR Current();
   std::vector<HCURSOR> SetLog();
+  void ClearLog();
   void Reset();
 
  private:

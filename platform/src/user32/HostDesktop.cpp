@@ -7,11 +7,13 @@
 #include "host/user32/SystemMetrics.h"
 #include "user32/CursorState.h"
 #include "user32/Desktop.h"
+#include "user32/DpiContexts.h"
 #include "user32/MessageDelivery.h"
 #include "user32/MessageRetrieval.h"
 #include "user32/MonitorTable.h"
 #include "user32/SystemMetrics.h"
 #include "user32/ThreadQueues.h"
+#include "user32/WinEventLog.h"
 
 using platform::Desktop;
 using platform::Window;
@@ -36,6 +38,7 @@ host::WindowInfo Describe(Desktop& desktop, const Window& window) {
   info.owner = window.owner;
   info.id = window.id;
   info.instance = window.instance;
+  info.dpi = window.dpi;
   return info;
 }
 
@@ -85,6 +88,8 @@ void ResetDesktop() {
   platform::SystemMetrics::Instance().Reset();
   platform::MonitorTable::Instance().Replace(platform::MonitorTable::Default());
   platform::CursorState::Instance().Reset();
+  platform::DpiContexts::Instance().Reset();
+  platform::WinEventLog::Instance().Clear();
 }
 
 std::vector<LoggedMessage> MessageLog(HWND window) {

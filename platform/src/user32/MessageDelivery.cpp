@@ -71,6 +71,21 @@ LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return AwaitReply(sent, *own);
 }
 
+void DeliverInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD owner = 0;
+  {
+    Desktop& desktop = Desktop::Instance();
+    auto hold = desktop.Hold();
+    auto target = desktop.Find(window);
+    if (!target) return;
+    owner = target->threadId;
+  }
+  if (owner == GetCurrentThreadId())
+    CallProcedure(window, message, wParam, lParam, true);
+  else
+    PostMessageW(window, message, wParam, lParam);
+}
+
 int ReceiveSentMessages(MessageQueue& queue) {
   int count = 0;
   while (std::shared_ptr<SentMessage> sent = queue.TakeSent()) {

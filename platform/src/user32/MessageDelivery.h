@@ -15,6 +15,10 @@ LRESULT CallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, b
 // returns. 0 with ERROR_INVALID_WINDOW_HANDLE for a window that is not there.
 LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Input (mouse messages): dispatched at once to a window of the calling
+// thread, as its message loop would; posted to the queue of another thread.
+void DeliverInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Runs every message other threads have sent to the calling thread's
 // windows; returns how many.
 int ReceiveSentMessages(MessageQueue& queue);

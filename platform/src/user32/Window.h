@@ -8,6 +8,7 @@
 
 #include "Platform.h"
 #include "host/user32/MessageLog.h"
+#include "host/user32/Monitors.h"
 #include "user32/WindowClass.h"
 
 namespace platform {
@@ -44,6 +45,12 @@ class Window {
   LONG_PTR userData = 0;
   std::vector<BYTE> extraBytes;
   std::vector<HWND> children;  // the top of their z-order first
+
+  // The creating thread's DPI awareness; for a per-monitor-aware window the
+  // DPI it was last told about (its monitor's).
+  host::DpiAwareness awareness = host::DpiAwareness::Unaware;
+  UINT dpi = 96;
+  bool inDpiChange = false;  // its WM_DPICHANGED is being handled
 
   // Update region, kept as its bounding rectangle (client coordinates).
   bool dirty = false;

@@ -4,6 +4,7 @@
 #include "Platform.h"
 #include "common/FailureSwitch.h"
 #include "user32/ClassTable.h"
+#include "user32/DpiContexts.h"
 #include "user32/Desktop.h"
 #include "user32/MessageDelivery.h"
 #include "user32/MonitorTable.h"
@@ -129,7 +130,9 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
       // A window's owner is always a top-level window.
       window->owner = desktop.TopLevelOf(parent);
     }
+    window->awareness = platform::DpiContexts::Instance().OfThread(GetCurrentThreadId());
     desktop.Add(window);
+    window->dpi = platform::MonitorTable::Instance().FromRect(desktop.ScreenRect(*window), true)->dpi;
   }
 
   CREATESTRUCTW create{};

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "user32/Desktop.h"
+#include "user32/DpiChange.h"
 #include "user32/MessageDelivery.h"
 #include "user32/SystemMetrics.h"
 #include "user32/ThreadQueues.h"
@@ -106,6 +107,8 @@ BOOL ApplyWindowPos(HWND handle, HWND insertAfter, int x, int y, int cx, int cy,
   }
   WakeOwner(owner);
   Deliver(handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&applied));
+  if ((applied.flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+    NotifyDpiChange(handle);
   return TRUE;
 }
 

@@ -5,6 +5,7 @@
 #include "conversion/CodePoints.h"
 #include "conversion/LowercaseTableRows.h"
 #include "conversion/PhoneticScheme.h"
+#include "conversion/VowelEnding.h"
 
 LowercaseScheme::LowercaseScheme()
     : hasanta("\xE0\xA7\x8D"), zwj("\xE2\x80\x8D"), zwnj("\xE2\x80\x8C") {
@@ -46,7 +47,9 @@ void LowercaseScheme::BuildKeyIndex() {
         return;
       }
       if ((r.value = conjuncts.Find(key))) {
-        r.endsInConsonant = true;
+        // A cluster written with its vowel ("nga"; "oZA" typed with Shift)
+        // ends as a vowel key does.
+        r.endsInConsonant = !EndsInVowel(*r.value);
         return;
       }
       if ((r.value = phola.Find(key))) {
@@ -60,6 +63,10 @@ void LowercaseScheme::BuildKeyIndex() {
       }
       if ((r.value = consonants.Find(key))) {
         r.endsInConsonant = true;
+        // The lone marker (Shift before a key that has no Shift form) writes
+        // nothing, so what the text ends with, and the context, stay as they
+        // were: "a", Shift, "w" must not join a ব-phola to the vowel.
+        r.keepsContext = r.value->empty();
         return;
       }
       if (key == o) {
@@ -70,6 +77,13 @@ void LowercaseScheme::BuildKeyIndex() {
       r.value = vowelSigns.Find(key);
       r.other = initialVowels.Find(key);
     });
+  }
+  // "ee" is a long-i key with a vowel sign only; outside a consonant it
+  // writes the independent ঈ, as Shift+i does, instead of nothing.
+  const int32_t ee = keys.Find("ee");
+  if (ee != KeySet::kNoKey) {
+    KeyRule& r = rules_[static_cast<size_t>(ee)];
+    if (r.kind == KeyRule::Vowel && r.other == nullptr) r.other = initialVowels.Find(LowercaseKey("I"));
   }
 }
 
@@ -126,7 +140,7 @@ std::string LowercaseScheme::Convert(std::string_view input) const {
     switch (r.kind) {
       case KeyRule::Write:
         out += *r.value;
-        afterConsonant = r.endsInConsonant;
+        if (!r.keepsContext) afterConsonant = r.endsInConsonant;
         break;
       case KeyRule::Phola:
         if (afterConsonant) {

@@ -54,6 +54,7 @@ class LowercaseScheme {
     enum Kind : unsigned char { Write, Phola, LetterO, Vowel };
     Kind kind = Write;
     bool endsInConsonant = false;  // Write; Phola when it stands alone
+    bool keepsContext = false;     // Write of nothing: the lone Shift marker
     const std::string* value = nullptr;  // Write; Phola after a consonant; Vowel after a consonant
     const std::string* other = nullptr;  // Phola alone; Vowel elsewhere
   };

@@ -4,6 +4,7 @@
 
 #include "conversion/BengaliConstants.h"
 #include "conversion/CodePoints.h"
+#include "conversion/VowelEnding.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ void PhoneticScheme::BuildKeyIndex() {
       r.sign = signs.Find(key);
       r.signEndsInHasanta = key == ",," || key == ",.";
       r.conjunct = conjuncts.Find(key);
+      r.conjunctEndsInVowel = r.conjunct && EndsInVowel(*r.conjunct);
       if (const std::string* p = phola.Find(key)) {
         r.isPhola = true;
         r.pholaJoined = p;
@@ -159,8 +161,10 @@ std::string PhoneticScheme::Convert(std::string_view input) const {
       out += *r->sign;
       context = r->signEndsInHasanta ? AfterConsonant : AfterVowel;
     } else if (r && r->conjunct) {
+      // A cluster written with its vowel ("nga", Avro's "wa") ends as a
+      // vowel key does.
       out += *r->conjunct;
-      context = AfterConsonant;
+      context = r->conjunctEndsInVowel ? AfterVowel : AfterConsonant;
     } else if (r && r->isPhola) {
       if (context == AfterConsonant) {
         out += hasanta;

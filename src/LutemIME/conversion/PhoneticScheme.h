@@ -59,6 +59,7 @@ class PhoneticScheme {
     const std::string* sign = nullptr;
     bool signEndsInHasanta = false;
     const std::string* conjunct = nullptr;
+    bool conjunctEndsInVowel = false;
     const std::string* pholaJoined = nullptr;  // after a consonant, behind a hasanta
     bool isPhola = false;
     const std::string* pholaAlone = nullptr;   // the letter a phola key writes elsewhere

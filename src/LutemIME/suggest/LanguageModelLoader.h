@@ -3,6 +3,7 @@
 #include <istream>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 // The body of the model loader thread, without the thread and its load state:
 // the thread narrows the path, calls LoadLanguageModel and stores Ready for
@@ -12,7 +13,10 @@
 // symbol tables included) from plaintext, sorts its arcs by input label and
 // indexes both symbol tables into the model globals. False, with the globals
 // left empty, for anything that is not such a model: no data, a bad header, a
-// wrong FST or arc type, short data, a missing symbol table, no memory.
+// wrong FST or arc type, short data, a missing symbol table, a stream that
+// fails CheckModelStream, no memory.
+bool PublishLanguageModelBytes(std::string_view plaintext);
+// The same for the whole of a stream.
 bool PublishLanguageModel(std::istream& plaintext);
 
 // Reads and deciphers the model file without a lock, then publishes it while

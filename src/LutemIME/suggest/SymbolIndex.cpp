@@ -1,7 +1,10 @@
 #include "suggest/SymbolIndex.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -29,16 +32,22 @@ int32_t BuildSymbolIndex(const fst::SymbolTable& table, LabelPiecesMap& labelToP
   const std::string separator = table.Find(int64_t{1});
   if (table.NumSymbols() <= 2) return 1;
 
-  // Keys run to the highest one, not only below the symbol count: a table
-  // with a gap (no symbol 1, say) would otherwise leave its last symbols out,
-  // and a word spelled with them would lose them.
-  int64_t highestKey = 0;
-  for (const auto& item : table) highestKey = std::max<int64_t>(highestKey, item.Label());
-  const int64_t endKey = std::max<int64_t>(static_cast<int64_t>(table.NumSymbols()), highestKey + 1);
+  // The table's own entries, from key 2 up: a key with no symbol has nothing
+  // to index, and walking every number up to the highest key would let one
+  // damaged key (10,000,000, say) cost seconds and gigabytes. Ascending, so
+  // that of several keys with the same pieces the lowest wins.
+  std::vector<std::pair<int64_t, std::string>> entries;
+  entries.reserve(table.NumSymbols());
+  for (const auto& item : table) {
+    // Labels are 32 bits wide: a larger key can never be on an arc.
+    if (item.Label() >= 2 && item.Label() <= std::numeric_limits<int32_t>::max())
+      entries.emplace_back(item.Label(), item.Symbol());
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
 
   int32_t maxSpan = 1;
-  for (int64_t key = 2; key < endKey; ++key) {
-    const std::string text = table.Find(key);
+  for (const auto& [key, text] : entries) {
     LabelList pieces;
     if (separator.size() > text.size() || (!separator.empty() && text.find(separator) == std::string::npos)) {
       pieces.push_back(static_cast<int32_t>(key));

@@ -24,3 +24,11 @@
 // Only the system cursors (a null instance) are provided; anything else
 // gives NULL with ERROR_RESOURCE_NAME_NOT_FOUND.
 HCURSOR LoadCursorW(HINSTANCE instance, LPCWSTR cursorName);
+
+// The cursor's position is the host's (host/user32/Mouse.h moves it with
+// every simulated mouse event); SetCursorPos moves it without messages.
+BOOL GetCursorPos(LPPOINT point);
+BOOL SetCursorPos(int x, int y);
+// Returns the cursor shown before; every call is kept for tests.
+HCURSOR SetCursor(HCURSOR cursor);
+HCURSOR GetCursor();

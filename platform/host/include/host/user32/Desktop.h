@@ -25,6 +25,7 @@ struct WindowInfo {
   HWND owner = nullptr;   // top-level windows
   UINT_PTR id = 0;        // control id of a child window
   HINSTANCE instance = nullptr;
+  UINT dpi = 96;  // the DPI a per-monitor-aware window was last told about
 };
 
 // Every live window: the top-level ones from the top of the z-order down,
@@ -34,8 +35,9 @@ std::vector<WindowInfo> Windows();
 std::optional<WindowInfo> DescribeWindow(HWND window);
 std::vector<HWND> WindowsOfClass(std::u16string_view className);
 // Forgets every window (no messages are sent), the foreground window, the
-// logs and the calling thread's queued messages; restores the configured
-// system metrics, monitors and cursor to their defaults. Classes stay, as
+// logs (messages, WinEvents, SetCursor) and the calling thread's queued
+// messages; restores the system metrics, monitors, cursor and every
+// thread's DPI awareness to their defaults. Classes stay, as
 // they do on Windows.
 void ResetDesktop();
 

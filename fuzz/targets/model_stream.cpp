@@ -1,0 +1,53 @@
+// The deciphered language model: any stream either fails to load, leaving
+// nothing behind, or loads a model that every query decodes safely and
+// quickly. The stream check and the library agree: what the check passes
+// the library reads.
+//
+// Input: one byte n, a query of n % 24 bytes, then the model's plaintext.
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include <fst/properties.h>
+
+#include "FuzzInput.h"
+#include "QuietCerr.h"
+#include "suggest/LanguageModelDecoder.h"
+#include "suggest/LanguageModelGlobals.h"
+#include "suggest/LanguageModelLoader.h"
+#include "suggest/ModelStreamCheck.h"
+
+namespace {
+
+// Where the properties stand in a stream that passed the check (after the
+// magic and the two type strings "vector" and "standard").
+constexpr size_t kPropertiesOffset = 4 + (4 + 6) + (4 + 8) + 4 + 4;
+
+bool ClaimsAnError(std::string_view stream) {
+  uint64_t properties = 0;
+  std::memcpy(&properties, stream.data() + kPropertiesOffset, sizeof properties);
+  return (properties & fst::kError) != 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const QuietCerr quiet;
+  FuzzInput in(data, size);
+  const std::string query(in.Take(in.TakeByte() % 24));
+  const std::string_view stream = in.Rest();
+
+  const bool checked = CheckModelStream(stream);
+  const bool loaded = PublishLanguageModelBytes(stream);
+  FUZZ_CHECK(loaded == (checked && !ClaimsAnError(stream)));
+  if (!loaded) {
+    FUZZ_CHECK(ModelInputSymbols == nullptr && LanguageModelFst.NumStates() == 0);
+  }
+  for (const std::string& q : {query, std::string("ka"), std::string("ami")}) {
+    const auto words = DecodeWithLanguageModel(q, true);
+    FUZZ_CHECK(words.size() <= 2);
+    if (!loaded) FUZZ_CHECK(words.empty());
+  }
+  ResetLanguageModelGlobals();
+  return 0;
+}

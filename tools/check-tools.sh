@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# What the tools tell a script: run by ctest with the folder of the built
+# programs, on a fresh, empty stand-in drive C: (no server, no data files).
+set -euo pipefail
+bin=$1
+LUTEM_SYSTEM_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/lutem-tools.XXXXXX")
+export LUTEM_SYSTEM_ROOT
+trap 'rm -rf "$LUTEM_SYSTEM_ROOT"' EXIT
+fail() { echo "check-tools: $*" >&2; exit 1; }
+
+# No server: every request fails, the replies say so and the exit code too.
+status=0
+out=$(printf 'LOAD_ALL\r\n' | "$bin/lutem-settings-send") || status=$?
+[ "$status" -eq 1 ] || fail "lutem-settings-send without a server exited $status"
+[[ "$out" == "Error: "* ]] || fail "lutem-settings-send printed '$out'"
+
+# No data files: the list is the same, and standard error says what is missing.
+err=$(printf 'ami\n' | "$bin/lutem-convert" --layout 1 --candidates 2>&1 >/dev/null)
+out=$(printf 'ami\n' | "$bin/lutem-convert" --layout 1 --candidates 2>/dev/null)
+[ "$out" = "$(printf '\xe0\xa6\x86\xe0\xa6\xae\xe0\xa6\xbf\tami')" ] || fail "lutem-convert printed '$out'"
+grep -q 'no word dictionary: .*lutem_bn-BD.bin is missing' <<<"$err" || fail "no dictionary message: $err"
+grep -q 'no language model: .*Lutem_LM.bin is missing' <<<"$err" || fail "no model message: $err"
+
+# A model file that is not a model failed to load; the dictionary is missing still.
+folder=$("$bin/lutem-data-folder")
+mkdir -p "$folder"
+echo 'not a model' > "$folder/Lutem_LM.bin"
+err=$(printf 'ami\n' | "$bin/lutem-convert" --layout 1 --candidates 2>&1 >/dev/null)
+grep -q 'no language model: .*Lutem_LM.bin failed to load' <<<"$err" || fail "failed model message: $err"
+
+# Without --candidates nothing is loaded and nothing is said.
+err=$(printf 'ami\n' | "$bin/lutem-convert" 2>&1 >/dev/null)
+[ -z "$err" ] || fail "lutem-convert without --candidates said '$err'"
+echo "check-tools: ok"
