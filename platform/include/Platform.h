@@ -57,6 +57,7 @@
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"
+#include "platform/user32/WinLayered.h"
 #include "platform/gdiplus/GdiplusTypes.h"
 #include "platform/gdiplus/GdiplusInit.h"
 #include "platform/gdiplus/GdiplusFlat.h"
