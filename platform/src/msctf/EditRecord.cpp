@@ -1,0 +1,36 @@
+#include "msctf/EditRecord.h"
+
+namespace platform {
+
+HRESULT EditRecord::QueryInterface(REFIID riid, void** object) {
+  if (object == nullptr) return E_INVALIDARG;
+  *object = nullptr;
+  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfEditRecord)) {
+    return E_NOINTERFACE;
+  }
+  *object = static_cast<ITfEditRecord*>(this);
+  AddRef();
+  return S_OK;
+}
+
+ULONG EditRecord::AddRef() { return ++refs_; }
+
+ULONG EditRecord::Release() {
+  ULONG left = --refs_;
+  if (left == 0) delete this;
+  return left;
+}
+
+HRESULT EditRecord::GetSelectionStatus(BOOL* pfChanged) {
+  if (pfChanged == nullptr) return E_INVALIDARG;
+  *pfChanged = selectionChanged_ ? TRUE : FALSE;
+  return S_OK;
+}
+
+HRESULT EditRecord::GetTextAndPropertyUpdates(DWORD dwFlags, const GUID** prgProperties,
+                                              ULONG cProperties, IEnumTfRanges** ppEnum) {
+  if (ppEnum) *ppEnum = nullptr;
+  return E_NOTIMPL;
+}
+
+}  // namespace platform
