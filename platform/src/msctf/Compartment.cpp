@@ -1,5 +1,7 @@
 #include "msctf/Compartment.h"
 
+#include <atomic>
+
 #include "common/FailureSwitch.h"
 #include "msctf/GuidNames.h"
 
@@ -21,23 +23,13 @@ void Compartment::SetNotifiesUnchangedWrites(bool notify) { notifiesUnchangedWri
 HRESULT Compartment::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
+  void* found = nullptr;
   if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfCompartment)) {
-    *object = static_cast<ITfCompartment*>(this);
+    found = static_cast<ITfCompartment*>(this);
   } else if (IsEqualGUID(riid, IID_ITfSource)) {
-    *object = static_cast<ITfSource*>(this);
-  } else {
-    return E_NOINTERFACE;
+    found = static_cast<ITfSource*>(this);
   }
-  AddRef();
-  return S_OK;
-}
-
-ULONG Compartment::AddRef() { return ++refs_; }
-
-ULONG Compartment::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  return Answer(found, object);
 }
 
 HRESULT Compartment::SetValue(TfClientId tid, const VARIANT* pvarValue) {

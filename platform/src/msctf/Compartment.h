@@ -17,24 +17,22 @@
 // qualified by the compartment's GUID name.
 #pragma once
 
-#include <atomic>
 #include <string>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/ComPtr.h"
 #include "msctf/SinkList.h"
 
 namespace platform {
 
-class Compartment final : public ITfCompartment, public ITfSource {
+class Compartment final : public ComObject<ITfCompartment, ITfSource> {
  public:
   // owner: what the host calls the compartment's owner ("ITfThreadMgr").
   Compartment(REFGUID guid, const std::string& owner);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfCompartment
   HRESULT STDMETHODCALLTYPE SetValue(TfClientId tid, const VARIANT* pvarValue) override;
   HRESULT STDMETHODCALLTYPE GetValue(VARIANT* pvarValue) override;
@@ -53,10 +51,9 @@ class Compartment final : public ITfCompartment, public ITfSource {
   static void SetNotifiesUnchangedWrites(bool notify);
 
  private:
-  ~Compartment();
+  ~Compartment() override;
   void NotifyChange();
 
-  std::atomic<ULONG> refs_{1};
   GUID guid_;
   VARTYPE type_ = VT_EMPTY;
   LONG intValue_ = 0;

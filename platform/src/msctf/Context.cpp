@@ -27,27 +27,17 @@ HRESULT Context::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
   if (ShouldFail("ITfContext::QueryInterface", GuidName(riid))) return E_NOINTERFACE;
+  void* found = nullptr;
   if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfContext)) {
-    *object = static_cast<ITfContext*>(this);
+    found = static_cast<ITfContext*>(this);
   } else if (IsEqualGUID(riid, IID_ITfSource)) {
-    *object = static_cast<ITfSource*>(this);
+    found = static_cast<ITfSource*>(this);
   } else if (IsEqualGUID(riid, IID_ITfCompartmentMgr)) {
-    *object = static_cast<ITfCompartmentMgr*>(&compartments_);
-  } else if (void* textInterface = text_->FindInterface(riid)) {
-    *object = textInterface;
+    found = static_cast<ITfCompartmentMgr*>(&compartments_);
   } else {
-    return E_NOINTERFACE;
+    found = text_->FindInterface(riid);
   }
-  AddRef();
-  return S_OK;
-}
-
-ULONG Context::AddRef() { return ++refs_; }
-
-ULONG Context::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  return Answer(found, object);
 }
 
 HRESULT Context::RequestEditSession(TfClientId tid, ITfEditSession* pes, DWORD dwFlags,

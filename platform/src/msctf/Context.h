@@ -12,10 +12,10 @@
 // interface's name.
 #pragma once
 
-#include <atomic>
 #include <memory>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/CompartmentMgr.h"
 #include "msctf/ContextText.h"
 #include "msctf/SinkList.h"
@@ -24,14 +24,12 @@ namespace platform {
 
 class DocumentMgr;
 
-class Context final : public ITfContext, public ITfSource {
+class Context final : public ComObject<ITfContext, ITfSource> {
  public:
   Context(DocumentMgr* documentMgr, TfClientId owner, IUnknown* textStore);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfContext
   HRESULT STDMETHODCALLTYPE RequestEditSession(TfClientId tid, ITfEditSession* pes, DWORD dwFlags,
                                                HRESULT* phrSession) override;
@@ -72,9 +70,8 @@ class Context final : public ITfContext, public ITfSource {
   ContextText& text() { return *text_; }
 
  private:
-  ~Context();
+  ~Context() override;
 
-  std::atomic<ULONG> refs_{1};
   DocumentMgr* documentMgr_;
   TfClientId owner_;
   SinkList sinks_;

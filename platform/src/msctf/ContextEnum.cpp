@@ -8,20 +8,8 @@ ContextEnum::ContextEnum(std::vector<ComPtr<ITfContext>> contexts, size_t positi
 HRESULT ContextEnum::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_IEnumTfContexts)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<IEnumTfContexts*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG ContextEnum::AddRef() { return ++refs_; }
-
-ULONG ContextEnum::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IEnumTfContexts);
+  return Answer(known ? static_cast<IEnumTfContexts*>(this) : nullptr, object);
 }
 
 HRESULT ContextEnum::Clone(IEnumTfContexts** ppEnum) {

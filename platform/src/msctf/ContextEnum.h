@@ -3,21 +3,19 @@
 // Clone.
 #pragma once
 
-#include <atomic>
 #include <vector>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/ComPtr.h"
 
 namespace platform {
 
-class ContextEnum final : public IEnumTfContexts {
+class ContextEnum final : public ComObject<IEnumTfContexts> {
  public:
   explicit ContextEnum(std::vector<ComPtr<ITfContext>> contexts, size_t position = 0);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE Clone(IEnumTfContexts** ppEnum) override;
   HRESULT STDMETHODCALLTYPE Next(ULONG ulCount, ITfContext** rgContext,
                                  ULONG* pcFetched) override;
@@ -25,9 +23,8 @@ class ContextEnum final : public IEnumTfContexts {
   HRESULT STDMETHODCALLTYPE Skip(ULONG ulCount) override;
 
  private:
-  ~ContextEnum() = default;
+  ~ContextEnum() override = default;
 
-  std::atomic<ULONG> refs_{1};
   std::vector<ComPtr<ITfContext>> contexts_;
   size_t position_;
 };

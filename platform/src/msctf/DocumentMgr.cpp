@@ -32,20 +32,8 @@ DocumentMgr* DocumentMgr::From(ITfDocumentMgr* documentMgr) {
 HRESULT DocumentMgr::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfDocumentMgr)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<ITfDocumentMgr*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG DocumentMgr::AddRef() { return ++refs_; }
-
-ULONG DocumentMgr::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfDocumentMgr);
+  return Answer(known ? static_cast<ITfDocumentMgr*>(this) : nullptr, object);
 }
 
 HRESULT DocumentMgr::CreateContext(TfClientId tidOwner, DWORD dwFlags, IUnknown* punk,

@@ -11,10 +11,10 @@
 // "ITfDocumentMgr::GetTop", "ITfDocumentMgr::EnumContexts".
 #pragma once
 
-#include <atomic>
 #include <vector>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/ComPtr.h"
 
 namespace platform {
@@ -22,14 +22,12 @@ namespace platform {
 class Context;
 class ThreadMgr;
 
-class DocumentMgr final : public ITfDocumentMgr {
+class DocumentMgr final : public ComObject<ITfDocumentMgr> {
  public:
   explicit DocumentMgr(ThreadMgr* threadMgr);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfDocumentMgr
   HRESULT STDMETHODCALLTYPE CreateContext(TfClientId tidOwner, DWORD dwFlags, IUnknown* punk,
                                           ITfContext** ppic, TfEditCookie* pecTextStore) override;
@@ -49,10 +47,9 @@ class DocumentMgr final : public ITfDocumentMgr {
   void ForgetContext(Context* context);
 
  private:
-  ~DocumentMgr();
+  ~DocumentMgr() override;
   void NotifyThreadMgr(int event, ITfContext* context);
 
-  std::atomic<ULONG> refs_{1};
   ThreadMgr* threadMgr_;
   std::vector<ComPtr<Context>> stack_;  // base first
   std::vector<Context*> made_;          // contexts this manager made, still alive

@@ -8,20 +8,8 @@ LangBarItemSink::LangBarItemSink(REFGUID item, std::shared_ptr<std::vector<LangB
 HRESULT LangBarItemSink::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfLangBarItemSink)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<ITfLangBarItemSink*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG LangBarItemSink::AddRef() { return ++refs_; }
-
-ULONG LangBarItemSink::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfLangBarItemSink);
+  return Answer(known ? static_cast<ITfLangBarItemSink*>(this) : nullptr, object);
 }
 
 HRESULT LangBarItemSink::OnUpdate(DWORD dwFlags) {

@@ -3,30 +3,27 @@
 // status changed; the bar writes each call into its update log.
 #pragma once
 
-#include <atomic>
 #include <memory>
 #include <vector>
 
 #include "Platform.h"
 #include "host/msctf/LanguageBar.h"
+#include "msctf/ComObject.h"
 
 namespace platform {
 
 using host::LangBarUpdate;
 
-class LangBarItemSink final : public ITfLangBarItemSink {
+class LangBarItemSink final : public ComObject<ITfLangBarItemSink> {
  public:
   LangBarItemSink(REFGUID item, std::shared_ptr<std::vector<LangBarUpdate>> log);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE OnUpdate(DWORD dwFlags) override;
 
  private:
-  ~LangBarItemSink() = default;
+  ~LangBarItemSink() override = default;
 
-  std::atomic<ULONG> refs_{1};
   GUID item_;
   // Shared with the bar: an item may keep its sink after the bar went.
   std::shared_ptr<std::vector<LangBarUpdate>> log_;

@@ -8,18 +8,8 @@ LangBarMenu::LangBarMenu(std::shared_ptr<std::vector<host::LangBarMenuItem>> ite
 HRESULT LangBarMenu::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfMenu)) return E_NOINTERFACE;
-  *object = static_cast<ITfMenu*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG LangBarMenu::AddRef() { return ++refs_; }
-
-ULONG LangBarMenu::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfMenu);
+  return Answer(known ? static_cast<ITfMenu*>(this) : nullptr, object);
 }
 
 HRESULT LangBarMenu::AddMenuItem(UINT uId, DWORD dwFlags, HBITMAP hbmp, HBITMAP hbmpMask,

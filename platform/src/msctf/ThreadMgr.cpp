@@ -58,33 +58,23 @@ HRESULT ThreadMgr::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
   if (ShouldFail("ITfThreadMgr::QueryInterface", GuidName(riid))) return E_NOINTERFACE;
+  void* found = nullptr;
   if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfThreadMgr)) {
-    *object = static_cast<ITfThreadMgr*>(this);
+    found = static_cast<ITfThreadMgr*>(this);
   } else if (IsEqualGUID(riid, IID_ITfSource)) {
-    *object = static_cast<ITfSource*>(this);
+    found = static_cast<ITfSource*>(this);
   } else if (IsEqualGUID(riid, IID_ITfSourceSingle)) {
-    *object = static_cast<ITfSourceSingle*>(this);
+    found = static_cast<ITfSourceSingle*>(this);
   } else if (IsEqualGUID(riid, IID_ITfKeystrokeMgr)) {
-    *object = static_cast<ITfKeystrokeMgr*>(&keystrokes_);
+    found = static_cast<ITfKeystrokeMgr*>(&keystrokes_);
   } else if (IsEqualGUID(riid, IID_ITfCompartmentMgr)) {
-    *object = static_cast<ITfCompartmentMgr*>(&compartments_);
+    found = static_cast<ITfCompartmentMgr*>(&compartments_);
   } else if (IsEqualGUID(riid, IID_ITfLangBarItemMgr)) {
-    *object = static_cast<ITfLangBarItemMgr*>(&languageBar_);
+    found = static_cast<ITfLangBarItemMgr*>(&languageBar_);
   } else if (IsEqualGUID(riid, IID_ITfUIElementMgr)) {
-    *object = static_cast<ITfUIElementMgr*>(&uiElements_);
-  } else {
-    return E_NOINTERFACE;
+    found = static_cast<ITfUIElementMgr*>(&uiElements_);
   }
-  AddRef();
-  return S_OK;
-}
-
-ULONG ThreadMgr::AddRef() { return ++refs_; }
-
-ULONG ThreadMgr::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  return Answer(found, object);
 }
 
 HRESULT ThreadMgr::Activate(TfClientId* ptid) {

@@ -26,10 +26,10 @@
 // by the interface's name), and those of SinkList.
 #pragma once
 
-#include <atomic>
 #include <vector>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/CompartmentMgr.h"
 #include "msctf/ComPtr.h"
 #include "msctf/KeystrokeMgr.h"
@@ -42,7 +42,7 @@ namespace platform {
 class Context;
 class DocumentMgr;
 
-class ThreadMgr final : public ITfThreadMgr, public ITfSource, public ITfSourceSingle {
+class ThreadMgr final : public ComObject<ITfThreadMgr, ITfSource, ITfSourceSingle> {
  public:
   // The calling thread's thread manager, or null; no reference.
   static ThreadMgr* Current();
@@ -52,8 +52,6 @@ class ThreadMgr final : public ITfThreadMgr, public ITfSource, public ITfSourceS
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfThreadMgr
   HRESULT STDMETHODCALLTYPE Activate(TfClientId* ptid) override;
   HRESULT STDMETHODCALLTYPE Deactivate() override;
@@ -113,9 +111,8 @@ class ThreadMgr final : public ITfThreadMgr, public ITfSource, public ITfSourceS
   };
 
   ThreadMgr();
-  ~ThreadMgr();
+  ~ThreadMgr() override;
 
-  std::atomic<ULONG> refs_{1};
   SinkList sinks_;
   SinkList singleSinks_;
   KeystrokeMgr keystrokes_;

@@ -32,6 +32,7 @@ typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
 typedef BOOL* LPBOOL;
 typedef BYTE* LPBYTE;
+typedef BYTE* PBYTE;
 typedef WORD LANGID;
 
 typedef char CHAR;
