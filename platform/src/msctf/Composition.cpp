@@ -26,20 +26,8 @@ Composition* Composition::From(ITfComposition* composition) {
 HRESULT Composition::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfComposition)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<ITfComposition*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG Composition::AddRef() { return ++refs_; }
-
-ULONG Composition::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfComposition);
+  return Answer(known ? static_cast<ITfComposition*>(this) : nullptr, object);
 }
 
 HRESULT Composition::GetRange(ITfRange** ppRange) {
@@ -56,22 +44,26 @@ HRESULT Composition::CheckWrite(TfEditCookie ec) const {
   return span_.document().locks().CanWrite(ec) ? S_OK : TF_E_NOLOCK;
 }
 
-HRESULT Composition::ShiftStart(TfEditCookie ecWrite, ITfRange* pNewStart) {
-  HRESULT hr = CheckWrite(ecWrite);
+HRESULT Composition::MoveAnchor(TfEditCookie ec, TfAnchor which, ITfRange* to) {
+  HRESULT hr = CheckWrite(ec);
   if (hr != S_OK) return hr;
-  const TextSpan* to = TextRange::SpanIn(pNewStart, span_.document());
-  if (to == nullptr || to->start() > span_.end()) return E_INVALIDARG;
-  span_.SetStart(to->start());
+  const TextSpan* span = TextRange::SpanIn(to, span_.document());
+  if (span == nullptr) return E_INVALIDARG;
+  LONG position = span->anchor(which);
+  // A composition never turns inside out.
+  if (which == TF_ANCHOR_START ? position > span_.end() : position < span_.start()) {
+    return E_INVALIDARG;
+  }
+  span_.SetAnchor(which, position);
   return S_OK;
 }
 
+HRESULT Composition::ShiftStart(TfEditCookie ecWrite, ITfRange* pNewStart) {
+  return MoveAnchor(ecWrite, TF_ANCHOR_START, pNewStart);
+}
+
 HRESULT Composition::ShiftEnd(TfEditCookie ecWrite, ITfRange* pNewEnd) {
-  HRESULT hr = CheckWrite(ecWrite);
-  if (hr != S_OK) return hr;
-  const TextSpan* to = TextRange::SpanIn(pNewEnd, span_.document());
-  if (to == nullptr || to->end() < span_.start()) return E_INVALIDARG;
-  span_.SetEnd(to->end());
-  return S_OK;
+  return MoveAnchor(ecWrite, TF_ANCHOR_END, pNewEnd);
 }
 
 HRESULT Composition::EndComposition(TfEditCookie ecWrite) {

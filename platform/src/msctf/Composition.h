@@ -20,9 +20,9 @@
 // "ITfComposition::EndComposition" (E_FAIL).
 #pragma once
 
-#include <atomic>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/ComPtr.h"
 #include "msctf/TextSpan.h"
 
@@ -30,15 +30,13 @@ namespace platform {
 
 class ContextText;
 
-class Composition final : public ITfComposition {
+class Composition final : public ComObject<ITfComposition> {
  public:
   Composition(ContextText& owner, const TextSpan& span, ITfCompositionSink* sink,
               TfClientId client);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfComposition
   HRESULT STDMETHODCALLTYPE GetRange(ITfRange** ppRange) override;
   HRESULT STDMETHODCALLTYPE ShiftStart(TfEditCookie ecWrite, ITfRange* pNewStart) override;
@@ -59,10 +57,11 @@ class Composition final : public ITfComposition {
   TfClientId client() const { return client_; }
 
  private:
-  ~Composition();
+  ~Composition() override;
   HRESULT CheckWrite(TfEditCookie ec) const;
+  // ShiftStart and ShiftEnd: one end moves to the same end of to.
+  HRESULT MoveAnchor(TfEditCookie ec, TfAnchor which, ITfRange* to);
 
-  std::atomic<ULONG> refs_{1};
   ContextText* owner_;
   TextSpan span_;
   ComPtr<ITfCompositionSink> sink_;

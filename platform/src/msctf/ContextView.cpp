@@ -35,20 +35,8 @@ ContextView::~ContextView() { Destroy(); }
 HRESULT ContextView::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfContextView)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<ITfContextView*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG ContextView::AddRef() { return ++refs_; }
-
-ULONG ContextView::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfContextView);
+  return Answer(known ? static_cast<ITfContextView*>(this) : nullptr, object);
 }
 
 HWND ContextView::window() {

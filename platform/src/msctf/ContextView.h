@@ -15,10 +15,10 @@
 // CreateWindowExW and its switch.
 #pragma once
 
-#include <atomic>
 #include <memory>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "host/msctf/Views.h"
 
 namespace platform {
@@ -27,14 +27,12 @@ using host::ViewLayout;
 
 class TextDocument;
 
-class ContextView final : public ITfContextView {
+class ContextView final : public ComObject<ITfContextView> {
  public:
   explicit ContextView(std::shared_ptr<TextDocument> document);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfContextView
   HRESULT STDMETHODCALLTYPE GetRangeFromPoint(TfEditCookie ec, const POINT* ppt, DWORD dwFlags,
                                               ITfRange** ppRange) override;
@@ -53,12 +51,11 @@ class ContextView final : public ITfContextView {
   HWND window();
 
  private:
-  ~ContextView();
+  ~ContextView() override;
   RECT ScreenRect() const;
   // Where the unit boundary at position stands: (column, line).
   POINT Place(LONG position) const;
 
-  std::atomic<ULONG> refs_{1};
   std::shared_ptr<TextDocument> document_;
   ViewLayout layout_;
   bool destroyed_ = false;

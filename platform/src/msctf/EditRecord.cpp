@@ -5,20 +5,8 @@ namespace platform {
 HRESULT EditRecord::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfEditRecord)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<ITfEditRecord*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG EditRecord::AddRef() { return ++refs_; }
-
-ULONG EditRecord::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfEditRecord);
+  return Answer(known ? static_cast<ITfEditRecord*>(this) : nullptr, object);
 }
 
 HRESULT EditRecord::GetSelectionStatus(BOOL* pfChanged) {

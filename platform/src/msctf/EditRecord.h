@@ -3,20 +3,18 @@
 // they were when the edit began). GetTextAndPropertyUpdates is E_NOTIMPL.
 #pragma once
 
-#include <atomic>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 
 namespace platform {
 
-class EditRecord final : public ITfEditRecord {
+class EditRecord final : public ComObject<ITfEditRecord> {
  public:
   explicit EditRecord(bool selectionChanged) : selectionChanged_(selectionChanged) {}
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfEditRecord
   HRESULT STDMETHODCALLTYPE GetSelectionStatus(BOOL* pfChanged) override;
   HRESULT STDMETHODCALLTYPE GetTextAndPropertyUpdates(DWORD dwFlags, const GUID** prgProperties,
@@ -24,9 +22,8 @@ class EditRecord final : public ITfEditRecord {
                                                       IEnumTfRanges** ppEnum) override;
 
  private:
-  ~EditRecord() = default;
+  ~EditRecord() override = default;
 
-  std::atomic<ULONG> refs_{1};
   bool selectionChanged_;
 };
 

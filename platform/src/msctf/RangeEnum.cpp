@@ -10,20 +10,8 @@ RangeEnum::RangeEnum(std::vector<TextSpan> spans, size_t next)
 HRESULT RangeEnum::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_IEnumTfRanges)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<IEnumTfRanges*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG RangeEnum::AddRef() { return ++refs_; }
-
-ULONG RangeEnum::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_IEnumTfRanges);
+  return Answer(known ? static_cast<IEnumTfRanges*>(this) : nullptr, object);
 }
 
 HRESULT RangeEnum::Clone(IEnumTfRanges** ppEnum) {

@@ -4,22 +4,20 @@
 // same spans at the same place.
 #pragma once
 
-#include <atomic>
 #include <vector>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/TextSpan.h"
 
 namespace platform {
 
-class RangeEnum final : public IEnumTfRanges {
+class RangeEnum final : public ComObject<IEnumTfRanges> {
  public:
   explicit RangeEnum(std::vector<TextSpan> spans, size_t next = 0);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // IEnumTfRanges
   HRESULT STDMETHODCALLTYPE Clone(IEnumTfRanges** ppEnum) override;
   HRESULT STDMETHODCALLTYPE Next(ULONG ulCount, ITfRange** ppRange, ULONG* pcFetched) override;
@@ -27,9 +25,8 @@ class RangeEnum final : public IEnumTfRanges {
   HRESULT STDMETHODCALLTYPE Skip(ULONG ulCount) override;
 
  private:
-  ~RangeEnum() = default;
+  ~RangeEnum() override = default;
 
-  std::atomic<ULONG> refs_{1};
   std::vector<TextSpan> spans_;
   size_t next_;
 };

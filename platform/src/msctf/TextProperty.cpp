@@ -14,21 +14,8 @@ TextProperty::TextProperty(std::shared_ptr<TextDocument> document, REFGUID guid)
 HRESULT TextProperty::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfReadOnlyProperty) &&
-      !IsEqualGUID(riid, IID_ITfProperty)) {
-    return E_NOINTERFACE;
-  }
-  *object = static_cast<ITfProperty*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG TextProperty::AddRef() { return ++refs_; }
-
-ULONG TextProperty::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfReadOnlyProperty) || IsEqualGUID(riid, IID_ITfProperty);
+  return Answer(known ? static_cast<ITfProperty*>(this) : nullptr, object);
 }
 
 HRESULT TextProperty::GetType(GUID* pguid) {

@@ -20,23 +20,21 @@
 // "ITfProperty::Clear" (E_FAIL).
 #pragma once
 
-#include <atomic>
 #include <memory>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 
 namespace platform {
 
 class TextDocument;
 
-class TextProperty final : public ITfProperty {
+class TextProperty final : public ComObject<ITfProperty> {
  public:
   TextProperty(std::shared_ptr<TextDocument> document, REFGUID guid);
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfReadOnlyProperty
   HRESULT STDMETHODCALLTYPE GetType(GUID* pguid) override;
   HRESULT STDMETHODCALLTYPE EnumRanges(TfEditCookie ec, IEnumTfRanges** ppEnum,
@@ -56,11 +54,10 @@ class TextProperty final : public ITfProperty {
   const GUID& guid() const { return guid_; }
 
  private:
-  ~TextProperty() = default;
+  ~TextProperty() override = default;
   // The checks every write makes; S_OK when it may go on over [start, end).
   HRESULT CheckWrite(TfEditCookie ec, ITfRange* range, const char* name, LONG* start, LONG* end);
 
-  std::atomic<ULONG> refs_{1};
   std::shared_ptr<TextDocument> document_;
   GUID guid_;
 };

@@ -31,18 +31,8 @@ const TextSpan* TextRange::SpanIn(ITfRange* range, const TextDocument& document)
 HRESULT TextRange::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
   *object = nullptr;
-  if (!IsEqualGUID(riid, IID_IUnknown) && !IsEqualGUID(riid, IID_ITfRange)) return E_NOINTERFACE;
-  *object = static_cast<ITfRange*>(this);
-  AddRef();
-  return S_OK;
-}
-
-ULONG TextRange::AddRef() { return ++refs_; }
-
-ULONG TextRange::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  bool known = IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfRange);
+  return Answer(known ? static_cast<ITfRange*>(this) : nullptr, object);
 }
 
 bool TextRange::CanRead(TfEditCookie ec) const { return span_.document().locks().CanRead(ec); }
@@ -101,52 +91,47 @@ HRESULT TextRange::InsertEmbedded(TfEditCookie ec, DWORD dwFlags, IDataObject* p
   return E_NOTIMPL;
 }
 
-LONG TextRange::ShiftTarget(LONG from, LONG cchReq, const TF_HALTCOND* halt) const {
+HRESULT TextRange::Shift(TfEditCookie ec, TfAnchor which, LONG cchReq, LONG* pcch,
+                         const TF_HALTCOND* halt) {
+  if (pcch == nullptr) return E_INVALIDARG;
+  *pcch = 0;
+  if (!CanRead(ec)) return TF_E_NOLOCK;
+  LONG from = span_.anchor(which);
   LONG target = std::clamp<LONG>(from + cchReq, 0, span_.document().length());
   LONG stop;
   if (halt && halt->pHaltRange && AnchorOf(halt->pHaltRange, halt->aHaltPos, &stop)) {
     if (from < stop && stop < target) target = stop;
     if (target < stop && stop < from) target = stop;
   }
-  return target;
-}
-
-HRESULT TextRange::ShiftStart(TfEditCookie ec, LONG cchReq, LONG* pcch, const TF_HALTCOND* pHalt) {
-  if (pcch == nullptr) return E_INVALIDARG;
-  *pcch = 0;
-  if (!CanRead(ec)) return TF_E_NOLOCK;
-  LONG target = ShiftTarget(span_.start(), cchReq, pHalt);
-  *pcch = target - span_.start();
-  span_.SetStart(target);
+  *pcch = target - from;
+  span_.SetAnchor(which, target);
   return S_OK;
 }
 
+HRESULT TextRange::ShiftStart(TfEditCookie ec, LONG cchReq, LONG* pcch, const TF_HALTCOND* pHalt) {
+  return Shift(ec, TF_ANCHOR_START, cchReq, pcch, pHalt);
+}
+
 HRESULT TextRange::ShiftEnd(TfEditCookie ec, LONG cchReq, LONG* pcch, const TF_HALTCOND* pHalt) {
-  if (pcch == nullptr) return E_INVALIDARG;
-  *pcch = 0;
+  return Shift(ec, TF_ANCHOR_END, cchReq, pcch, pHalt);
+}
+
+HRESULT TextRange::ShiftToRange(TfEditCookie ec, TfAnchor which, ITfRange* range, TfAnchor aPos,
+                                const char* name) {
+  if (ShouldFail(name)) return E_FAIL;
   if (!CanRead(ec)) return TF_E_NOLOCK;
-  LONG target = ShiftTarget(span_.end(), cchReq, pHalt);
-  *pcch = target - span_.end();
-  span_.SetEnd(target);
+  LONG anchor;
+  if (!AnchorOf(range, aPos, &anchor)) return E_INVALIDARG;
+  span_.SetAnchor(which, anchor);
   return S_OK;
 }
 
 HRESULT TextRange::ShiftStartToRange(TfEditCookie ec, ITfRange* pRange, TfAnchor aPos) {
-  if (ShouldFail("ITfRange::ShiftStartToRange")) return E_FAIL;
-  if (!CanRead(ec)) return TF_E_NOLOCK;
-  LONG anchor;
-  if (!AnchorOf(pRange, aPos, &anchor)) return E_INVALIDARG;
-  span_.SetStart(anchor);
-  return S_OK;
+  return ShiftToRange(ec, TF_ANCHOR_START, pRange, aPos, "ITfRange::ShiftStartToRange");
 }
 
 HRESULT TextRange::ShiftEndToRange(TfEditCookie ec, ITfRange* pRange, TfAnchor aPos) {
-  if (ShouldFail("ITfRange::ShiftEndToRange")) return E_FAIL;
-  if (!CanRead(ec)) return TF_E_NOLOCK;
-  LONG anchor;
-  if (!AnchorOf(pRange, aPos, &anchor)) return E_INVALIDARG;
-  span_.SetEnd(anchor);
-  return S_OK;
+  return ShiftToRange(ec, TF_ANCHOR_END, pRange, aPos, "ITfRange::ShiftEndToRange");
 }
 
 HRESULT TextRange::ShiftStartRegion(TfEditCookie ec, TfShiftDir dir, BOOL* pfNoRegion) {

@@ -21,15 +21,15 @@
 // "ITfRange::Clone" (E_FAIL).
 #pragma once
 
-#include <atomic>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 #include "msctf/ComPtr.h"
 #include "msctf/TextSpan.h"
 
 namespace platform {
 
-class TextRange final : public ITfRange {
+class TextRange final : public ComObject<ITfRange> {
  public:
   // A range over span with span's gravity, on the context that owns its
   // document.
@@ -39,8 +39,6 @@ class TextRange final : public ITfRange {
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   // ITfRange
   HRESULT STDMETHODCALLTYPE GetText(TfEditCookie ec, DWORD dwFlags, WCHAR* pchText, ULONG cchMax,
                                     ULONG* pcch) override;
@@ -87,17 +85,20 @@ class TextRange final : public ITfRange {
   const TextSpan& span() const { return span_; }
 
  private:
-  ~TextRange() = default;
+  ~TextRange() override = default;
   bool CanRead(TfEditCookie ec) const;
   bool CanWrite(TfEditCookie ec) const;
   // The anchor aPos of with, when with is a range of this document.
   bool AnchorOf(ITfRange* with, TfAnchor aPos, LONG* anchor) const;
   HRESULT Compare(TfEditCookie ec, LONG mine, ITfRange* with, TfAnchor aPos, LONG* result,
                   const char* name) const;
-  // Where a shift by cchReq from `from` stops (document ends, halt anchor).
-  LONG ShiftTarget(LONG from, LONG cchReq, const TF_HALTCOND* halt) const;
+  // Moves one anchor by cchReq units, stopping at the document's ends and
+  // at the halt anchor.
+  HRESULT Shift(TfEditCookie ec, TfAnchor which, LONG cchReq, LONG* pcch,
+                const TF_HALTCOND* halt);
+  HRESULT ShiftToRange(TfEditCookie ec, TfAnchor which, ITfRange* range, TfAnchor aPos,
+                       const char* name);
 
-  std::atomic<ULONG> refs_{1};
   ComPtr<ITfContext> context_;
   TextSpan span_;
 };

@@ -61,6 +61,14 @@ void TextSpan::SetEnd(LONG end) {
   start_ = std::min(start_, end_);
 }
 
+void TextSpan::SetAnchor(TfAnchor which, LONG position) {
+  if (which == TF_ANCHOR_START) {
+    SetStart(position);
+  } else {
+    SetEnd(position);
+  }
+}
+
 void TextSpan::Set(LONG start, LONG end) {
   start_ = Clamp(std::min(start, end));
   end_ = Clamp(std::max(start, end));

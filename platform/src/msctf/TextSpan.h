@@ -50,6 +50,7 @@ class TextSpan {
   // takes the other along.
   void SetStart(LONG start);
   void SetEnd(LONG end);
+  void SetAnchor(TfAnchor which, LONG position);
   void Set(LONG start, LONG end);
   void Collapse(TfAnchor to);
 

@@ -4,26 +4,15 @@ namespace tsftest {
 
 HRESULT TextClient::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_INVALIDARG;
-  *object = nullptr;
+  void* found = nullptr;
   if (IsEqualGUID(riid, IID_IUnknown) || IsEqualGUID(riid, IID_ITfTextEditSink)) {
-    *object = static_cast<ITfTextEditSink*>(this);
+    found = static_cast<ITfTextEditSink*>(this);
   } else if (IsEqualGUID(riid, IID_ITfTextLayoutSink)) {
-    *object = static_cast<ITfTextLayoutSink*>(this);
+    found = static_cast<ITfTextLayoutSink*>(this);
   } else if (IsEqualGUID(riid, IID_ITfCompositionSink)) {
-    *object = static_cast<ITfCompositionSink*>(this);
-  } else {
-    return E_NOINTERFACE;
+    found = static_cast<ITfCompositionSink*>(this);
   }
-  AddRef();
-  return S_OK;
-}
-
-ULONG TextClient::AddRef() { return ++refs_; }
-
-ULONG TextClient::Release() {
-  ULONG left = --refs_;
-  if (left == 0) delete this;
-  return left;
+  return Answer(found, object);
 }
 
 HRESULT TextClient::OnEndEdit(ITfContext* pic, TfEditCookie ecReadOnly,

@@ -4,24 +4,21 @@
 // to read the document with the cookie it got...).
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "Platform.h"
+#include "msctf/ComObject.h"
 
 namespace tsftest {
 
-class TextClient final : public ITfTextEditSink,
-                         public ITfTextLayoutSink,
-                         public ITfCompositionSink {
+class TextClient final : public platform::ComObject<ITfTextEditSink, ITfTextLayoutSink,
+                                                     ITfCompositionSink> {
  public:
   TextClient() = default;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
   HRESULT STDMETHODCALLTYPE OnEndEdit(ITfContext* pic, TfEditCookie ecReadOnly,
                                       ITfEditRecord* pEditRecord) override;
   HRESULT STDMETHODCALLTYPE OnLayoutChange(ITfContext* pic, TfLayoutCode lcode,
@@ -43,9 +40,8 @@ class TextClient final : public ITfTextEditSink,
   std::vector<ITfContext*> noticeContexts;
 
  private:
-  ~TextClient() = default;
+  ~TextClient() override = default;
 
-  std::atomic<ULONG> refs_{1};
   struct Advised {
     ITfContext* context;
     DWORD cookie;
