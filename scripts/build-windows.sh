@@ -342,6 +342,26 @@ random_keys() {
   }'
 }
 
+# Runs both builds of lutem-convert on the key lines with the given
+# arguments and says where they differ; the native output stays in
+# KEYS.linux.
+same_on_both() {
+  local keys=$1
+  shift
+  build/bin/lutem-convert "$@" < "$keys" > "$keys.linux" 2>/dev/null || true
+  if ! "$wine" build-win/bin/lutem-convert.exe "$@" < "$keys" 2>/dev/null |
+       tr -d '\r' > "$keys.windows"; then
+    echo "lutem-convert.exe $* failed under Wine" >&2
+    return 1
+  fi
+  if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
+     ! cmp -s "$keys.linux" "$keys.windows"; then
+    echo "lutem-convert $* differs on Windows:" >&2
+    diff "$keys.linux" "$keys.windows" | head -5 >&2
+    return 1
+  fi
+}
+
 # The same keys through both builds of lutem-convert, every layout and both
 # encodings, must give the same bytes (when the native build is there).
 if [ -x build/bin/lutem-convert ]; then
@@ -350,19 +370,7 @@ if [ -x build/bin/lutem-convert ]; then
   differ=0
   for layout in 1 2 3 4 5 6 7 8; do
     for encoding in 0 1; do
-      build/bin/lutem-convert --layout $layout --encoding $encoding \
-        < "$keys" > "$keys.linux" || true
-      "$wine" build-win/bin/lutem-convert.exe --layout $layout --encoding $encoding \
-        < "$keys" 2>/dev/null | tr -d '\r' > "$keys.windows" || {
-        echo "lutem-convert.exe --layout $layout --encoding $encoding failed under Wine" >&2
-        differ=1
-      }
-      if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
-         ! cmp -s "$keys.linux" "$keys.windows"; then
-        echo "lutem-convert --layout $layout --encoding $encoding differs on Windows:" >&2
-        diff "$keys.linux" "$keys.windows" | head -5 >&2
-        differ=1
-      fi
+      same_on_both "$keys" --layout $layout --encoding $encoding || differ=1
     done
   done
   if [ "$differ" -ne 0 ]; then exit 1; fi
@@ -389,20 +397,8 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
   cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
   differ=0
   for layout in 1 2 3 4 5 6 7 8; do
-    # (it says on standard error that there is no language model)
-    LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-convert --layout $layout --candidates \
-      < "$keys" > "$keys.linux" 2>/dev/null || true
-    "$wine" build-win/bin/lutem-convert.exe --layout $layout --candidates \
-      < "$keys" 2>/dev/null | tr -d '\r' > "$keys.windows" || {
-      echo "lutem-convert.exe --layout $layout --candidates failed under Wine" >&2
+    LUTEM_SYSTEM_ROOT=$native_root same_on_both "$keys" --layout $layout --candidates ||
       differ=1
-    }
-    if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
-       ! cmp -s "$keys.linux" "$keys.windows"; then
-      echo "lutem-convert --layout $layout --candidates differs on Windows:" >&2
-      diff "$keys.linux" "$keys.windows" | head -5 >&2
-      differ=1
-    fi
     # Without a dictionary both builds would agree on offering none: the
     # native one must offer words after the text and the keys of "kotha".
     if [ "$layout" -eq 3 ] &&
