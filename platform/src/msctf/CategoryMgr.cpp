@@ -2,9 +2,8 @@
 // registry (TipRegistry), GUID atoms for the process (GuidAtoms). Failure
 // switches (E_FAIL): "ITfCategoryMgr::RegisterCategory",
 // "ITfCategoryMgr::UnregisterCategory", "ITfCategoryMgr::RegisterGUID".
-#include <atomic>
-
 #include "common/FailureSwitch.h"
+#include "msctf/ComObject.h"
 #include "msctf/GuidAtoms.h"
 #include "msctf/TipRegistry.h"
 #include "ole32/BuiltInClasses.h"
@@ -13,21 +12,12 @@ namespace platform {
 
 namespace {
 
-class CategoryMgr final : public ITfCategoryMgr {
+class CategoryMgr final : public ComObject<ITfCategoryMgr> {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
     if (ppvObject == nullptr) return E_POINTER;
-    *ppvObject = nullptr;
-    if (riid != IID_IUnknown && riid != IID_ITfCategoryMgr) return E_NOINTERFACE;
-    *ppvObject = static_cast<ITfCategoryMgr*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+    bool mine = riid == IID_IUnknown || riid == IID_ITfCategoryMgr;
+    return Answer(mine ? static_cast<ITfCategoryMgr*>(this) : nullptr, ppvObject);
   }
 
   HRESULT STDMETHODCALLTYPE RegisterCategory(REFCLSID rclsid, REFGUID rcatid,
@@ -89,13 +79,11 @@ class CategoryMgr final : public ITfCategoryMgr {
     *pfEqual = guid == rguid ? TRUE : FALSE;
     return S_OK;
   }
-
- private:
-  std::atomic<ULONG> references_{1};
 };
 
 [[maybe_unused]] const bool registered = [] {
-  RegisterBuiltInClass(CLSID_TF_CategoryMgr, "CLSID_TF_CategoryMgr", CreateBuiltInObject<CategoryMgr, ITfCategoryMgr>);
+  RegisterBuiltInClass(CLSID_TF_CategoryMgr, "CLSID_TF_CategoryMgr",
+                       CreateBuiltInObject<CategoryMgr, ITfCategoryMgr>);
   return true;
 }();
 

@@ -25,6 +25,10 @@ CompartmentValue ValueOf(const platform::CompartmentMgr& compartments, REFGUID g
   return CompartmentValue{compartment->type(), compartment->intValue()};
 }
 
+std::u16string TextOf(BSTR text) {
+  return text ? std::u16string(AsChar16(text), SysStringLen(text)) : std::u16string();
+}
+
 // The button of the item with guid on the calling thread's bar, or null.
 ComPtr<ITfLangBarItemButton> Button(REFGUID item) {
   ComPtr<ITfLangBarItemButton> button;
@@ -94,6 +98,26 @@ void ClearLangBarUpdates() {
 HRESULT LangBarItemStatus(REFGUID item, DWORD* status) {
   ComPtr<ITfLangBarItemButton> button = Button(item);
   return button ? button->GetStatus(status) : E_INVALIDARG;
+}
+
+HRESULT LangBarItemTooltip(REFGUID item, std::u16string* tooltip) {
+  ComPtr<ITfLangBarItemButton> button = Button(item);
+  if (!button) return E_INVALIDARG;
+  BSTR text = nullptr;
+  HRESULT hr = button->GetTooltipString(&text);
+  if (tooltip) *tooltip = TextOf(text);
+  SysFreeString(text);
+  return hr;
+}
+
+HRESULT LangBarItemText(REFGUID item, std::u16string* text) {
+  ComPtr<ITfLangBarItemButton> button = Button(item);
+  if (!button) return E_INVALIDARG;
+  BSTR bstr = nullptr;
+  HRESULT hr = button->GetText(&bstr);
+  if (text) *text = TextOf(bstr);
+  SysFreeString(bstr);
+  return hr;
 }
 
 HRESULT LangBarItemIcon(REFGUID item, HICON* icon) {

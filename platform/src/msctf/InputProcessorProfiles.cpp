@@ -6,10 +6,9 @@
 // "ITfInputProcessorProfileMgr::UnregisterProfile",
 // "ITfInputProcessorProfiles::GetCurrentLanguage",
 // "ITfInputProcessorProfiles::GetDefaultLanguageProfile".
-#include <atomic>
-
 #include "common/FailureSwitch.h"
 #include "common/HostText.h"
+#include "msctf/ComObject.h"
 #include "msctf/ProfileSettings.h"
 #include "msctf/TipRegistry.h"
 #include "ole32/BuiltInClasses.h"
@@ -32,27 +31,17 @@ bool TextArgument(const WCHAR* text, ULONG count, std::u16string& out) {
 
 HRESULT FromError(LONG error) { return error == ERROR_SUCCESS ? S_OK : E_FAIL; }
 
-class InputProcessorProfiles final : public ITfInputProcessorProfiles,
-                                     public ITfInputProcessorProfileMgr {
+class InputProcessorProfiles final
+    : public ComObject<ITfInputProcessorProfiles, ITfInputProcessorProfileMgr> {
  public:
-  // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override {
     if (ppvObject == nullptr) return E_POINTER;
-    *ppvObject = nullptr;
+    void* found = nullptr;
     if (riid == IID_IUnknown || riid == IID_ITfInputProcessorProfiles)
-      *ppvObject = static_cast<ITfInputProcessorProfiles*>(this);
+      found = static_cast<ITfInputProcessorProfiles*>(this);
     else if (riid == IID_ITfInputProcessorProfileMgr)
-      *ppvObject = static_cast<ITfInputProcessorProfileMgr*>(this);
-    else
-      return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
+      found = static_cast<ITfInputProcessorProfileMgr*>(this);
+    return Answer(found, ppvObject);
   }
 
   // ITfInputProcessorProfiles
@@ -212,9 +201,6 @@ class InputProcessorProfiles final : public ITfInputProcessorProfiles,
   HRESULT STDMETHODCALLTYPE GetActiveProfile(REFGUID, TF_INPUTPROCESSORPROFILE*) override {
     return E_NOTIMPL;
   }
-
- private:
-  std::atomic<ULONG> references_{1};
 };
 
 [[maybe_unused]] const bool registered = [] {
