@@ -1,0 +1,3 @@
+#include "service/module/DllInstance.h"
+
+HINSTANCE DllInstance = nullptr;
