@@ -14,6 +14,14 @@
 #ifndef _UNICODE
 #define _UNICODE
 #endif
+// Windows 10: per-monitor DPI (SetThreadDpiAwarenessContext, GetDpiForWindow)
+// is declared only from there on.
+#ifndef WINVER
+#define WINVER 0x0A00
+#endif
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00
+#endif
 #include <windows.h>
 #include <gdiplus.h>
 #include <shlobj.h>

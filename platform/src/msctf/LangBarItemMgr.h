@@ -1,5 +1,6 @@
 // The language bar of a thread (ITfLangBarItemMgr), as far as a text
-// service reaches it. AddItem asks the item for its TF_LANGBARITEMINFO
+// service reaches it and as the ITfLangBarItemMgr and ITfLangBarItemSink
+// references describe it. AddItem asks the item for its TF_LANGBARITEMINFO
 // (GetInfo), advises the bar's own ITfLangBarItemSink on it (its ITfSource)
 // and keeps a reference; a failure of either adds nothing and is returned.
 // RemoveItem unadvises and releases. An item whose GUID is already on the

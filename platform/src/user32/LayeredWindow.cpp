@@ -41,11 +41,8 @@ BOOL UpdateLayeredWindow(HWND handle, HDC, POINT* destination, SIZE* size, HDC s
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = desktop.Find(handle);
-    if (!window) {
-      SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-      return FALSE;
-    }
+    auto window = desktop.FindOrFail(handle);
+    if (!window) return FALSE;
     if (!(window->exStyle & WS_EX_LAYERED)) return Fail();
     now = desktop.ScreenRect(*window);
   }
