@@ -3,6 +3,7 @@
 // handle, and nothing left alive after a window's life.
 #ifndef _WIN32
 #include <cstdlib>
+#include <ostream>
 
 #include "host/gdi32/GdiObjects.h"
 #include "host/user32/Monitors.h"
@@ -31,6 +32,8 @@ struct DpiCase {
   int minimumWidth;
   int margins;  // 2 x MulDiv(5, dpi, 96)
 };
+
+void PrintTo(const DpiCase& c, std::ostream* out) { *out << c.dpi << " DPI"; }
 
 class CandidateWindowMetricsTest : public CandidateWindowTest,
                                    public ::testing::WithParamInterface<DpiCase> {};
