@@ -43,6 +43,10 @@ class CandidateWindowThemeTest : public CandidateWindowTest {
     ThemeUpdateColors = ThemeColors();
   }
 
+  static UINT ThemeMessage() {
+    return RegisterWindowMessageW(AsWchar(CandidateWindowNames::themeUpdateMessage.data()));
+  }
+
   uint32_t EmptyRowPixel() const {
     const int h = static_cast<int>(window_->ItemHeight());
     return Picture().At(60, 2 + 5 * h + h / 2);
@@ -64,7 +68,7 @@ TEST_F(CandidateWindowThemeTest, ThemeMessageRepaintsTheOpenWindowUntilTheNextUp
   ASSERT_TRUE(server.ready());
   const HWND found = FindWindowW(AsWchar(CandidateWindowNames::windowClass.data()), nullptr);
   ASSERT_EQ(found, Hwnd());
-  const UINT message = RegisterWindowMessageW(AsWchar(CandidateWindowNames::themeUpdateMessage.data()));
+  const UINT message = ThemeMessage();
   ASSERT_NE(message, 0u);
   const uint64_t mark = host::GdiplusMark();
   ASSERT_TRUE(PostMessageW(found, message, 0, 0));
@@ -91,8 +95,7 @@ TEST_F(CandidateWindowThemeTest, FailedRequestReloadsTheThemeItHad) {
   Open();
   Fill(Numbered(3));
   ThemeID = u"lutem_dark";  // chosen since the window took its colours
-  const UINT message = RegisterWindowMessageW(AsWchar(CandidateWindowNames::themeUpdateMessage.data()));
-  SendMessageW(Hwnd(), message, 0, 0);  // no server at all
+  SendMessageW(Hwnd(), ThemeMessage(), 0, 0);  // no server at all
   EXPECT_EQ(ThemeID, u"lutem_dark");
   EXPECT_EQ(EmptyRowPixel(), kDarkBackground);
 }

@@ -22,8 +22,8 @@
 
 namespace candidate_window_testing {
 
-// Seven Bengali words as code points: আমি, আমরা, আমার, আমাদের, বাংলা,
-// ক্ষমা, ami.
+// Seven candidates: ami, amra, amar, amader, bangla and kshoma in Bengali
+// (a conjunct among them), and the Latin keys "ami".
 inline const std::vector<std::u16string>& BengaliWords() {
   static const std::vector<std::u16string> words = {
       u"\u0986\u09AE\u09BF",

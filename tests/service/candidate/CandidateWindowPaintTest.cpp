@@ -204,7 +204,8 @@ TEST_F(CandidateWindowPaintTest, LongCandidateWidensTheWindowAndIsCutWithAnEllip
   Gdiplus::GpFont* font = nullptr;
   Gdiplus::GpStringFormat* format = nullptr;
   Gdiplus::DllExports::GdipGetGenericFontFamilySansSerif(&family);
-  Gdiplus::DllExports::GdipCreateFont(family, 16, Gdiplus::FontStyleBold, Gdiplus::UnitPixel, &font);
+  Gdiplus::DllExports::GdipCreateFont(family, 16, Gdiplus::FontStyleBold, Gdiplus::UnitPixel,
+                                      &font);
   Gdiplus::DllExports::GdipCreateStringFormat(0, 0, &format);
   Gdiplus::DllExports::GdipSetStringFormatLineAlign(format, Gdiplus::StringAlignmentCenter);
   Gdiplus::DllExports::GdipSetStringFormatTrimming(format,

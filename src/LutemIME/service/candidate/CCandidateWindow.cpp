@@ -1,6 +1,7 @@
 #include "service/candidate/CCandidateWindow.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <memory>
@@ -29,8 +30,9 @@ constexpr int kVerticalMargin = 5;
 constexpr int kRowsShown = 7;
 
 // Numbered by RegisterWindowMessageW the first time a candidate window
-// handles a message, and again while that failed.
-UINT themeUpdateMessage = 0;
+// handles a message, and again while that failed. Windows of several UI
+// threads may ask at once; every caller gets the same number.
+std::atomic<UINT> themeUpdateMessage{0};
 
 GdiplusPtr<GpFont> MakeFont(GpFontFamily* family, REAL size) {
   GpFont* made = nullptr;
@@ -327,10 +329,13 @@ void CCandidateWindow::OnThemeUpdate() {
 
 LRESULT CCandidateWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
                                         LPARAM lParam) {
-  if (themeUpdateMessage == 0)
-    themeUpdateMessage =
+  UINT themeMessage = themeUpdateMessage.load(std::memory_order_relaxed);
+  if (themeMessage == 0) {
+    themeMessage =
         RegisterWindowMessageW(AsWchar(CandidateWindowNames::themeUpdateMessage.data()));
-  if (themeUpdateMessage != 0 && message == themeUpdateMessage) {
+    themeUpdateMessage.store(themeMessage, std::memory_order_relaxed);
+  }
+  if (themeMessage != 0 && message == themeMessage) {
     OnThemeUpdate();
     return 0;
   }
