@@ -12,7 +12,7 @@
 #include "host/gdiplus/GdiplusCalls.h"
 #include "host/user32/Desktop.h"
 #include "service/candidate/CCandidateWindow.h"
-#include "service/module/DllInstance.h"
+#include "service/module/DllMain.h"
 
 namespace {
 

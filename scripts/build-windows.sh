@@ -233,6 +233,19 @@ done
 # deliverable that is not built yet is left out and named.
 scripts/windows/make-dist.sh
 
+# The input method's DLL exports the four entry points of an in-process COM
+# server and nothing else.
+exports=$(${triple}-objdump -p build-win/bin/LutemIME.dll |
+          awk '/\[Ordinal\/Name Pointer\] Table/ {table = 1; next}
+               table && /^[[:space:]]*\[/ {print $NF; next}
+               {table = 0}' | sort | tr '\n' ' ')
+four="DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer "
+if [ "$exports" != "$four" ]; then
+  echo "LutemIME.dll exports: ${exports:-nothing}; it must export exactly the four" \
+       "COM server entry points" >&2
+  exit 1
+fi
+
 if [ "${1:-}" = "--no-test" ]; then exit 0; fi
 
 # --- The tests under Wine, headless ------------------------------------------
@@ -285,6 +298,36 @@ if ! awk '{ sub(/\r$/, "") }
   exit 1
 fi
 
+# regsvr32 registers the DLL in Wine's registry and removes it again. Wine's
+# TSF has no ITfInputProcessorProfileMgr::RegisterProfile (E_NOTIMPL), so the
+# profile goes through ITfInputProcessorProfiles there.
+clsid='{DA57B8A4-6DDE-42D9-843E-F97CE3F5A823}'
+dll_path="Z:$(realpath build-win/bin/LutemIME.dll | tr / '\\')"
+reg_value() {  # reg_value KEY NAME|"" -> the value's data, nothing when absent
+  local which=(/ve)
+  if [ -n "$2" ]; then which=(/v "$2"); fi
+  "$wine" reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' |
+    awk -F '    ' '/REG_SZ/ {print $NF}'
+}
+status=0
+"$wine" regsvr32 /s build-win/bin/LutemIME.dll || status=$?
+server="HKCR\\CLSID\\$clsid\\InProcServer32"
+if [ "$status" -ne 0 ] || [ "$(reg_value "HKCR\\CLSID\\$clsid" "")" != "Lutem Keyboard" ] ||
+   [ "$(reg_value "$server" "")" != "$dll_path" ] ||
+   [ "$(reg_value "$server" ThreadingModel)" != "Apartment" ]; then
+  echo "regsvr32 LutemIME.dll under Wine: exit $status; the class key holds:" >&2
+  "$wine" reg query "HKCR\\CLSID\\$clsid" /s >&2 || true
+  exit 1
+fi
+status=0
+"$wine" regsvr32 /u /s build-win/bin/LutemIME.dll || status=$?
+if [ "$status" -ne 0 ] || "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 ||
+   "$wine" reg query "HKLM\\Software\\Microsoft\\CTF\\TIP\\$clsid" >/dev/null 2>&1; then
+  echo "regsvr32 /u LutemIME.dll under Wine: exit $status, or a key is left" >&2
+  exit 1
+fi
+echo "LutemIME.dll: four exports; regsvr32 registers and unregisters it under Wine"
+
 # Key lines for the comparisons below: random runs of the keys the layouts
 # use, reproducible (awk's srand with a fixed seed).
 random_keys() {
@@ -299,6 +342,26 @@ random_keys() {
   }'
 }
 
+# Runs both builds of lutem-convert on the key lines with the given
+# arguments and says where they differ; the native output stays in
+# KEYS.linux.
+same_on_both() {
+  local keys=$1
+  shift
+  build/bin/lutem-convert "$@" < "$keys" > "$keys.linux" 2>/dev/null || true
+  if ! "$wine" build-win/bin/lutem-convert.exe "$@" < "$keys" 2>/dev/null |
+       tr -d '\r' > "$keys.windows"; then
+    echo "lutem-convert.exe $* failed under Wine" >&2
+    return 1
+  fi
+  if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
+     ! cmp -s "$keys.linux" "$keys.windows"; then
+    echo "lutem-convert $* differs on Windows:" >&2
+    diff "$keys.linux" "$keys.windows" | head -5 >&2
+    return 1
+  fi
+}
+
 # The same keys through both builds of lutem-convert, every layout and both
 # encodings, must give the same bytes (when the native build is there).
 if [ -x build/bin/lutem-convert ]; then
@@ -307,19 +370,7 @@ if [ -x build/bin/lutem-convert ]; then
   differ=0
   for layout in 1 2 3 4 5 6 7 8; do
     for encoding in 0 1; do
-      build/bin/lutem-convert --layout $layout --encoding $encoding \
-        < "$keys" > "$keys.linux" || true
-      "$wine" build-win/bin/lutem-convert.exe --layout $layout --encoding $encoding \
-        < "$keys" 2>/dev/null | tr -d '\r' > "$keys.windows" || {
-        echo "lutem-convert.exe --layout $layout --encoding $encoding failed under Wine" >&2
-        differ=1
-      }
-      if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
-         ! cmp -s "$keys.linux" "$keys.windows"; then
-        echo "lutem-convert --layout $layout --encoding $encoding differs on Windows:" >&2
-        diff "$keys.linux" "$keys.windows" | head -5 >&2
-        differ=1
-      fi
+      same_on_both "$keys" --layout $layout --encoding $encoding || differ=1
     done
   done
   if [ "$differ" -ne 0 ]; then exit 1; fi
@@ -346,20 +397,8 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
   cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
   differ=0
   for layout in 1 2 3 4 5 6 7 8; do
-    # (it says on standard error that there is no language model)
-    LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-convert --layout $layout --candidates \
-      < "$keys" > "$keys.linux" 2>/dev/null || true
-    "$wine" build-win/bin/lutem-convert.exe --layout $layout --candidates \
-      < "$keys" 2>/dev/null | tr -d '\r' > "$keys.windows" || {
-      echo "lutem-convert.exe --layout $layout --candidates failed under Wine" >&2
+    LUTEM_SYSTEM_ROOT=$native_root same_on_both "$keys" --layout $layout --candidates ||
       differ=1
-    }
-    if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
-       ! cmp -s "$keys.linux" "$keys.windows"; then
-      echo "lutem-convert --layout $layout --candidates differs on Windows:" >&2
-      diff "$keys.linux" "$keys.windows" | head -5 >&2
-      differ=1
-    fi
     # Without a dictionary both builds would agree on offering none: the
     # native one must offer words after the text and the keys of "kotha".
     if [ "$layout" -eq 3 ] &&

@@ -18,7 +18,7 @@
 #include "host/user32/Desktop.h"
 #include "host/user32/LayeredPicture.h"
 #include "service/candidate/CCandidateWindow.h"
-#include "service/module/DllInstance.h"
+#include "service/module/DllMain.h"
 
 namespace candidate_window_testing {
 

@@ -72,6 +72,7 @@ HRESULT DocumentMgr::Pop(DWORD dwFlags) {
     ComPtr<Context> popped = stack_.back();
     stack_.pop_back();
     NotifyThreadMgr(kPop, popped.get());
+    popped->text().Popped();
   } while ((dwFlags & TF_POPF_ALL) && !stack_.empty());
   if (stack_.empty()) NotifyThreadMgr(kUninit, nullptr);
   return S_OK;

@@ -3,7 +3,8 @@
 // ITfDocumentMgr reference describes. Pushing the first context tells the
 // thread manager's ITfThreadMgrEventSinks OnInitDocumentMgr, then every
 // push OnPushContext; every pop OnPopContext, and popping the last one
-// OnUninitDocumentMgr. GetTop and GetBase answer S_OK with null on an empty
+// OnUninitDocumentMgr; a popped context's text is told (ContextText::Popped).
+// GetTop and GetBase answer S_OK with null on an empty
 // stack; EnumContexts lists the stack from the base up.
 //
 // Failure switches: "ITfDocumentMgr::CreateContext", "ITfDocumentMgr::Push",

@@ -36,6 +36,7 @@ class KeyPipeline {
   // SendInput: logs every entry and queues the keyboard ones.
   void Send(const INPUT& input);
   void ReplayPending();
+  bool HasPending() const { return !pending_.empty(); }
 
   KeyDelivery delivery = KeyDelivery::TestThenKeyDown;
   std::vector<ApplicationKeyMessage> applicationMessages;

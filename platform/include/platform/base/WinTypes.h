@@ -35,6 +35,13 @@ typedef BYTE* LPBYTE;
 typedef BYTE* PBYTE;
 typedef WORD LANGID;
 
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+typedef FILETIME* PFILETIME;
+typedef FILETIME* LPFILETIME;
+
 typedef char CHAR;
 // UTF-16 code unit: Windows' wchar_t is 16 bits, Linux's is 32, so the
 // 16-bit character type stands in for it here.
@@ -56,6 +63,9 @@ typedef const WCHAR* PCWSTR;
 #define LUTEM_TEXT_(s) u##s
 // 16-bit string literal, the UNICODE form of the SDK macro.
 #define TEXT(s) LUTEM_TEXT_(s)
+
+// The number of elements of an array.
+#define ARRAYSIZE(a) (sizeof(a) / sizeof((a)[0]))
 
 #define WINAPI
 #define STDMETHODCALLTYPE

@@ -1,6 +1,6 @@
 #include "service/candidate/CBaseWindow.h"
 
-#include "service/module/DllInstance.h"
+#include "service/module/DllMain.h"
 
 CBaseWindow::CBaseWindow() = default;
 

@@ -1,3 +1,0 @@
-#include "service/module/DllInstance.h"
-
-HINSTANCE DllInstance = nullptr;
