@@ -23,14 +23,10 @@ dictionaries_dir() {
   build/bin/lutem-data-folder
 }
 
-# The default word dictionary, from Debian's Bengali hunspell list. Its affix
-# file defines no affix rules, so the list's entries are the words; the first
-# line is the entry count and "/flags" or tab-separated fields would follow a
-# word, so both are cut off.
+# The default word dictionary, from Debian's Bengali hunspell list.
 dict_dir="$(dictionaries_dir)"
 mkdir -p "$dict_dir"
-tail -n +2 /usr/share/hunspell/bn_BD.dic | sed -e 's/[/\t].*$//' |
-  build/bin/lutem-dict-build - "$dict_dir/lutem_bn-BD.bin"
+scripts/make-default-dictionary.sh build/bin/lutem-dict-build "$dict_dir/lutem_bn-BD.bin"
 
 # The candidate window's themes, in the "UI" folder of the installation root,
 # which also holds the data folder; the input method reads the theme named by

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Cross-builds the engines and their tests for 64-bit Windows with Debian's
-# mingw-w64 and runs the tests under Wine, so the code tested on Linux is the
-# code that builds for Windows.
+# Cross-builds the system for Windows with Debian's mingw-w64 (64-bit, and
+# 32-bit for the settings program), runs the tests under Wine, so the code
+# tested on Linux is the code that builds for Windows, and lays out the
+# product as it installs on Windows.
 #   scripts/build-windows.sh            install, build the dependencies, build, test
 #   scripts/build-windows.sh --no-test  the same without running the tests
 # The dependencies are built once into build-win-deps/ (a second run reuses
-# them); the project is built in build-win/.
+# them); the project is built in build-win/ (64-bit) and build-win32/
+# (32-bit); the product's layout is build-win/dist/, zipped as
+# build-win/lutem-keyboard-windows.zip.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -46,6 +49,18 @@ if [ ! -f "$src_list" ] && [ ! -f "${src_list%.sources}.list" ]; then
   printf '%s\n' "$entries" | $SUDO tee "$src_list" >/dev/null
   need_update=true
 fi
+# --- 32-bit programs and the screen ------------------------------------------
+# The settings program ships 32-bit: its compiler, and wine32 to run it, which
+# needs the machine's i386 architecture. Xvfb gives the windowed programs a
+# screen, xcompmgr the compositing that layered windows need, ImageMagick
+# takes the pictures, and the fonts give Wine's GDI+ Bengali glyphs.
+packages="$packages g++-mingw-w64-i686-posix wine32:i386
+          xvfb xauth xcompmgr imagemagick fonts-freefont-ttf fonts-lohit-beng-bengali"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+  need_update=true
+fi
+
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"
@@ -123,26 +138,113 @@ if [ ! -f "$prefix/lib/libgtest.a" ]; then
   rm -rf gtest-build
 fi
 
+# --- marisa-trie from the vendored release archive ---------------------------
+# The archive cannot serve its source package, so the release tarball sits
+# in the shared vendor folder with its checksum in the folder's README. A
+# machine without that folder builds without the word trie, as before; an
+# archive whose checksum differs is refused. The shared folder stands beside
+# the checkout, or beside the folder of a worktree; LUTEM_VENDOR_DIR names
+# another vendor folder.
+vendor=${LUTEM_VENDOR_DIR:-$root/../shared/vendor}
+if [ -z "${LUTEM_VENDOR_DIR:-}" ] && [ ! -d "$vendor" ] && [ -d "$root/../../shared/vendor" ]; then
+  vendor=$root/../../shared/vendor
+fi
+marisa_archive=$vendor/marisa-0.2.6.tar.gz
+with_marisa=OFF
+if [ -f "$marisa_archive" ]; then
+  expected=$(awk -F'|' '$2 ~ /^ *marisa-0\.2\.6\.tar\.gz *$/ {gsub(/ /, "", $4); print $4}' \
+             "$vendor/README.md" 2>/dev/null)
+  actual=$(sha256sum "$marisa_archive" | cut -d' ' -f1)
+  if [ -z "$expected" ] || [ "$expected" != "$actual" ]; then
+    echo "build-windows: $marisa_archive: sha256 $actual is not the one in" \
+         "$vendor/README.md (${expected:-none there}); refusing it" >&2
+    exit 1
+  fi
+  if [ ! -f "$prefix/lib/libmarisa.a" ]; then
+    rm -rf marisa-0.2.6
+    tar xzf "$marisa_archive"
+    mkdir -p marisa-0.2.6/obj
+    objs=()
+    for f in $(cd marisa-0.2.6/lib && find marisa -name '*.cc' | sort); do
+      o=marisa-0.2.6/obj/$(echo "${f%.cc}" | tr / _).o
+      ${triple}-g++-posix -std=c++17 -O2 -DNDEBUG -Imarisa-0.2.6/include -Imarisa-0.2.6/lib \
+        -c "marisa-0.2.6/lib/$f" -o "$o" &
+      objs+=("$o")
+      while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n; done
+    done
+    wait
+    for o in "${objs[@]}"; do [ -f "$o" ] || { echo "marisa-trie: $o failed" >&2; exit 1; }; done
+    rm -rf "$prefix/include/marisa" "$prefix/include/marisa.h"
+    cp -r marisa-0.2.6/include/marisa marisa-0.2.6/include/marisa.h "$prefix/include/"
+    rm -f "$prefix/include/marisa/Makefile.am"
+    ${triple}-ar rcs "$prefix/lib/libmarisa.a" "${objs[@]}"
+    rm -rf marisa-0.2.6
+  fi
+  with_marisa=ON
+else
+  echo "build-windows: no $marisa_archive:" \
+       "building without the word trie (no dictionary words on Windows)" >&2
+fi
+
 # --- The project -------------------------------------------------------------
 cd "$root"
 cmake -S . -B build-win -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DLUTEM_WIN_DEPS="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUTEM_BUILD_BENCH=OFF >/dev/null
+  -DLUTEM_BUILD_BENCH=OFF -DLUTEM_WITH_MARISA="$with_marisa" >/dev/null
 cmake --build build-win -j "$jobs"
+
+# --- The 32-bit tree: the settings program -----------------------------------
+# Only LutemSettings is built here (once it has sources); its tests run in the
+# 64-bit tree. The header-only dependencies of the prefix serve both.
+cmake -S . -B build-win32 -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" \
+  -DLUTEM_WIN_DEPS="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DLUTEM_BUILD_TESTS=OFF -DLUTEM_BUILD_BENCH=OFF -DLUTEM_WITH_MARISA=OFF >/dev/null
+if cmake --build build-win32 --target help | grep -q '^LutemSettings\.exe:'; then
+  cmake --build build-win32 -j "$jobs" --target LutemSettings
+fi
+# The Wine stage's check of its own screen and of wine32.
+mkdir -p build-win32/probe
+i686-w64-mingw32-gcc-posix -O2 -Wall -static -o build-win32/probe/screen-probe.exe \
+  scripts/windows/screen-probe.c -lgdiplus -lgdi32
 
 # Statically linked: a program may import system DLLs only, never one that
 # the toolchain or a mingw-w64 package ships (libstdc++, winpthread, zlib).
-shipped=$(find /usr/$triple /usr/lib/gcc/$triple -iname '*.dll' -printf '%f\n' 2>/dev/null |
-          tr '[:upper:]' '[:lower:]' | sort -u)
-for exe in build-win/bin/*.exe; do
-  for dll in $(${triple}-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
-    if grep -qxF "$dll" <<<"$shipped"; then
-      echo "$exe needs $dll: the Windows build must link statically" >&2
-      exit 1
-    fi
+for tree in build-win:$triple build-win32:i686-w64-mingw32; do
+  dir=${tree%%:*}
+  target=${tree#*:}
+  shipped=$(find /usr/$target /usr/lib/gcc/$target -iname '*.dll' -printf '%f\n' 2>/dev/null |
+            tr '[:upper:]' '[:lower:]' | sort -u)
+  for exe in "$dir"/bin/*.exe "$dir"/bin/*.dll; do
+    [ -f "$exe" ] || continue
+    for dll in $(${target}-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
+      if grep -qxF "$dll" <<<"$shipped"; then
+        echo "$exe needs $dll: the Windows build must link statically" >&2
+        exit 1
+      fi
+    done
   done
 done
+
+# --- The product's Windows layout and its zip --------------------------------
+# build-win/dist/ holds what goes under the 32-bit Program Files folder, as
+# "Hollin\Lutem Keyboard\...", and INSTALL.txt; the zip holds the same. A
+# deliverable that is not built yet is left out and named.
+scripts/windows/make-dist.sh
+
+# The input method's DLL exports the four entry points of an in-process COM
+# server and nothing else.
+exports=$(${triple}-objdump -p build-win/bin/LutemIME.dll |
+          awk '/\[Ordinal\/Name Pointer\] Table/ {table = 1; next}
+               table && /^[[:space:]]*\[/ {print $NF; next}
+               {table = 0}' | sort | tr '\n' ' ')
+four="DllCanUnloadNow DllGetClassObject DllRegisterServer DllUnregisterServer "
+if [ "$exports" != "$four" ]; then
+  echo "LutemIME.dll exports: ${exports:-nothing}; it must export exactly the four" \
+       "COM server entry points" >&2
+  exit 1
+fi
 
 if [ "${1:-}" = "--no-test" ]; then exit 0; fi
 
@@ -157,51 +259,167 @@ export WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winedbg.exe=d;mscoree=d;mshtml=d"
 export WINEARCH=win64
+# The prefix is made for this run, so the settings server's tests may
+# replace its user's settings.
+export LUTEM_TEST_DISPOSABLE_PROFILE=1
 unset DISPLAY
+work=$(mktemp -d "${TMPDIR:-/tmp}/lutem-win-work.XXXXXX")
 cleanup() {
   "$wineserver" -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
+  rm -rf "$WINEPREFIX" "$work"
 }
 trap cleanup EXIT
 "$wineserver" -p 60
 "$wine" wineboot -i >/dev/null 2>&1
+
+# A program that Wine cannot run ends with code 0 and prints nothing. So
+# each GoogleTest program that ctest runs must list its tests here (ctest
+# would find none in a silent one and say nothing), and every test that
+# passed must show that it ran: GoogleTest's line for a test that ended,
+# or a fuzz replay's count of the inputs it replayed.
+for exe in $(sed 's|^|build-win/bin/|' build-win/test-programs.txt); do
+  if ! "$wine" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' | grep -q '^  '; then
+    echo "$exe lists no test under Wine" >&2
+    exit 1
+  fi
+done
 status=0
 ctest --test-dir build-win --output-on-failure -j "$(nproc)" --timeout 120 || status=$?
 # ctest names the skipped tests; their reasons are only in the test log.
 awk '/^\[  SKIPPED \] [^ ]+ \([0-9]+ ms\)$/ {print "  skipped " $4 ": " prev} {prev = $0}' \
   build-win/Testing/Temporary/LastTest.log
 if [ "$status" -ne 0 ]; then exit "$status"; fi
+if ! awk '{ sub(/\r$/, "") }
+          /^[0-9]+\/[0-9]+ Testing: / { name = $3; ran = 0 }
+          /^\[       OK \] |^\[  SKIPPED \] |^[1-9][0-9]* inputs replayed$/ { ran = 1 }
+          /^Test Passed\.$/ && !ran { print "  " name; silent = 1 }
+          END { exit silent }' build-win/Testing/Temporary/LastTest.log >&2; then
+  echo "these tests passed under Wine without showing that they ran" >&2
+  exit 1
+fi
 
-# The same keys through both builds of lutem-convert, every layout and both
-# encodings, must give the same bytes (when the native build is there).
-if [ -x build/bin/lutem-convert ]; then
-  keys=$(mktemp "${TMPDIR:-/tmp}/lutem-keys.XXXXXX")
-  trap 'cleanup; rm -f "$keys" "$keys".*' EXIT
-  awk 'BEGIN {
-    srand(9)
+# regsvr32 registers the DLL in Wine's registry and removes it again. Wine's
+# TSF has no ITfInputProcessorProfileMgr::RegisterProfile (E_NOTIMPL), so the
+# profile goes through ITfInputProcessorProfiles there.
+clsid='{DA57B8A4-6DDE-42D9-843E-F97CE3F5A823}'
+dll_path="Z:$(realpath build-win/bin/LutemIME.dll | tr / '\\')"
+reg_value() {  # reg_value KEY NAME|"" -> the value's data, nothing when absent
+  local which=(/ve)
+  if [ -n "$2" ]; then which=(/v "$2"); fi
+  "$wine" reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' |
+    awk -F '    ' '/REG_SZ/ {print $NF}'
+}
+status=0
+"$wine" regsvr32 /s build-win/bin/LutemIME.dll || status=$?
+server="HKCR\\CLSID\\$clsid\\InProcServer32"
+if [ "$status" -ne 0 ] || [ "$(reg_value "HKCR\\CLSID\\$clsid" "")" != "Lutem Keyboard" ] ||
+   [ "$(reg_value "$server" "")" != "$dll_path" ] ||
+   [ "$(reg_value "$server" ThreadingModel)" != "Apartment" ]; then
+  echo "regsvr32 LutemIME.dll under Wine: exit $status; the class key holds:" >&2
+  "$wine" reg query "HKCR\\CLSID\\$clsid" /s >&2 || true
+  exit 1
+fi
+status=0
+"$wine" regsvr32 /u /s build-win/bin/LutemIME.dll || status=$?
+if [ "$status" -ne 0 ] || "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 ||
+   "$wine" reg query "HKLM\\Software\\Microsoft\\CTF\\TIP\\$clsid" >/dev/null 2>&1; then
+  echo "regsvr32 /u LutemIME.dll under Wine: exit $status, or a key is left" >&2
+  exit 1
+fi
+echo "LutemIME.dll: four exports; regsvr32 registers and unregisters it under Wine"
+
+# Key lines for the comparisons below: random runs of the keys the layouts
+# use, reproducible (awk's srand with a fixed seed).
+random_keys() {
+  awk -v lines="$1" -v seed="$2" 'BEGIN {
+    srand(seed)
     units = "aaaeeiioouubcdghjklmnprstTDNRSKGJHOIUAEy~`^.,;:/\\|[]{}0123456789 "
-    for (i = 0; i < 3000; i++) {
+    for (i = 0; i < lines; i++) {
       n = 1 + int(rand() * 12); line = ""
       for (j = 0; j < n; j++) line = line substr(units, 1 + int(rand() * length(units)), 1)
       print line
     }
-  }' > "$keys"
+  }'
+}
+
+# Runs both builds of lutem-convert on the key lines with the given
+# arguments and says where they differ; the native output stays in
+# KEYS.linux.
+same_on_both() {
+  local keys=$1
+  shift
+  build/bin/lutem-convert "$@" < "$keys" > "$keys.linux" 2>/dev/null || true
+  if ! "$wine" build-win/bin/lutem-convert.exe "$@" < "$keys" 2>/dev/null |
+       tr -d '\r' > "$keys.windows"; then
+    echo "lutem-convert.exe $* failed under Wine" >&2
+    return 1
+  fi
+  if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
+     ! cmp -s "$keys.linux" "$keys.windows"; then
+    echo "lutem-convert $* differs on Windows:" >&2
+    diff "$keys.linux" "$keys.windows" | head -5 >&2
+    return 1
+  fi
+}
+
+# The same keys through both builds of lutem-convert, every layout and both
+# encodings, must give the same bytes (when the native build is there).
+if [ -x build/bin/lutem-convert ]; then
+  keys=$work/keys
+  random_keys 3000 9 > "$keys"
   differ=0
   for layout in 1 2 3 4 5 6 7 8; do
     for encoding in 0 1; do
-      build/bin/lutem-convert --layout $layout --encoding $encoding \
-        < "$keys" > "$keys.linux" || true
-      "$wine" build-win/bin/lutem-convert.exe --layout $layout --encoding $encoding \
-        < "$keys" 2>/dev/null | tr -d '\r' > "$keys.windows" || true
-      if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
-         ! cmp -s "$keys.linux" "$keys.windows"; then
-        echo "lutem-convert --layout $layout --encoding $encoding differs on Windows:" >&2
-        diff "$keys.linux" "$keys.windows" | head -5 >&2
-        differ=1
-      fi
+      same_on_both "$keys" --layout $layout --encoding $encoding || differ=1
     done
   done
   if [ "$differ" -ne 0 ]; then exit 1; fi
   echo "lutem-convert: $(wc -l < "$keys") key lines, 8 layouts x 2 encodings:" \
        "the same text on Windows"
 fi
+
+# --- The product installed in the prefix --------------------------------------
+# The artifact's folder goes where Windows programs look for it, under the
+# prefix's 32-bit Program Files folder. With the same dictionary file in the
+# stand-in's data folder, lutem-convert --candidates must then offer the same
+# dictionary words on both builds. Layout 1 takes its words from a language
+# model, which does not ship, so it offers none on either.
+program_files="$WINEPREFIX/drive_c/Program Files (x86)"
+if [ -d build-win/dist/Hollin ]; then
+  cp -r build-win/dist/Hollin "$program_files/"
+fi
+if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lutem-convert ]; then
+  keys=$work/candidate-keys
+  { random_keys 1000 11; printf 'ami\nkotha\nbangla\ntumi\n'; } > "$keys"
+  native_root=$work/drive-c
+  data=$(LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-data-folder)
+  mkdir -p "$data"
+  cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
+  differ=0
+  for layout in 1 2 3 4 5 6 7 8; do
+    LUTEM_SYSTEM_ROOT=$native_root same_on_both "$keys" --layout $layout --candidates ||
+      differ=1
+    # Without a dictionary both builds would agree on offering none: the
+    # native one must offer words after the text and the keys of "kotha".
+    if [ "$layout" -eq 3 ] &&
+       ! awk -F'\t' '$2 == "kotha" && NF > 2 {found = 1} END {exit !found}' "$keys.linux"; then
+      echo "lutem-convert --layout 3 --candidates offers no dictionary word for kotha" >&2
+      differ=1
+    fi
+  done
+  if [ "$differ" -ne 0 ]; then exit 1; fi
+  echo "lutem-convert --candidates: $(wc -l < "$keys") key lines, 8 layouts:" \
+       "the same dictionary words on Windows"
+else
+  echo "lutem-convert --candidates not compared: it needs the word trie, the native" \
+       "build and the artifact" >&2
+fi
+
+# --- Windowed programs under Xvfb ----------------------------------------------
+# scripts/windows/screenshots.sh runs a windowed program on a screen of its own
+# and saves the pictures it asks for; the product's go to build-win/screenshots/.
+# First the stage's own check: a 32-bit windowed program must run (wine32),
+# reach the screen and draw Bengali glyphs through GDI+.
+mkdir -p build-win/screenshots
+scripts/windows/screenshots.sh build-win/screen-check build-win32/probe/screen-probe.exe
+echo "screen check: build-win/screen-check/screen-check.png (32-bit, GDI+, Bengali font)"

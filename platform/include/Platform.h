@@ -14,6 +14,14 @@
 #ifndef _UNICODE
 #define _UNICODE
 #endif
+// Windows 10: per-monitor DPI (SetThreadDpiAwarenessContext, GetDpiForWindow)
+// is declared only from there on.
+#ifndef WINVER
+#define WINVER 0x0A00
+#endif
+#ifndef _WIN32_WINNT
+#define _WIN32_WINNT 0x0A00
+#endif
 #include <windows.h>
 #include <gdiplus.h>
 #include <shlobj.h>
@@ -40,7 +48,11 @@
 #include "platform/msctf/TsfUIElement.h"
 #include "platform/msctf/TsfDisplayAttribute.h"
 #include "platform/msctf/TsfSearchCandidates.h"
+#include "platform/msctf/InputProcessorProfiles.h"
+#include "platform/msctf/InputProcessorProfileMgr.h"
+#include "platform/msctf/CategoryMgr.h"
 #include "platform/user32/WinUser.h"
+#include "platform/user32/WinKeyboard.h"
 #include "platform/user32/WinMessages.h"
 #include "platform/user32/WinClass.h"
 #include "platform/user32/WinCursor.h"
@@ -50,10 +62,13 @@
 #include "platform/user32/WinMetrics.h"
 #include "platform/user32/WinEvent.h"
 #include "platform/user32/WinMonitor.h"
+#include "platform/user32/WinMenu.h"
+#include "platform/user32/WinIcon.h"
 #include "platform/kernel32/MulDiv.h"
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
 #include "platform/gdi32/WinGdi.h"
+#include "platform/user32/WinLayered.h"
 #include "platform/gdiplus/GdiplusTypes.h"
 #include "platform/gdiplus/GdiplusInit.h"
 #include "platform/gdiplus/GdiplusFlat.h"
@@ -62,6 +77,10 @@
 #include "platform/kernel32/WinPipe.h"
 #include "platform/kernel32/WinSync.h"
 #include "platform/kernel32/ModuleImage.h"
+#include "platform/kernel32/WinModule.h"
+#include "platform/kernel32/WinResource.h"
+#include "platform/ole32/Com.h"
+#include "platform/oleaut32/Automation.h"
 #include "platform/advapi32/WinRegistry.h"
 #include "platform/shell32/WinShell.h"
 #include "platform/crt/WinCrt.h"

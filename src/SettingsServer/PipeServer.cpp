@@ -37,7 +37,12 @@ void PipeServer::Run() {
 
 void PipeServer::Serve(HANDLE pipe) {
   for (;;) {
-    if (ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED) {
+    // A client may connect before this thread is waiting for it
+    // (ERROR_PIPE_CONNECTED), and may even have written and closed by then
+    // (ERROR_NO_DATA): a learning request is sent that way, and its message
+    // is still in the pipe to be read.
+    DWORD error = ConnectNamedPipe(pipe, nullptr) ? ERROR_SUCCESS : GetLastError();
+    if (error == ERROR_SUCCESS || error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA) {
       Answer(pipe);
     } else {
       // Out of handles or memory: wait a little rather than spin.

@@ -3,9 +3,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "Platform.h"
+#include "host/FailureSwitch.h"
 #include "support/TempSystemRoot.h"
 
 namespace {
@@ -123,6 +126,84 @@ TEST_F(RegistryTest, DeletingKeysAndAccess) {
   EXPECT_EQ(RegSetValueExW(readOnly, u"x", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value), 4),
             ERROR_ACCESS_DENIED);
   RegCloseKey(readOnly);
+}
+
+TEST_F(RegistryTest, SubkeysEnumerateInNameOrder) {
+  for (const char16_t* name : {u"Keys\\beta", u"Keys\\Alpha", u"Keys\\gamma\\deep"})
+    RegCloseKey(Create(name));
+  HKEY keys = nullptr;
+  ASSERT_EQ(RegOpenKeyW(HKEY_CURRENT_USER, u"Keys", &keys), ERROR_SUCCESS);
+  std::vector<std::u16string> names;
+  WCHAR name[16];
+  DWORD length = 16;
+  for (DWORD index = 0;
+       RegEnumKeyExW(keys, index, name, &length, nullptr, nullptr, nullptr, nullptr) ==
+       ERROR_SUCCESS;
+       ++index, length = 16) {
+    EXPECT_EQ(length, std::u16string(name).size());
+    names.emplace_back(name);
+  }
+  EXPECT_EQ(names, (std::vector<std::u16string>{u"Alpha", u"beta", u"gamma"}));
+  length = 5;  // "Alpha" needs a sixth unit for its NUL
+  EXPECT_EQ(RegEnumKeyExW(keys, 0, name, &length, nullptr, nullptr, nullptr, nullptr),
+            ERROR_MORE_DATA);
+  RegCloseKey(keys);
+  HKEY writeOnly = nullptr;
+  ASSERT_EQ(Open(u"Keys", writeOnly, KEY_WRITE), ERROR_SUCCESS);
+  length = 16;
+  EXPECT_EQ(RegEnumKeyExW(writeOnly, 0, name, &length, nullptr, nullptr, nullptr, nullptr),
+            ERROR_ACCESS_DENIED);
+  RegCloseKey(writeOnly);
+}
+
+TEST_F(RegistryTest, LocalMachineIsATreeOfItsOwn) {
+  HKEY machine = Create(u"SOFTWARE\\Test", nullptr, HKEY_LOCAL_MACHINE);
+  ASSERT_NE(machine, nullptr);
+  RegCloseKey(machine);
+  HKEY other = nullptr;
+  EXPECT_EQ(Open(u"SOFTWARE\\Test", other), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(Open(u"SOFTWARE\\Test", other, KEY_READ, HKEY_CLASSES_ROOT), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(RegDeleteKeyW(HKEY_LOCAL_MACHINE, u"SOFTWARE\\Test"), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, FailureSwitchesRefuseEachCall) {
+  HKEY key = Create(u"Software\\Switched\\Child");
+  DWORD value = 1;
+  struct Case {
+    const char* name;
+    std::function<LONG()> call;
+  };
+  const Case cases[] = {
+      {"RegCreateKeyExW", [&] {
+         HKEY made = nullptr;
+         return RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Other", 0, nullptr, 0, KEY_WRITE,
+                                nullptr, &made, nullptr);
+       }},
+      {"RegOpenKeyW", [&] {
+         HKEY opened = nullptr;
+         return RegOpenKeyW(HKEY_CURRENT_USER, u"Software", &opened);
+       }},
+      {"RegSetValueExW",
+       [&] { return RegSetValueExW(key, u"x", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value), 4); }},
+      {"RegEnumKeyExW", [&] {
+         WCHAR name[16];
+         DWORD length = 16;
+         HKEY parent = nullptr;
+         RegOpenKeyW(HKEY_CURRENT_USER, u"Software\\Switched", &parent);
+         LONG result = RegEnumKeyExW(parent, 0, name, &length, nullptr, nullptr, nullptr, nullptr);
+         RegCloseKey(parent);
+         return result;
+       }},
+      {"RegDeleteKeyW",
+       [&] { return RegDeleteKeyW(HKEY_CURRENT_USER, u"Software\\Switched\\Child"); }},
+  };
+  for (const Case& c : cases) {
+    host::FailCall(c.name);
+    EXPECT_EQ(c.call(), ERROR_ACCESS_DENIED) << c.name;
+    EXPECT_EQ(c.call(), ERROR_SUCCESS) << c.name << " fails once";
+  }
+  host::ClearFailures();
+  RegCloseKey(key);
 }
 
 // The registry is one store for every process, and what a process wrote

@@ -240,6 +240,43 @@ const std::vector<InterfaceCase>& Interfaces() {
        "7cef04d7-cb75-4e80-a7ab-5f5bc7d332de", 3,
        Slots(M(IEnumTfDisplayAttributeInfo, Clone), M(IEnumTfDisplayAttributeInfo, Next),
              M(IEnumTfDisplayAttributeInfo, Reset), M(IEnumTfDisplayAttributeInfo, Skip))},
+      {"ITfInputProcessorProfiles", &IID_ITfInputProcessorProfiles,
+       "1f02b6c5-7842-4ee6-8a0b-9a24183a95ca", 3,
+       Slots(M(ITfInputProcessorProfiles, Register), M(ITfInputProcessorProfiles, Unregister),
+             M(ITfInputProcessorProfiles, AddLanguageProfile),
+             M(ITfInputProcessorProfiles, RemoveLanguageProfile),
+             M(ITfInputProcessorProfiles, EnumInputProcessorInfo),
+             M(ITfInputProcessorProfiles, GetDefaultLanguageProfile),
+             M(ITfInputProcessorProfiles, SetDefaultLanguageProfile),
+             M(ITfInputProcessorProfiles, ActivateLanguageProfile),
+             M(ITfInputProcessorProfiles, GetActiveLanguageProfile),
+             M(ITfInputProcessorProfiles, GetLanguageProfileDescription),
+             M(ITfInputProcessorProfiles, GetCurrentLanguage),
+             M(ITfInputProcessorProfiles, ChangeCurrentLanguage),
+             M(ITfInputProcessorProfiles, GetLanguageList),
+             M(ITfInputProcessorProfiles, EnumLanguageProfiles),
+             M(ITfInputProcessorProfiles, EnableLanguageProfile),
+             M(ITfInputProcessorProfiles, IsEnabledLanguageProfile),
+             M(ITfInputProcessorProfiles, EnableLanguageProfileByDefault),
+             M(ITfInputProcessorProfiles, SubstituteKeyboardLayout))},
+      {"ITfInputProcessorProfileMgr", &IID_ITfInputProcessorProfileMgr,
+       "71c6e74c-0f28-11d8-a82a-00065b84435c", 3,
+       Slots(M(ITfInputProcessorProfileMgr, ActivateProfile),
+             M(ITfInputProcessorProfileMgr, DeactivateProfile),
+             M(ITfInputProcessorProfileMgr, GetProfile),
+             M(ITfInputProcessorProfileMgr, EnumProfiles),
+             M(ITfInputProcessorProfileMgr, ReleaseInputProcessor),
+             M(ITfInputProcessorProfileMgr, RegisterProfile),
+             M(ITfInputProcessorProfileMgr, UnregisterProfile),
+             M(ITfInputProcessorProfileMgr, GetActiveProfile))},
+      {"ITfCategoryMgr", &IID_ITfCategoryMgr, "c3acefb5-f69d-4905-938f-fcadcf4be830", 3,
+       Slots(M(ITfCategoryMgr, RegisterCategory), M(ITfCategoryMgr, UnregisterCategory),
+             M(ITfCategoryMgr, EnumCategoriesInItem), M(ITfCategoryMgr, EnumItemsInCategory),
+             M(ITfCategoryMgr, FindClosestCategory), M(ITfCategoryMgr, RegisterGUIDDescription),
+             M(ITfCategoryMgr, UnregisterGUIDDescription), M(ITfCategoryMgr, GetGUIDDescription),
+             M(ITfCategoryMgr, RegisterGUIDDWORD), M(ITfCategoryMgr, UnregisterGUIDDWORD),
+             M(ITfCategoryMgr, GetGUIDDWORD), M(ITfCategoryMgr, RegisterGUID),
+             M(ITfCategoryMgr, GetGUID), M(ITfCategoryMgr, IsEqualTfGuidAtom))},
   };
   return cases;
 }
@@ -335,6 +372,9 @@ TEST(TsfDeclarationsTest, ConstantsAndRecordLayouts) {
   EXPECT_EQ(offsetof(TF_LANGBARITEMINFO, szDescription), 40u);
   EXPECT_EQ(sizeof(TF_SELECTION), 16u);
   EXPECT_EQ(sizeof(TF_DISPLAYATTRIBUTE), 36u);
+  EXPECT_EQ(TF_PROFILETYPE_INPUTPROCESSOR, 1);
+  EXPECT_EQ(sizeof(TF_LANGUAGEPROFILE), 56u);
+  EXPECT_EQ(sizeof(TF_INPUTPROCESSORPROFILE), 88u);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ bool Learn(const std::u16string& keys, const std::u16string& text) {
 
 size_t CountValues(const std::u16string& path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, AsWchar(path.c_str()), 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
   size_t count = 0;
   for (;; ++count) {
     WCHAR name[256];

@@ -1,11 +1,92 @@
 #include "ScriptedServer.h"
 
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include "Platform.h"
 #include "common/SettingsIpcConstants.h"
+
+std::vector<char> Utf16Bytes(const std::u16string& text) {
+  std::vector<char> bytes;
+  for (char16_t unit : text) {
+    bytes.push_back(static_cast<char>(unit & 0xFF));
+    bytes.push_back(static_cast<char>(unit >> 8));
+  }
+  return bytes;
+}
+
+namespace {
+
+HANDLE CreateScriptedPipe(bool messageType) {
+  DWORD type = messageType ? (PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE) : PIPE_TYPE_BYTE;
+  return CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                          PIPE_ACCESS_DUPLEX, type, 1, 4096, 4096, 0, nullptr);
+}
+
+// Stays until the client has read and closed.
+void WaitForClientToClose(HANDLE pipe) {
+  char byte;
+  DWORD read = 0;
+  while (ReadFile(pipe, &byte, 1, &read, nullptr) || GetLastError() == ERROR_MORE_DATA) {
+  }
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+ScriptedServer::ScriptedServer(std::vector<char> reply, Answer answer, bool messageType)
+    : request_(requestRead_.get_future().share()) {
+  HANDLE pipe = CreateScriptedPipe(messageType);
+  release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (pipe == INVALID_HANDLE_VALUE || release_ == nullptr) {
+    if (pipe != INVALID_HANDLE_VALUE) CloseHandle(pipe);
+    return;
+  }
+  ready_ = true;
+  thread_ = std::thread(&ScriptedServer::Serve, this, pipe, std::move(reply), answer);
+}
+
+void ScriptedServer::Serve(HANDLE pipe, std::vector<char> reply, Answer answer) {
+  ConnectNamedPipe(pipe, nullptr);
+  std::vector<char> request(65536);
+  DWORD read = 0;
+  if (!ReadFile(pipe, request.data(), static_cast<DWORD>(request.size()), &read, nullptr)) read = 0;
+  request.resize(read);
+  requestRead_.set_value(std::move(request));
+  if (answer == Answer::Silence) WaitForSingleObject(release_, INFINITE);
+  if (answer == Answer::Reply) {
+    DWORD written = 0;
+    WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
+    WaitForClientToClose(pipe);
+  }
+  CloseHandle(pipe);
+}
+
+std::vector<char> ScriptedServer::Request() {
+  if (!ready_) return {};
+  return request_.get();
+}
+
+ScriptedServer::~ScriptedServer() {
+  if (thread_.joinable()) {
+    SetEvent(release_);
+    // A server still waiting for its client is given one, so it can end.
+    if (request_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+      HANDLE client =
+          CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                      GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      if (client != INVALID_HANDLE_VALUE) CloseHandle(client);
+    }
+    thread_.join();
+  }
+  if (release_ != nullptr) CloseHandle(release_);
+}
+
+#else
 
 namespace {
 
@@ -32,10 +113,7 @@ bool ReadAll(int fd, void* data, size_t size) {
 
 [[noreturn]] void ServeOnce(int report, const std::vector<char>& reply,
                             ScriptedServer::Answer answer, bool messageType) {
-  DWORD type = messageType ? (PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE) : PIPE_TYPE_BYTE;
-  HANDLE pipe =
-      CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
-                       PIPE_ACCESS_DUPLEX, type, 1, 4096, 4096, 0, nullptr);
+  HANDLE pipe = CreateScriptedPipe(messageType);
   char ready = pipe == INVALID_HANDLE_VALUE ? 'F' : 'R';
   WriteAll(report, &ready, 1);
   if (pipe == INVALID_HANDLE_VALUE) _exit(1);
@@ -50,23 +128,12 @@ bool ReadAll(int fd, void* data, size_t size) {
   if (answer == ScriptedServer::Answer::Reply) {
     DWORD written = 0;
     WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size()), &written, nullptr);
-    // Stay until the client has read and closed.
-    while (ReadFile(pipe, request.data(), 1, &read, nullptr) || GetLastError() == ERROR_MORE_DATA) {
-    }
+    WaitForClientToClose(pipe);
   }
   _exit(0);
 }
 
 }  // namespace
-
-std::vector<char> Utf16Bytes(const std::u16string& text) {
-  std::vector<char> bytes;
-  for (char16_t unit : text) {
-    bytes.push_back(static_cast<char>(unit & 0xFF));
-    bytes.push_back(static_cast<char>(unit >> 8));
-  }
-  return bytes;
-}
 
 ScriptedServer::ScriptedServer(std::vector<char> reply, Answer answer, bool messageType) {
   int fds[2];
@@ -97,3 +164,5 @@ ScriptedServer::~ScriptedServer() {
   }
   if (report_ >= 0) close(report_);
 }
+
+#endif

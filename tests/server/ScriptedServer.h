@@ -1,13 +1,22 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <string>
 #include <vector>
 
-// A one-connection pipe server in a child process that answers with bytes
-// the test chooses, so the client meets replies the settings server never
-// sends. It reports the exact bytes of the request it read.
+#ifdef _WIN32
+#include <future>
+#include <thread>
+
+#include "Platform.h"
+#else
+#include <sys/types.h>
+#endif
+
+// A one-connection pipe server that answers with bytes the test chooses, so
+// the client meets replies the settings server never sends. It reports the
+// exact bytes of the request it read. On the stand-in it is a child process;
+// on Windows a thread of the test, since a process of the test program
+// would run all of gtest again.
 class ScriptedServer {
  public:
   enum class Answer { Reply, Silence, Hangup };
@@ -19,12 +28,21 @@ class ScriptedServer {
   ScriptedServer& operator=(const ScriptedServer&) = delete;
 
   bool ready() const { return ready_; }
-  // The request as the server read it (waits for the child to report it).
+  // The request as the server read it (waits for the server to report it).
   std::vector<char> Request();
 
  private:
+#ifdef _WIN32
+  void Serve(HANDLE pipe, std::vector<char> reply, Answer answer);
+
+  std::thread thread_;
+  HANDLE release_ = nullptr;  // ends a silent server's wait
+  std::promise<std::vector<char>> requestRead_;
+  std::shared_future<std::vector<char>> request_;
+#else
   pid_t pid_ = -1;
   int report_ = -1;
+#endif
   bool ready_ = false;
 };
 

@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "ScriptedServer.h"
-#include "support/TempSystemRoot.h"
+#include "SettingsTestRoot.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ const std::u16string kReadError = u"Error: Failed to read from pipe.";
 
 class SendSettingsCommandTest : public ::testing::Test {
  protected:
-  TempSystemRoot root_;
+  SettingsTestRoot root_;
 };
 
 TEST_F(SendSettingsCommandTest, WithoutServerEveryCallGivesTheConnectError) {

@@ -5,8 +5,8 @@
 #include "Platform.h"
 #include "ScriptedServer.h"
 #include "ServerProcess.h"
+#include "SettingsTestRoot.h"
 #include "service/settings/ProcessSettings.h"
-#include "support/TempSystemRoot.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ class SettingsSyncTest : public ::testing::Test {
     WCHAR folder[MAX_PATH] = {};
     EXPECT_EQ(S_OK, SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILESX86, nullptr, SHGFP_TYPE_CURRENT,
                                      folder));
-    return std::u16string(folder) + u"\\Hollin\\Lutem Keyboard";
+    return std::u16string(AsChar16(folder)) + u"\\Hollin\\Lutem Keyboard";
   }
-  TempSystemRoot root_;
+  SettingsTestRoot root_;
 };
 
 TEST_F(SettingsSyncTest, WithoutServerLoadKeepsDefaultsAndSettersKeepTheirValue) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedServer.h"
+#include "SettingsTestRoot.h"
 #include "service/candidate/ThemeManager.h"
 #include "service/settings/ProcessSettings.h"
-#include "support/TempSystemRoot.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ class ThemeIdRefreshTest : public ::testing::Test {
   ThemeIdRefreshTest() { ThemeID = u"lutem_light"; }
   ~ThemeIdRefreshTest() override { ThemeID = saved_; }
 
-  TempSystemRoot root_;
+  SettingsTestRoot root_;
 
  private:
   std::u16string saved_ = ThemeID;

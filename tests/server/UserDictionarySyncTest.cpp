@@ -5,16 +5,16 @@
 
 #include "ScriptedServer.h"
 #include "ServerProcess.h"
+#include "SettingsTestRoot.h"
 #include "service/engine/CCompositionProcessorEngine.h"
-#include "support/TempSystemRoot.h"
 
 namespace {
 
-CStringRange Range(const std::u16string& s) { return {s.size(), s.c_str()}; }
+CStringRange Range(const std::u16string& s) { return {s.size(), AsWchar(s.c_str())}; }
 
 class UserDictionarySyncTest : public ::testing::Test {
  protected:
-  TempSystemRoot root_;
+  SettingsTestRoot root_;
   CCompositionProcessorEngine engine_;
 };
 

@@ -2,6 +2,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "common/FailureSwitch.h"
 #include "common/HostText.h"
 #include "advapi32/RegistryDatabase.h"
 
@@ -24,10 +25,15 @@ std::unordered_map<uintptr_t, OpenKey>& Keys() {
 }
 uintptr_t nextKey = 0x1000;
 
+int64_t PredefinedKey(HKEY key) {
+  if (key == HKEY_CLASSES_ROOT) return RegistryDatabase::kClassesRoot;
+  if (key == HKEY_CURRENT_USER) return RegistryDatabase::kCurrentUser;
+  if (key == HKEY_LOCAL_MACHINE) return RegistryDatabase::kLocalMachine;
+  return 0;
+}
+
 bool Resolve(HKEY key, OpenKey& open) {
-  if (key == HKEY_CLASSES_ROOT || key == HKEY_CURRENT_USER) {
-    int64_t id = key == HKEY_CLASSES_ROOT ? RegistryDatabase::kClassesRoot
-                                          : RegistryDatabase::kCurrentUser;
+  if (int64_t id = PredefinedKey(key)) {
     open = {id, KEY_ALL_ACCESS, 0, 0};
     return true;
   }
@@ -111,11 +117,40 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD reserved, LPWSTR keyClas
                         REGSAM desired, LPSECURITY_ATTRIBUTES securityAttributes, PHKEY result,
                         LPDWORD disposition) {
   if (subKey == nullptr) return ERROR_INVALID_PARAMETER;
+  if (platform::ShouldFail("RegCreateKeyExW")) return ERROR_ACCESS_DENIED;
   return OpenOrCreate(key, subKey, desired, true, result, disposition);
 }
 
 LSTATUS RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD options, REGSAM desired, PHKEY result) {
+  if (platform::ShouldFail("RegOpenKeyExW")) return ERROR_ACCESS_DENIED;
   return OpenOrCreate(key, subKey, desired, false, result, nullptr);
+}
+
+LSTATUS RegOpenKeyW(HKEY key, LPCWSTR subKey, PHKEY result) {
+  if (platform::ShouldFail("RegOpenKeyW")) return ERROR_ACCESS_DENIED;
+  return OpenOrCreate(key, subKey, KEY_ALL_ACCESS, false, result, nullptr);
+}
+
+LSTATUS RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameLength, LPDWORD reserved,
+                      LPWSTR keyClass, LPDWORD classLength, PFILETIME lastWriteTime) {
+  OpenKey open;
+  if (!Resolve(key, open)) return ERROR_INVALID_HANDLE;
+  if ((open.access & KEY_ENUMERATE_SUB_KEYS) == 0) return ERROR_ACCESS_DENIED;
+  if (name == nullptr || nameLength == nullptr || reserved != nullptr ||
+      (keyClass != nullptr && classLength == nullptr))
+    return ERROR_INVALID_PARAMETER;
+  if (platform::ShouldFail("RegEnumKeyExW")) return ERROR_ACCESS_DENIED;
+  std::u16string found;
+  LONG error = RegistryDatabase::Instance().EnumKey(open.id, index, found);
+  if (error != ERROR_SUCCESS) return error;
+  if (*nameLength <= found.size()) return ERROR_MORE_DATA;
+  std::memcpy(name, found.data(), found.size() * sizeof(WCHAR));
+  name[found.size()] = 0;
+  *nameLength = static_cast<DWORD>(found.size());
+  if (keyClass != nullptr && *classLength > 0) keyClass[0] = 0;
+  if (classLength != nullptr) *classLength = 0;
+  if (lastWriteTime != nullptr) *lastWriteTime = FILETIME{0, 0};
+  return ERROR_SUCCESS;
 }
 
 LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
@@ -124,6 +159,7 @@ LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, 
   if (!Resolve(key, open)) return ERROR_INVALID_HANDLE;
   if ((open.access & KEY_SET_VALUE) == 0) return ERROR_ACCESS_DENIED;
   if (reserved != 0 || (data == nullptr && dataSize != 0)) return ERROR_INVALID_PARAMETER;
+  if (platform::ShouldFail("RegSetValueExW")) return ERROR_ACCESS_DENIED;
   return RegistryDatabase::Instance().SetValue(open.id, ValueName(valueName), type, data, dataSize);
 }
 
@@ -169,6 +205,7 @@ LSTATUS RegEnumValueW(HKEY key, DWORD index, LPWSTR valueName, LPDWORD valueName
 
 LSTATUS RegDeleteKeyW(HKEY key, LPCWSTR subKey) {
   if (subKey == nullptr) return ERROR_INVALID_PARAMETER;
+  if (platform::ShouldFail("RegDeleteKeyW")) return ERROR_ACCESS_DENIED;
   int64_t id = 0;
   bool created = false;
   LONG error = FindSubKey(key, subKey, false, id, created);
@@ -184,7 +221,7 @@ LSTATUS RegDeleteValueW(HKEY key, LPCWSTR valueName) {
 }
 
 LSTATUS RegCloseKey(HKEY key) {
-  if (key == HKEY_CLASSES_ROOT || key == HKEY_CURRENT_USER) return ERROR_SUCCESS;
+  if (PredefinedKey(key) != 0) return ERROR_SUCCESS;
   std::lock_guard<std::mutex> hold(keysLock);
   return Keys().erase(reinterpret_cast<uintptr_t>(key)) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }

@@ -18,7 +18,7 @@ const char kSchema[] =
     "CREATE TABLE IF NOT EXISTS vals(key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT "
     "NULL, type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(key, folded));"
     "INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES"
-    "(1, 0, x'', x'01'), (2, 0, x'', x'02');";
+    "(1, 0, x'', x'01'), (2, 0, x'', x'02'), (3, 0, x'', x'03');";
 
 // A prepared statement that finalises itself.
 class Statement {
@@ -197,10 +197,21 @@ LONG RegistryDatabase::EnumValue(int64_t key, DWORD index, int64_t after, Value&
   return ERROR_SUCCESS;
 }
 
+LONG RegistryDatabase::EnumKey(int64_t key, DWORD index, std::u16string& name) {
+  std::lock_guard<std::mutex> hold(lock_);
+  if (LONG error = EnsureOpen()) return error;
+  if (!KeyExists(db_, key)) return ERROR_KEY_DELETED;
+  Statement find(db_, "SELECT name FROM keys WHERE parent = ? ORDER BY folded LIMIT 1 OFFSET ?");
+  if (find.Bind(1, key).Bind(2, static_cast<int64_t>(index)).Step() != SQLITE_ROW)
+    return ERROR_NO_MORE_ITEMS;
+  name = find.Text(0);
+  return ERROR_SUCCESS;
+}
+
 LONG RegistryDatabase::DeleteKey(int64_t id) {
   std::lock_guard<std::mutex> hold(lock_);
   if (LONG error = EnsureOpen()) return error;
-  if (id == kClassesRoot || id == kCurrentUser) return ERROR_ACCESS_DENIED;
+  if (id == kClassesRoot || id == kCurrentUser || id == kLocalMachine) return ERROR_ACCESS_DENIED;
   Transaction transaction(db_);
   if (!transaction.started()) return ERROR_CANTWRITE;
   if (!KeyExists(db_, id)) return ERROR_KEY_DELETED;

@@ -22,6 +22,7 @@ class RegistryDatabase {
  public:
   static constexpr int64_t kClassesRoot = 1;
   static constexpr int64_t kCurrentUser = 2;
+  static constexpr int64_t kLocalMachine = 3;
 
   struct Value {
     std::u16string name;
@@ -42,6 +43,8 @@ class RegistryDatabase {
   // The value at index in creation order; after is the row of index - 1 when
   // the caller knows it (0 when not), which keeps enumeration linear.
   LONG EnumValue(int64_t key, DWORD index, int64_t after, Value& value, int64_t& row);
+  // The name of the subkey at index in the order of the folded names.
+  LONG EnumKey(int64_t key, DWORD index, std::u16string& name);
   LONG DeleteKey(int64_t id);
   LONG DeleteValue(int64_t key, const std::u16string& name);
 

@@ -5,6 +5,7 @@
 #include <new>
 #include <thread>
 
+#include "common/FailureSwitch.h"
 #include "kernel32/HandleTable.h"
 
 namespace {
@@ -84,6 +85,15 @@ DWORD WaitForSingleObject(HANDLE handle, DWORD milliseconds) {
 
 void InitializeCriticalSection(LPCRITICAL_SECTION section) {
   new (section->storage) std::recursive_mutex();
+}
+
+BOOL InitializeCriticalSectionAndSpinCount(LPCRITICAL_SECTION section, DWORD) {
+  if (platform::ShouldFail("InitializeCriticalSectionAndSpinCount")) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return FALSE;
+  }
+  InitializeCriticalSection(section);
+  return TRUE;
 }
 
 void EnterCriticalSection(LPCRITICAL_SECTION section) { MutexOf(section)->lock(); }

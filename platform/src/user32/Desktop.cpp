@@ -21,6 +21,18 @@ std::shared_ptr<Window> Desktop::Find(HWND handle) const {
   return found == windows_.end() ? nullptr : found->second;
 }
 
+std::shared_ptr<Window> Desktop::FindOrFail(HWND handle) const {
+  std::shared_ptr<Window> window = Find(handle);
+  if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+  return window;
+}
+
+DWORD Desktop::OwnerThread(HWND handle) {
+  std::lock_guard<std::mutex> hold(lock_);
+  std::shared_ptr<Window> window = FindOrFail(handle);
+  return window ? window->threadId : 0;
+}
+
 void Desktop::Add(const std::shared_ptr<Window>& window) {
   windows_.emplace(Key(window->handle), window);
   if (!window->IsChild()) {
@@ -121,24 +133,21 @@ RECT Desktop::ClientRect(const Window& window) const {
   return RECT{0, 0, std::max<LONG>(width, 0), std::max<LONG>(height, 0)};
 }
 
-bool Desktop::IsShowing(const Window& window) const {
+bool Desktop::UpToTop(const Window& window, bool (*passes)(const Window&)) const {
   for (const Window* w = &window; w != nullptr;) {
-    if (!w->IsVisibleItself()) return false;
+    if (!passes(*w)) return false;
     if (!w->IsChild()) return true;
-    auto parent = Find(w->parent);
-    w = parent.get();
+    w = Find(w->parent).get();  // the desktop still holds the parent
   }
   return true;
 }
 
+bool Desktop::IsShowing(const Window& window) const {
+  return UpToTop(window, [](const Window& w) { return w.IsVisibleItself(); });
+}
+
 bool Desktop::IsEnabled(const Window& window) const {
-  for (const Window* w = &window; w != nullptr;) {
-    if (!w->IsEnabledItself()) return false;
-    if (!w->IsChild()) return true;
-    auto parent = Find(w->parent);
-    w = parent.get();
-  }
-  return true;
+  return UpToTop(window, [](const Window& w) { return w.IsEnabledItself(); });
 }
 
 HWND Desktop::TopLevelOf(HWND handle) const {

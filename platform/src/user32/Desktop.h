@@ -21,6 +21,8 @@ class Desktop {
 
   // The rest needs Hold().
   std::shared_ptr<Window> Find(HWND handle) const;
+  // The same, with ERROR_INVALID_WINDOW_HANDLE when the window is not there.
+  std::shared_ptr<Window> FindOrFail(HWND handle) const;
   void Add(const std::shared_ptr<Window>& window);
   // Takes the window out of the desktop; its log stays readable.
   void Remove(HWND handle);
@@ -44,6 +46,9 @@ class Desktop {
   bool IsShowing(const Window& window) const;
   bool IsEnabled(const Window& window) const;
   HWND TopLevelOf(HWND handle) const;
+  // The thread that owns the window; 0 (ERROR_INVALID_WINDOW_HANDLE) when
+  // it is not there. Takes the lock itself.
+  DWORD OwnerThread(HWND handle);
 
   HWND foreground = nullptr;
 
@@ -54,6 +59,8 @@ class Desktop {
   };
 
   std::vector<HWND>& SiblingsOf(const Window& window);
+  // Whether the window and every ancestor up to its top-level window pass.
+  bool UpToTop(const Window& window, bool (*passes)(const Window&)) const;
 
   mutable std::mutex lock_;
   std::unordered_map<uintptr_t, std::shared_ptr<Window>> windows_;

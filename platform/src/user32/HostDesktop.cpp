@@ -5,9 +5,11 @@
 #include "host/user32/MessageLog.h"
 #include "host/user32/MessagePump.h"
 #include "host/user32/SystemMetrics.h"
+#include "msctf/EditSessionQueue.h"
 #include "user32/CursorState.h"
 #include "user32/Desktop.h"
 #include "user32/DpiContexts.h"
+#include "user32/KeyPipeline.h"
 #include "user32/MessageDelivery.h"
 #include "user32/MessageRetrieval.h"
 #include "user32/MonitorTable.h"
@@ -121,16 +123,26 @@ void ClearMessageLog(HWND window) {
 
 int PumpMessages() {
   std::shared_ptr<platform::MessageQueue> queue = platform::ThreadQueues::Instance().Current();
+  platform::KeyPipeline& keys = platform::KeyPipeline::ForThread();
   int delivered = 0;
-  MSG message{};
   for (;;) {
-    delivered += platform::ReceiveSentMessages(*queue);
-    if (!platform::NextMessage(*queue, nullptr, 0, 0, true, &message, true)) break;
-    ++delivered;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    int round = 0;
+    MSG message{};
+    for (;;) {
+      round += platform::ReceiveSentMessages(*queue);
+      if (!platform::NextMessage(*queue, nullptr, 0, 0, true, &message, true)) break;
+      ++round;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    round += platform::EditSessionQueue::ForThread().RunAll();
+    if (keys.HasPending()) {
+      ++round;
+      keys.ReplayPending();
+    }
+    if (round == 0) return delivered;
+    delivered += round;
   }
-  return delivered;
 }
 
 void SetSystemMetric(int index, int value) { platform::SystemMetrics::Instance().Override(index, value); }

@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <mutex>
+#include <vector>
 #include <optional>
 #include <unordered_map>
 
@@ -23,8 +25,9 @@ struct IconObject {
   WORD imageId = 0;  // ...and the RT_ICON image chosen from it
   int width = 0;
   int height = 0;
-  const BYTE* image = nullptr;  // the image's resource bytes (DIB or PNG)
-  size_t imageSize = 0;
+  // A copy of the image's resource bytes (a DIB or a PNG), so the icon
+  // outlives the module it came from, as on Windows.
+  std::shared_ptr<const std::vector<BYTE>> image;
   bool shared = false;  // LR_SHARED, or a system cursor: DestroyIcon leaves it
 };
 

@@ -33,17 +33,8 @@ BOOL PostMessageW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window == nullptr) {
     queue = platform::ThreadQueues::Instance().Current();
   } else {
-    DWORD owner = 0;
-    {
-      Desktop& desktop = Desktop::Instance();
-      auto hold = desktop.Hold();
-      auto target = desktop.Find(window);
-      if (!target) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-      }
-      owner = target->threadId;
-    }
+    DWORD owner = Desktop::Instance().OwnerThread(window);
+    if (owner == 0) return FALSE;
     queue = platform::ThreadQueues::Instance().Of(owner);
   }
   MSG posted{window, message, wParam, lParam, platform::Now(),

@@ -47,17 +47,8 @@ LRESULT CallProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, b
 }
 
 LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD owner = 0;
-  {
-    Desktop& desktop = Desktop::Instance();
-    auto hold = desktop.Hold();
-    auto target = desktop.Find(window);
-    if (!target) {
-      SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-      return 0;
-    }
-    owner = target->threadId;
-  }
+  DWORD owner = Desktop::Instance().OwnerThread(window);
+  if (owner == 0) return 0;
   if (owner == GetCurrentThreadId()) return CallProcedure(window, message, wParam, lParam, false);
   std::shared_ptr<MessageQueue> receiver = ThreadQueues::Instance().Of(owner);
   std::shared_ptr<MessageQueue> own = ThreadQueues::Instance().Current();
@@ -72,14 +63,8 @@ LRESULT Deliver(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void DeliverInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD owner = 0;
-  {
-    Desktop& desktop = Desktop::Instance();
-    auto hold = desktop.Hold();
-    auto target = desktop.Find(window);
-    if (!target) return;
-    owner = target->threadId;
-  }
+  DWORD owner = Desktop::Instance().OwnerThread(window);
+  if (owner == 0) return;
   if (owner == GetCurrentThreadId())
     CallProcedure(window, message, wParam, lParam, true);
   else

@@ -38,7 +38,7 @@ bool TakePaint(HWND filter, UINT low, UINT high, bool remove, MSG* out) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
   for (const auto& window : desktop.All()) {
-    if (window->threadId != thread || !window->dirty || window->paintDelivered ||
+    if (window->threadId != thread || !window->dirty || window->paintDelivered || window->layered ||
         window->life != Window::Life::Alive || !desktop.IsShowing(*window) ||
         !WindowMatches(desktop, window->handle, filter))
       continue;

@@ -39,11 +39,8 @@ HMONITOR MonitorFromWindow(HWND handle, DWORD flags) {
   {
     platform::Desktop& desktop = platform::Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = desktop.Find(handle);
-    if (!window) {
-      SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-      return nullptr;
-    }
+    auto window = desktop.FindOrFail(handle);
+    if (!window) return nullptr;
     screen = desktop.ScreenRect(*window);
   }
   return MonitorFromRect(&screen, flags);
@@ -115,11 +112,8 @@ DPI_AWARENESS GetAwarenessFromDpiAwarenessContext(DPI_AWARENESS_CONTEXT context)
 UINT GetDpiForWindow(HWND handle) {
   platform::Desktop& desktop = platform::Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return 0;
   switch (window->awareness) {
     case platform::DpiAwareness::SystemAware: return MonitorTable::Instance().Primary().dpi;
     case platform::DpiAwareness::PerMonitor:

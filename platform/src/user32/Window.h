@@ -3,10 +3,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Platform.h"
+#include "host/user32/LayeredPicture.h"
 #include "host/user32/MessageLog.h"
 #include "host/user32/Monitors.h"
 #include "user32/WindowClass.h"
@@ -56,6 +58,10 @@ class Window {
   bool dirty = false;
   RECT updateRect{};
   bool paintDelivered = false;  // WM_PAINT sent for the current region
+
+  // The picture of UpdateLayeredWindow (its rect unused here: the window's
+  // own is the truth).
+  std::optional<host::LayeredPicture> layered;
 
   std::vector<host::LoggedMessage> log;
   std::vector<host::Invalidation> invalidations;

@@ -38,11 +38,8 @@ bool TitleMatches(const Window& window, LPCWSTR title) {
 LONG_PTR GetWindowLongPtrW(HWND handle, int index) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return 0;
   switch (index) {
     case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(window->procedure);
     case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(window->instance);
@@ -66,11 +63,8 @@ LONG_PTR GetWindowLongPtrW(HWND handle, int index) {
 LONG_PTR SetWindowLongPtrW(HWND handle, int index, LONG_PTR value) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return 0;
   LONG_PTR previous = 0;
   switch (index) {
     case GWLP_WNDPROC:
@@ -149,11 +143,8 @@ int GetWindowTextLengthW(HWND window) {
 int GetClassNameW(HWND handle, LPWSTR buffer, int bufferSize) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return 0;
   if (buffer == nullptr || bufferSize <= 0) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
@@ -168,11 +159,8 @@ int GetClassNameW(HWND handle, LPWSTR buffer, int bufferSize) {
 HWND GetParent(HWND handle) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return nullptr;
   if (window->IsChild()) return window->parent;
   return (window->style & WS_POPUP) ? window->owner : nullptr;
 }
@@ -180,11 +168,8 @@ HWND GetParent(HWND handle) {
 HWND GetDlgItem(HWND dialog, int id) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(dialog);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
-  }
+  auto window = desktop.FindOrFail(dialog);
+  if (!window) return nullptr;
   for (HWND child : window->children)
     if (auto c = desktop.Find(child); c && c->id == static_cast<UINT_PTR>(static_cast<UINT>(id)))
       return child;
@@ -195,11 +180,8 @@ HWND GetDlgItem(HWND dialog, int id) {
 int GetDlgCtrlID(HWND handle) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return 0;
   return window->IsChild() ? static_cast<int>(window->id) : 0;
 }
 
@@ -216,11 +198,8 @@ HWND FindWindowW(LPCWSTR className, LPCWSTR windowName) {
 DWORD GetWindowThreadProcessId(HWND handle, LPDWORD processId) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = desktop.Find(handle);
-  if (!window) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return 0;
-  }
+  auto window = desktop.FindOrFail(handle);
+  if (!window) return 0;
   if (processId != nullptr) *processId = static_cast<DWORD>(getpid());
   return window->threadId;
 }

@@ -187,11 +187,8 @@ BOOL DestroyWindow(HWND handle) {
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = desktop.Find(handle);
-    if (!window) {
-      SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-      return FALSE;
-    }
+    auto window = desktop.FindOrFail(handle);
+    if (!window) return FALSE;
     if (window->threadId != GetCurrentThreadId()) {
       SetLastError(ERROR_ACCESS_DENIED);
       return FALSE;

@@ -20,12 +20,6 @@ bool Activates(const Window& window, UINT flags) {
   return !(flags & SWP_NOACTIVATE) && !window.IsChild() && window.IsVisibleItself();
 }
 
-std::shared_ptr<Window> FindOrFail(Desktop& desktop, HWND handle) {
-  auto window = desktop.Find(handle);
-  if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-  return window;
-}
-
 // The update region grew: the owner thread's pump may now have a WM_PAINT.
 void WakeOwner(DWORD threadId) {
   if (auto queue = platform::ThreadQueues::Instance().Of(threadId)) queue->Notify();
@@ -40,7 +34,7 @@ BOOL ApplyWindowPos(HWND handle, HWND insertAfter, int x, int y, int cx, int cy,
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = FindOrFail(desktop, handle);
+    auto window = desktop.FindOrFail(handle);
     if (!window) return FALSE;
     if (flags & SWP_NOMOVE) {
       pos.x = window->rect.left;
@@ -61,7 +55,7 @@ BOOL ApplyWindowPos(HWND handle, HWND insertAfter, int x, int y, int cx, int cy,
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = FindOrFail(desktop, handle);
+    auto window = desktop.FindOrFail(handle);
     if (!window) return FALSE;
     owner = window->threadId;
     UINT f = pos.flags;
@@ -128,7 +122,7 @@ BOOL ShowWindow(HWND handle, int command) {
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = FindOrFail(desktop, handle);
+    auto window = desktop.FindOrFail(handle);
     if (!window) return FALSE;
     wasVisible = window->IsVisibleItself();
     bool activates = command != SW_HIDE && command != SW_SHOWNA &&
@@ -165,7 +159,7 @@ BOOL IsWindowVisible(HWND handle) {
 BOOL GetWindowRect(HWND handle, LPRECT rect) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = FindOrFail(desktop, handle);
+  auto window = desktop.FindOrFail(handle);
   if (!window || rect == nullptr) return FALSE;
   *rect = desktop.ScreenRect(*window);
   return TRUE;
@@ -174,7 +168,7 @@ BOOL GetWindowRect(HWND handle, LPRECT rect) {
 BOOL GetClientRect(HWND handle, LPRECT rect) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = FindOrFail(desktop, handle);
+  auto window = desktop.FindOrFail(handle);
   if (!window || rect == nullptr) return FALSE;
   *rect = desktop.ClientRect(*window);
   return TRUE;
@@ -196,7 +190,7 @@ BOOL EnableWindow(HWND handle, BOOL enable) {
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = FindOrFail(desktop, handle);
+    auto window = desktop.FindOrFail(handle);
     if (!window) return FALSE;
     wasDisabled = !window->IsEnabledItself();
     if (wasDisabled == !enable) return wasDisabled;
@@ -224,7 +218,7 @@ int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
     auto hold = desktop.Hold();
     for (auto [handle, origin] : {std::pair{from, &fromOrigin}, std::pair{to, &toOrigin}}) {
       if (handle == nullptr) continue;
-      auto window = FindOrFail(desktop, handle);
+      auto window = desktop.FindOrFail(handle);
       if (!window) return 0;
       *origin = desktop.ClientOrigin(*window);
     }
@@ -262,7 +256,7 @@ BOOL InvalidateRect(HWND handle, const RECT* rect, BOOL erase) {
   {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
-    auto window = FindOrFail(desktop, handle);
+    auto window = desktop.FindOrFail(handle);
     if (!window) return FALSE;
     RECT area = rect != nullptr ? *rect : desktop.ClientRect(*window);
     window->invalidations.push_back(host::Invalidation{area, erase});
@@ -287,7 +281,7 @@ BOOL InvalidateRect(HWND handle, const RECT* rect, BOOL erase) {
 BOOL ValidateRect(HWND handle, const RECT* rect) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = FindOrFail(desktop, handle);
+  auto window = desktop.FindOrFail(handle);
   if (!window) return FALSE;
   // The region is kept as one rectangle: validating part of it keeps all.
   const RECT& u = window->updateRect;
@@ -300,7 +294,7 @@ BOOL ValidateRect(HWND handle, const RECT* rect) {
 BOOL GetUpdateRect(HWND handle, LPRECT rect, BOOL erase) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
-  auto window = FindOrFail(desktop, handle);
+  auto window = desktop.FindOrFail(handle);
   if (!window) return FALSE;
   if (rect != nullptr) *rect = window->dirty ? window->updateRect : RECT{0, 0, 0, 0};
   return window->dirty ? TRUE : FALSE;

@@ -1,5 +1,11 @@
-// The registry: keys and values under HKEY_CURRENT_USER and HKEY_CLASSES_ROOT,
-// names compared without regard to case, values kept as their type and bytes.
+// The registry: keys and values under HKEY_CLASSES_ROOT, HKEY_CURRENT_USER
+// and HKEY_LOCAL_MACHINE (three separate trees here), names compared without
+// regard to case, values kept as their type and bytes. Subkeys enumerate in
+// the order of their names, as Windows' hives keep them. RegDeleteKeyW
+// refuses a key that has subkeys (ERROR_ACCESS_DENIED), as Windows does.
+// Failure switches, each failing with ERROR_ACCESS_DENIED: "RegCreateKeyExW",
+// "RegOpenKeyW", "RegOpenKeyExW", "RegSetValueExW", "RegEnumKeyExW",
+// "RegDeleteKeyW".
 #pragma once
 
 #include "platform/base/WinHandle.h"
@@ -12,6 +18,7 @@ typedef LONG LSTATUS;
 
 #define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)((LONG)0x80000000))
 #define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)((LONG)0x80000001))
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)((LONG)0x80000002))
 
 #define KEY_QUERY_VALUE 0x0001
 #define KEY_SET_VALUE 0x0002
@@ -43,6 +50,15 @@ LSTATUS RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD reserved, LPWSTR keyClas
                         REGSAM desired, LPSECURITY_ATTRIBUTES securityAttributes, PHKEY result,
                         LPDWORD disposition);
 LSTATUS RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD options, REGSAM desired, PHKEY result);
+// The older form: opens with every access right.
+LSTATUS RegOpenKeyW(HKEY key, LPCWSTR subKey, PHKEY result);
+// name gets the subkey's name and a NUL; nameLength is the buffer's size in
+// characters on entry and the name's length on return. A name that does not
+// fit gives ERROR_MORE_DATA; an index past the last subkey
+// ERROR_NO_MORE_ITEMS. No key has a class, and the write time is not kept
+// (zero).
+LSTATUS RegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameLength, LPDWORD reserved,
+                      LPWSTR keyClass, LPDWORD classLength, PFILETIME lastWriteTime);
 LSTATUS RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
                        DWORD dataSize);
 LSTATUS RegQueryValueExW(HKEY key, LPCWSTR valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,

@@ -32,7 +32,15 @@ typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
 typedef BOOL* LPBOOL;
 typedef BYTE* LPBYTE;
+typedef BYTE* PBYTE;
 typedef WORD LANGID;
+
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+typedef FILETIME* PFILETIME;
+typedef FILETIME* LPFILETIME;
 
 typedef char CHAR;
 // UTF-16 code unit: Windows' wchar_t is 16 bits, Linux's is 32, so the
@@ -55,6 +63,9 @@ typedef const WCHAR* PCWSTR;
 #define LUTEM_TEXT_(s) u##s
 // 16-bit string literal, the UNICODE form of the SDK macro.
 #define TEXT(s) LUTEM_TEXT_(s)
+
+// The number of elements of an array.
+#define ARRAYSIZE(a) (sizeof(a) / sizeof((a)[0]))
 
 #define WINAPI
 #define STDMETHODCALLTYPE

@@ -31,6 +31,11 @@ struct CRITICAL_SECTION {
 typedef CRITICAL_SECTION* LPCRITICAL_SECTION;
 
 void InitializeCriticalSection(LPCRITICAL_SECTION section);
+// The spin count is accepted and not used. Windows Vista and later never fail
+// this call; failure switch "InitializeCriticalSectionAndSpinCount" (FALSE,
+// ERROR_NOT_ENOUGH_MEMORY, the section left uninitialised) reaches the
+// callers' older failure paths.
+BOOL InitializeCriticalSectionAndSpinCount(LPCRITICAL_SECTION section, DWORD spinCount);
 void EnterCriticalSection(LPCRITICAL_SECTION section);
 void LeaveCriticalSection(LPCRITICAL_SECTION section);
 BOOL TryEnterCriticalSection(LPCRITICAL_SECTION section);

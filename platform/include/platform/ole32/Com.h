@@ -46,5 +46,28 @@ inline constexpr IID IID_IClassFactory = {
 #define CONNECT_E_ADVISELIMIT ((HRESULT)0x80040201L)
 #define CONNECT_E_CANNOTCONNECT ((HRESULT)0x80040202L)
 
+// Creates an object of a class: one of the system's own (the TSF managers),
+// or one of an in-process server registered under
+// HKEY_CLASSES_ROOT\CLSID\{clsid}\InProcServer32, whose module is loaded
+// with LoadLibraryW once and kept loaded until CoFreeUnusedLibraries finds
+// that DllCanUnloadNow allows the unload. Apartments and threading models
+// are not modelled. Errors as documented for CoCreateInstance:
+// REGDB_E_CLASSNOTREG (no such class, or no in-process server for the
+// context), CO_E_DLLNOTFOUND (the module does not load), CO_E_ERRORINDLL (it
+// has no DllGetClassObject), otherwise what the class factory answers.
+// Failure switch: "CoCreateInstance", qualified by the class's name
+// (CLSID_TF_CategoryMgr ...) for the system's classes and by its registry
+// text ({...}) for registered servers; E_OUTOFMEMORY.
 HRESULT CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContext, REFIID riid,
                          LPVOID* ppv);
+// Unloads every in-process server loaded by CoCreateInstance whose
+// DllCanUnloadNow answers S_OK.
+void CoFreeUnusedLibraries();
+
+// What an in-process server exports.
+typedef HRESULT(STDMETHODCALLTYPE* LPFNGETCLASSOBJECT)(REFCLSID, REFIID, LPVOID*);
+typedef HRESULT(STDMETHODCALLTYPE* LPFNCANUNLOADNOW)();
+STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv);
+STDAPI DllCanUnloadNow();
+STDAPI DllRegisterServer();
+STDAPI DllUnregisterServer();

@@ -10,6 +10,8 @@
 extern LONG volatile DllObjectCount;
 
 void DllAddRef();
+// Lowers the count; below zero nothing holds the class factory any more, and
+// it is deleted.
 void ReleaseModule();
 
 // Whether anything still holds the module: DllCanUnloadNow must refuse then.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The subcommands of lutem-host; each takes the arguments after its name and
+// returns the program's exit code.
+int RegisterCommand(const std::vector<std::string>& args);
+int UnregisterCommand(const std::vector<std::string>& args);
+int RegistryCommand(const std::vector<std::string>& args);
+
+// What regsvr32 does with a module: load it, call the export (a function
+// without arguments that returns an HRESULT), print the result in hex, unload
+// it. args may name the module (--module PATH); by default the module built
+// next to this program. 0 on S_OK, 1 on any other result, 2 when the module
+// or its export cannot be had.
+int CallServerExport(const std::vector<std::string>& args, const char* exportName);

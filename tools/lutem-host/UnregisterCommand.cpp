@@ -1,0 +1,5 @@
+#include "Commands.h"
+
+int UnregisterCommand(const std::vector<std::string>& args) {
+  return CallServerExport(args, "DllUnregisterServer");
+}
