@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Platform.h"
-#include "common/CandidateWindowNames.h"
 #include "host/gdiplus/GdiplusCalls.h"
 #include "host/user32/Desktop.h"
 #include "service/candidate/CCandidateWindow.h"
@@ -18,16 +17,13 @@ namespace {
 
 HRESULT IgnoreChoice(void*, UINT) { return S_OK; }
 
-// Once per process: classes outlive every run, as on Windows.
+// The module's attach registers the class, once per process: classes
+// outlive every run, as on Windows.
 ATOM CandidateWindowClass() {
   static const ATOM atom = [] {
-  static int moduleImage;
-  DllInstance = reinterpret_cast<HINSTANCE>(&moduleImage);
-  WNDCLASSW windowClass = {};
-  windowClass.lpfnWndProc = &CBaseWindow::WindowProc;
-  windowClass.hInstance = DllInstance;
-  windowClass.lpszClassName = AsWchar(CandidateWindowNames::windowClass.data());
-  return RegisterClassW(&windowClass);
+    static int moduleImage;
+    DllMain(reinterpret_cast<HINSTANCE>(&moduleImage), DLL_PROCESS_ATTACH, nullptr);
+    return CandidateWindowClassAtom;
   }();
   return atom;
 }

@@ -67,20 +67,13 @@ inline HRESULT RecordChoice(void* object, UINT action) {
   return S_OK;
 }
 
-// The module's class, registered once per process as DllMain does (classes
-// outlive every test, as on Windows).
+// The module's class, registered by the module's own attach, once per
+// process (classes outlive every test, as on Windows).
 inline ATOM CandidateWindowClass() {
   static const ATOM atom = [] {
     static int moduleImage;
-    DllInstance = reinterpret_cast<HINSTANCE>(&moduleImage);
-    WNDCLASSW windowClass = {};
-    windowClass.style = CS_IME | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = &CBaseWindow::WindowProc;
-    windowClass.hInstance = DllInstance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    windowClass.lpszClassName = AsWchar(CandidateWindowNames::windowClass.data());
-    return RegisterClassW(&windowClass);
+    DllMain(reinterpret_cast<HINSTANCE>(&moduleImage), DLL_PROCESS_ATTACH, nullptr);
+    return CandidateWindowClassAtom;
   }();
   return atom;
 }
