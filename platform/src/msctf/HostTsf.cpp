@@ -43,6 +43,18 @@ ComPtr<ITfLangBarItemButton> Button(REFGUID item) {
   return button;
 }
 
+// One of an item's texts, read as the bar reads it (a BSTR it frees).
+HRESULT ReadText(REFGUID item, HRESULT (STDMETHODCALLTYPE ITfLangBarItemButton::*get)(BSTR*),
+                 std::u16string* text) {
+  ComPtr<ITfLangBarItemButton> button = Button(item);
+  if (!button) return E_INVALIDARG;
+  BSTR read = nullptr;
+  HRESULT hr = (button.get()->*get)(&read);
+  if (text) *text = TextOf(read);
+  SysFreeString(read);
+  return hr;
+}
+
 }  // namespace
 
 std::vector<LiveSink> LiveSinks() {
@@ -101,23 +113,11 @@ HRESULT LangBarItemStatus(REFGUID item, DWORD* status) {
 }
 
 HRESULT LangBarItemTooltip(REFGUID item, std::u16string* tooltip) {
-  ComPtr<ITfLangBarItemButton> button = Button(item);
-  if (!button) return E_INVALIDARG;
-  BSTR text = nullptr;
-  HRESULT hr = button->GetTooltipString(&text);
-  if (tooltip) *tooltip = TextOf(text);
-  SysFreeString(text);
-  return hr;
+  return ReadText(item, &ITfLangBarItemButton::GetTooltipString, tooltip);
 }
 
 HRESULT LangBarItemText(REFGUID item, std::u16string* text) {
-  ComPtr<ITfLangBarItemButton> button = Button(item);
-  if (!button) return E_INVALIDARG;
-  BSTR bstr = nullptr;
-  HRESULT hr = button->GetText(&bstr);
-  if (text) *text = TextOf(bstr);
-  SysFreeString(bstr);
-  return hr;
+  return ReadText(item, &ITfLangBarItemButton::GetText, text);
 }
 
 HRESULT LangBarItemIcon(REFGUID item, HICON* icon) {
