@@ -4,6 +4,7 @@
 
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "service/langbar/CCompartmentValue.h"
+#include "service/langbar/NewWideCopy.h"
 #include "service/langbar/PreservedKeyGuids.h"
 #include "service/settings/ProcessSettings.h"
 
@@ -12,16 +13,6 @@ namespace {
 // The description TSF shows in its list of hot keys.
 const WCHAR kOpenCloseDescription[] = TEXT("Toggle Keyboard (Ctrl+Space)");
 const WCHAR kCandidateWindowDescription[] = TEXT("Toggle Candidate Window (Ctrl+Shift+C)");
-
-WCHAR* CopyOf(const WCHAR* text) {
-  size_t length = 0;
-  while (text[length] != 0) ++length;
-  WCHAR* copy = new (std::nothrow) WCHAR[length + 1];
-  if (copy != nullptr) {
-    for (size_t i = 0; i <= length; ++i) copy[i] = text[i];
-  }
-  return copy;
-}
 
 void SetUpRecord(PreservedKeyRecord& record, REFGUID guid, UINT key, UINT modifiers,
                  const WCHAR* description) {
@@ -34,7 +25,7 @@ void SetUpRecord(PreservedKeyRecord& record, REFGUID guid, UINT key, UINT modifi
     // No memory for the key: it is simply not preserved.
   }
   delete[] record.description;
-  record.description = CopyOf(description);
+  record.description = NewWideCopy(description);
 }
 
 // Reads a thread-manager compartment as TSF holds it; anything but a VT_I4

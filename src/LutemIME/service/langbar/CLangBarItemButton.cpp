@@ -4,6 +4,7 @@
 
 #include "service/langbar/CCompartmentEventSink.h"
 #include "service/langbar/CCompartmentValue.h"
+#include "service/langbar/NewWideCopy.h"
 #include "service/module/DllMain.h"
 #include "service/module/DllObjectCount.h"
 #include "service/module/TextServiceGuids.h"
@@ -16,16 +17,6 @@ namespace {
 
 const WCHAR kDescription[] = TEXT("Conversion mode");
 const WCHAR kTooltip[] = TEXT("Click to Open Menu");
-
-WCHAR* CopyOf(const WCHAR* text) {
-  size_t length = 0;
-  while (text[length] != 0) ++length;
-  WCHAR* copy = new (std::nothrow) WCHAR[length + 1];
-  if (copy != nullptr) {
-    for (size_t i = 0; i <= length; ++i) copy[i] = text[i];
-  }
-  return copy;
-}
 
 // The layout each layout item stands for, in the order the marks are set.
 struct LayoutItem {
@@ -63,7 +54,7 @@ void Refresh() {
 CLangBarItemButton::CLangBarItemButton(REFGUID item, BOOL largeIcons)
     : sink(nullptr),
       info{},
-      tooltip(CopyOf(kTooltip)),
+      tooltip(NewWideCopy(kTooltip)),
       iconOn(kIconOpen),
       iconOff(kIconClosed),
       added(FALSE),
