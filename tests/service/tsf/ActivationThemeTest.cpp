@@ -37,7 +37,6 @@ class ActivationThemeTest : public ::testing::Test {
   }
 
   ThemeColors Activate() {
-    processor_->AddRef();  // the application's reference goes with the deactivation
     EXPECT_EQ(app_.ActivateTextService(CLSID_TextService, processor_), S_OK);
     ThemeColors colors = static_cast<LutemIME*>(processor_)->themeColors;
     app_.DeactivateTextService(CLSID_TextService);
