@@ -1,0 +1,62 @@
+#include "service/keys/CKeyHandlerEditSession.h"
+
+#include <memory>
+#include <new>
+
+#include "service/keys/CKeyStateCandidate.h"
+#include "service/keys/CKeyStateComposing.h"
+#include "service/keys/CKeyStateNull.h"
+#include "service/tsf/LutemIME.h"
+
+namespace {
+
+std::unique_ptr<CKeyStateCategory> MakeKeyState(UINT category, LutemIME* textService) {
+  switch (category) {
+    case CategoryComposing:
+      return std::unique_ptr<CKeyStateCategory>(new (std::nothrow) CKeyStateComposing(textService));
+    case CategoryCandidate:
+      return std::unique_ptr<CKeyStateCategory>(new (std::nothrow) CKeyStateCandidate(textService));
+    default:
+      return std::unique_ptr<CKeyStateCategory>(new (std::nothrow) CKeyStateNull(textService));
+  }
+}
+
+}  // namespace
+
+CKeyHandlerEditSession::CKeyHandlerEditSession(LutemIME* service, ITfContext* sessionContext,
+                                               UINT keyCode, WCHAR keyCharacter,
+                                               KeystrokeState keyState)
+    : CEditSessionBase(service, sessionContext),
+      code(keyCode),
+      character(keyCharacter),
+      state(keyState) {}
+
+CKeyHandlerEditSession::~CKeyHandlerEditSession() { StopWaiting(); }
+
+void CKeyHandlerEditSession::MarkWaiting() {
+  if (waiting) return;
+  waiting = true;
+  ++textService->waitingKeySessions;
+}
+
+void CKeyHandlerEditSession::StopWaiting() {
+  if (!waiting) return;
+  waiting = false;
+  --textService->waitingKeySessions;
+}
+
+STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
+  StopWaiting();
+  // Deactivated meanwhile: the engine and the list are gone.
+  if (textService->engine == nullptr) return S_OK;
+  HRESULT hr = S_OK;
+  try {
+    std::unique_ptr<CKeyStateCategory> keyState = MakeKeyState(state.category, textService);
+    if (keyState) hr = keyState->Dispatch(KeyHandlerArgs{ec, context, code, character, state.function});
+  } catch (...) {
+    // No memory inside a handler: what it wrote stands, nothing else runs.
+    hr = E_OUTOFMEMORY;
+  }
+  if (keyAfterwards) textService->SendKeyToApplication(*keyAfterwards);
+  return hr;
+}

@@ -1,0 +1,108 @@
+// A user typing into an application with the input method active: the
+// registered module activated as TSF does, in a focused document, a
+// settings server in the test program (its layout chosen by the test), and
+// the edit-session grant of the application as the test's parameter. Keys
+// go in through the host's keyboard and the host pumps after each one, as
+// the application's message loop would; the document, the composition and
+// the candidate list are read back as the application sees them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "FakeSettingsServer.h"
+#include "TextServiceFixture.h"
+#include "host/msctf/Documents.h"
+#include "host/msctf/EditSessions.h"
+#include "host/msctf/UIElements.h"
+#include "host/user32/Mouse.h"
+
+class TypingFixture : public TextServiceFixture,
+                      public ::testing::WithParamInterface<host::EditSessionGrant> {
+ protected:
+  void SetUp() override {
+    TextServiceFixture::SetUp();
+    host::SetEditSessionGrant(GetParam());
+  }
+  void TearDown() override {
+    host::SetEditSessionGrant(host::EditSessionGrant::Immediate);
+    host::SetUIElementShow(true);
+    TextServiceFixture::TearDown();
+  }
+
+  // The server's settings, then the input method active in a new focused
+  // document.
+  void Start(int layout, bool suggestionBar = true) {
+    server_.Store(u"CurrentLayout", Digits(layout));
+    server_.Store(u"CandidateWindow", suggestionBar ? u"1" : u"0");
+    document_ = FocusNewDocument();
+    ASSERT_EQ(Activate(), S_OK);
+    context_ = host::TsfApplication::TopContext(document_);
+    ASSERT_NE(context_, nullptr);
+    host::ResetKeyboard();
+    host::ClearUIElementCalls();
+  }
+
+  // Each character as its key on the US keyboard, the host pumping after each.
+  void Type(const std::u16string& text) {
+    for (char16_t unit : text) {
+      host::TypeText(std::u16string(1, unit));
+      host::PumpMessages();
+    }
+  }
+  void Press(const std::string& chord) {
+    ASSERT_TRUE(host::PressChord(chord)) << chord;
+    host::PumpMessages();
+  }
+
+  std::u16string Text() const { return host::DocumentText(context_); }
+  // [start, end) of the open composition.
+  std::optional<std::pair<LONG, LONG>> Composition() const {
+    std::vector<host::CompositionInfo> open = host::Compositions(context_);
+    if (open.empty()) return std::nullopt;
+    return std::make_pair(open.back().start, open.back().end);
+  }
+  static std::optional<host::LiveCandidateList> List() { return host::ReadLiveCandidateList(); }
+  static std::vector<std::u16string> Candidates() {
+    std::optional<host::LiveCandidateList> list = List();
+    return list ? list->reading.strings : std::vector<std::u16string>();
+  }
+  static std::optional<host::WindowInfo> CandidateWindow() {
+    std::vector<HWND> windows = host::WindowsOfClass(u"LutemIME.CandidateWindow");
+    if (windows.empty()) return std::nullopt;
+    return host::DescribeWindow(windows.back());
+  }
+  static std::u16string Digits(int value) {
+    std::string text = std::to_string(value);
+    return std::u16string(text.begin(), text.end());
+  }
+  // The SAVE_USER_DICT requests the server received.
+  std::vector<std::u16string> Learned() {
+    std::vector<std::u16string> learned;
+    for (const std::u16string& request : server_.Requests())
+      if (request.rfind(u"SAVE_USER_DICT ", 0) == 0) learned.push_back(request.substr(15));
+    return learned;
+  }
+
+  FakeSettingsServer server_;
+  ITfDocumentMgr* document_ = nullptr;
+  ITfContext* context_ = nullptr;
+};
+
+// The three grants every typing test runs under.
+#define LUTEM_TYPING_GRANTS                                                             \
+  ::testing::Values(host::EditSessionGrant::Immediate, host::EditSessionGrant::Deferred, \
+                    host::EditSessionGrant::RefuseSynchronous)
+
+inline std::string GrantName(const ::testing::TestParamInfo<host::EditSessionGrant>& info) {
+  switch (info.param) {
+    case host::EditSessionGrant::Immediate:
+      return "Immediate";
+    case host::EditSessionGrant::Deferred:
+      return "Deferred";
+    default:
+      return "RefuseSynchronous";
+  }
+}
