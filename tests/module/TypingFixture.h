@@ -12,19 +12,45 @@
 #include <utility>
 #include <vector>
 
+#include <fstream>
+
 #include "FakeSettingsServer.h"
 #include "TextServiceFixture.h"
+#include "host/SystemRoot.h"
 #include "host/msctf/Documents.h"
 #include "host/msctf/EditSessions.h"
 #include "host/msctf/UIElements.h"
 #include "host/user32/Mouse.h"
+#include "service/engine/DictionaryDataFolder.h"
+#include "suggest/WordDictionaryBuilder.h"
+#include "support/TestText.h"
 
 class TypingFixture : public TextServiceFixture,
                       public ::testing::WithParamInterface<host::EditSessionGrant> {
  protected:
   void SetUp() override {
     TextServiceFixture::SetUp();
+    InstallWordDictionary();
     host::SetEditSessionGrant(GetParam());
+  }
+
+  // Ten words that begin with ka (U+0995), so that "k" in Avro Phonetic
+  // fills more than a page: the conversion, the key and seven words. The
+  // module loads its word dictionary once per load, from the first
+  // activation's data folder.
+  static std::vector<std::string> KaWords() {
+    return {U8(U"\u0995\u09A5\u09BE"),       U8(U"\u0995\u09B2\u09AE"),
+            U8(U"\u0995\u09AE\u09B2"),       U8(U"\u0995\u09BE\u099C"),
+            U8(U"\u0995\u09BE\u09B2"),       U8(U"\u0995\u09BF\u099B\u09C1"),
+            U8(U"\u0995\u09C7\u09A8"),       U8(U"\u0995\u09CB\u09A8"),
+            U8(U"\u0995\u09AC\u09BF"),       U8(U"\u0995\u09B0\u09BE")};
+  }
+  void InstallWordDictionary() {
+    std::u16string folder;
+    ASSERT_TRUE(DictionaryDataFolder(&folder));
+    const std::string path = platform::HostPathFromWindowsPath(folder);
+    ASSERT_TRUE(platform::EnsureFolder(path.substr(0, path.size() - 1)));
+    std::ofstream(path + "lutem_bn-BD.bin", std::ios::binary) << BuildWordDictionary(KaWords());
   }
   void TearDown() override {
     host::SetEditSessionGrant(host::EditSessionGrant::Immediate);
@@ -43,6 +69,20 @@ class TypingFixture : public TextServiceFixture,
     ASSERT_NE(context_, nullptr);
     host::ResetKeyboard();
     host::ClearUIElementCalls();
+    WaitForUserDictionary();
+  }
+
+  // The dictionary thread empties the learned choices and fills them from
+  // the server once, after the activation; a choice learned before that
+  // would be emptied with them. Its reply is handled within a moment of
+  // being served.
+  void WaitForUserDictionary() {
+    ASSERT_TRUE(Eventually([&] {
+      for (const std::u16string& request : server_.Requests())
+        if (request == u"LOAD_USER_DICT") return true;
+      return false;
+    }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
 
   // Each character as its key on the US keyboard, the host pumping after each.
