@@ -61,6 +61,8 @@ class TypingFixture : public TextServiceFixture,
   // The server's settings, then the input method active in a new focused
   // document.
   void Start(int layout, bool suggestionBar = true) {
+    requestMark_ = server_.Requests().size();
+    pipeWriteMark_ = host::PipeTrafficMark();
     server_.Store(u"CurrentLayout", Digits(layout));
     server_.Store(u"CandidateWindow", suggestionBar ? u"1" : u"0");
     document_ = FocusNewDocument();
@@ -78,7 +80,7 @@ class TypingFixture : public TextServiceFixture,
   // being served.
   void WaitForUserDictionary() {
     ASSERT_TRUE(Eventually([&] {
-      for (const std::u16string& request : server_.Requests())
+      for (const std::u16string& request : RequestsSinceStart())
         if (request == u"LOAD_USER_DICT") return true;
       return false;
     }));
@@ -118,15 +120,26 @@ class TypingFixture : public TextServiceFixture,
     std::string text = std::to_string(value);
     return std::u16string(text.begin(), text.end());
   }
-  // The SAVE_USER_DICT requests the server received.
+  // What the server received since the last Start.
+  std::vector<std::u16string> RequestsSinceStart() {
+    std::vector<std::u16string> all = server_.Requests();
+    return std::vector<std::u16string>(all.begin() + static_cast<std::ptrdiff_t>(requestMark_),
+                                       all.end());
+  }
+  // The SAVE_USER_DICT requests the input method wrote since the last
+  // Start (as written: the server reads them in its own time).
   std::vector<std::u16string> Learned() {
     std::vector<std::u16string> learned;
-    for (const std::u16string& request : server_.Requests())
+    for (const host::PipeClientWrite& write : host::PipeClientWritesSince(pipeWriteMark_)) {
+      std::u16string request = write.Text();
       if (request.rfind(u"SAVE_USER_DICT ", 0) == 0) learned.push_back(request.substr(15));
+    }
     return learned;
   }
 
   FakeSettingsServer server_;
+  size_t requestMark_ = 0;
+  uint64_t pipeWriteMark_ = 0;
   ITfDocumentMgr* document_ = nullptr;
   ITfContext* context_ = nullptr;
 };

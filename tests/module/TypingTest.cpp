@@ -150,6 +150,49 @@ TEST_P(TypingTest, CtrlCommitsTheSelectedCandidateAndSendsNothing) {
   EXPECT_EQ(host::ApplicationCharacters(), u"");
 }
 
+TEST_P(TypingTest, KeysTypedBeforeTheApplicationGrantsALockKeepTheirOrder) {
+  struct Case {
+    std::u16string typed;
+    char16_t passed;
+  };
+  for (const Case& typing : {Case{u"ami@k", u'@'}, Case{u"ami\rk", u'\r'}, Case{u"ami\tk", u'\t'}}) {
+    Start(1);
+    host::TypeText(typing.typed);  // no pump in between: sessions may still wait
+    host::PumpMessages();
+    EXPECT_EQ(Text(), kAmi + typing.passed + u"\u0995");
+    EXPECT_EQ(Composition(), std::make_pair(LONG{4}, LONG{5}));
+    EXPECT_EQ(host::ApplicationCharacters(), std::u16string(1, typing.passed));
+    Deactivate();
+  }
+}
+
+TEST_P(TypingTest, AnApplicationThatCallsKeyDownWithoutTheTestTypesTheSame) {
+  Start(1);
+  host::SetKeyDelivery(host::KeyDelivery::KeyDownOnly);
+  Type(u"ami");
+  EXPECT_EQ(Text(), kAmi);
+  Press("Tab");
+  EXPECT_EQ(Text(), kAmi + u"\t");
+  Type(u"ami");
+  Press("Enter");
+  EXPECT_EQ(Text(), kAmi + u"\t" + kAmi + u"\r");
+  EXPECT_EQ(host::ApplicationCharacters(), u"\t\r");
+}
+
+TEST_P(TypingTest, InLayoutEightShiftAloneWaitsForALetterBeforeTheListShows) {
+  Start(8);
+  Press("Shift");
+  ASSERT_TRUE(Composition());
+  ASSERT_TRUE(CandidateWindow());
+  EXPECT_FALSE(CandidateWindow()->visible);
+  Press("Shift");  // the marker once
+  Type(u"a");
+  EXPECT_TRUE(CandidateWindow()->visible);
+  Press("Enter");
+  EXPECT_EQ(Composition(), std::nullopt);
+  EXPECT_EQ(host::ApplicationCharacters(), u"\r");
+}
+
 INSTANTIATE_TEST_SUITE_P(Grants, TypingTest, LUTEM_TYPING_GRANTS, GrantName);
 
 }  // namespace

@@ -31,7 +31,15 @@ CKeyHandlerEditSession::CKeyHandlerEditSession(LutemIME* service, ITfContext* se
       character(keyCharacter),
       state(keyState) {}
 
-CKeyHandlerEditSession::~CKeyHandlerEditSession() { StopWaiting(); }
+CKeyHandlerEditSession::~CKeyHandlerEditSession() {
+  StopWaiting();
+  if (keyAfterwards) --textService->heldKeys;
+}
+
+void CKeyHandlerEditSession::SendAfterwards(const KeyToSend& key) {
+  if (!keyAfterwards) ++textService->heldKeys;
+  keyAfterwards = key;
+}
 
 void CKeyHandlerEditSession::MarkWaiting() {
   if (waiting) return;
@@ -47,16 +55,24 @@ void CKeyHandlerEditSession::StopWaiting() {
 
 STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
   StopWaiting();
-  // Deactivated meanwhile: the engine and the list are gone.
-  if (textService->engine == nullptr) return S_OK;
   HRESULT hr = S_OK;
-  try {
-    std::unique_ptr<CKeyStateCategory> keyState = MakeKeyState(state.category, textService);
-    if (keyState) hr = keyState->Dispatch(KeyHandlerArgs{ec, context, code, character, state.function});
-  } catch (...) {
-    // No memory inside a handler: what it wrote stands, nothing else runs.
-    hr = E_OUTOFMEMORY;
+  // Deactivated meanwhile, the engine and the list are gone: a held key
+  // still goes on, to the application.
+  if (textService->engine != nullptr) {
+    try {
+      std::unique_ptr<CKeyStateCategory> keyState = MakeKeyState(state.category, textService);
+      if (keyState)
+        hr = keyState->Dispatch(KeyHandlerArgs{ec, context, code, character, state.function});
+    } catch (...) {
+      // No memory inside a handler: what it wrote stands, nothing else runs.
+      hr = E_OUTOFMEMORY;
+    }
   }
-  if (keyAfterwards) textService->SendKeyToApplication(*keyAfterwards);
+  if (keyAfterwards) {
+    const KeyToSend key = *keyAfterwards;
+    keyAfterwards.reset();
+    --textService->heldKeys;
+    textService->SendKeyToApplication(key);
+  }
   return hr;
 }

@@ -12,7 +12,10 @@
 //
 // While it waits for its lock the text service counts it
 // (LutemIME::waitingKeySessions), so that a key which must reach the
-// application after the composition ended does not overtake it.
+// application after the composition ended does not overtake it. A session
+// may carry a key held back meanwhile, which it sends again after its
+// handler ran (LutemIME::heldKeys counts those not sent yet); a session
+// that never runs loses it.
 class CKeyHandlerEditSession final : public CEditSessionBase {
  public:
   CKeyHandlerEditSession(LutemIME* textService, ITfContext* context, UINT code, WCHAR character,
@@ -23,9 +26,9 @@ class CKeyHandlerEditSession final : public CEditSessionBase {
 
   // The request answered TF_S_ASYNC: the session waits for its lock.
   void MarkWaiting();
-  // After the handler ran, key goes to the application again (a
-  // pass-through key held back until the commit).
-  void SendAfterwards(const KeyToSend& key) { keyAfterwards = key; }
+  // After the handler ran, key is sent again (a pass-through key held back
+  // until the commit, or a key typed while another was held).
+  void SendAfterwards(const KeyToSend& key);
 
  private:
   ~CKeyHandlerEditSession() override;

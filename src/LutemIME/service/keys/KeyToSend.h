@@ -2,9 +2,11 @@
 
 #include "Platform.h"
 
-// A key the text service hands back to the application after it committed
-// the composition: its virtual key, scan code and extended bit, and the
-// modifiers that were down when the user typed it.
+// A key the text service sends again, with SendInput, once what was typed
+// before it is done: its virtual key, scan code and extended bit, and the
+// modifiers that were down when the user typed it. A key sent to be typed
+// again (retype) is classified when it comes back, like any key; any other
+// goes to the application as it is.
 // VK_PACKET goes as the character it carried (KEYEVENTF_UNICODE).
 struct KeyToSend {
   UINT vk = 0;
@@ -14,4 +16,5 @@ struct KeyToSend {
   bool shift = false;
   bool control = false;
   bool alt = false;
+  bool retype = false;
 };

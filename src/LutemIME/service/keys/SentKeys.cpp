@@ -41,7 +41,7 @@ bool SentKeys::Send(const KeyToSend& key) {
     for (UINT i = 0; i < sent && i < inputs.size(); ++i) {
       const KEYBDINPUT& sentKey = inputs[i].ki;
       const UINT vk = (sentKey.dwFlags & KEYEVENTF_UNICODE) != 0 ? UINT{VK_PACKET} : UINT{sentKey.wVk};
-      expected_.push_back(Event{vk, (sentKey.dwFlags & KEYEVENTF_KEYUP) != 0});
+      expected_.push_back(Event{vk, (sentKey.dwFlags & KEYEVENTF_KEYUP) != 0, key.retype});
     }
     return sent != 0;
   } catch (...) {
@@ -50,13 +50,13 @@ bool SentKeys::Send(const KeyToSend& key) {
   }
 }
 
-bool SentKeys::TakeIfSent(UINT vk, bool up) {
-  if (expected_.empty()) return false;
+SentKeys::Returning SentKeys::Take(UINT vk, bool up) {
+  if (expected_.empty()) return Returning::No;
   const Event next = expected_.front();
   if (next.vk != (vk & 0xFFFF) || next.up != up) {
     expected_.clear();
-    return false;
+    return Returning::No;
   }
   expected_.pop_front();
-  return true;
+  return next.retype ? Returning::Retype : Returning::Pass;
 }

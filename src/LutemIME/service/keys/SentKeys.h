@@ -19,11 +19,16 @@ class SentKeys {
   // the same key ("@", Ctrl+A). False when SendInput took nothing.
   bool Send(const KeyToSend& key);
 
-  // Whether the key event is the next one sent; it is then taken off the
-  // list. SendInput's events come back together and in order, so an event
-  // that is not the next one means the rest went elsewhere (another window
-  // had the focus): they are forgotten.
-  bool TakeIfSent(UINT vk, bool up);
+  enum class Returning {
+    No,      // a key of the user's
+    Pass,    // sent for the application: it goes there as it is
+    Retype,  // sent to be typed again: classified as any key
+  };
+  // Whether the key event is the next one sent, and how; it is then taken
+  // off the list. SendInput's events come back together and in order, so an
+  // event that is not the next one means the rest went elsewhere (another
+  // window had the focus): they are forgotten.
+  Returning Take(UINT vk, bool up);
 
   size_t Pending() const { return expected_.size(); }
 
@@ -31,6 +36,7 @@ class SentKeys {
   struct Event {
     UINT vk;
     bool up;
+    bool retype;
   };
   std::deque<Event> expected_;
 };

@@ -28,9 +28,12 @@ LutemIME::LutemIME()
       refCount(1),
       searchCandidateProvider(nullptr),
       waitingKeySessions(0),
-      heldKeyWParam(0),
-      heldKeyLParam(0),
-      keyHeld(false) {
+      heldKeys(0),
+      testedWParam(0),
+      testedLParam(0),
+      testedReturning(SentKeys::Returning::No),
+      testedValid(false),
+      testedHeld(false) {
   DllAddRef();
 }
 

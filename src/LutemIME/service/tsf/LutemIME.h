@@ -166,8 +166,10 @@ class LutemIME final : public ITfTextInputProcessorEx,
   ITfContext* compositionContext;          // one reference
   ULONG refCount;
   CSearchCandidateProvider* searchCandidateProvider;  // one reference
-  // Key sessions waiting for their lock (CKeyHandlerEditSession counts).
+  // Key sessions waiting for their lock, and keys held back to be sent
+  // again by one (CKeyHandlerEditSession counts both).
   UINT waitingKeySessions;
+  UINT heldKeys;
   // Keys sent back to the application, on their way through the key sink.
   SentKeys sentKeys;
 
@@ -188,10 +190,19 @@ class LutemIME final : public ITfTextInputProcessorEx,
 
   // The key sink's steps (service/tsf/LutemIMEKeyEventSink.cpp).
   BOOL KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, bool test);
+  BOOL KeyUpEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, bool test);
+  // Whether the key event is one the text service sent; the key-down and
+  // key-up that follow a test of the same event get the test's answer.
+  SentKeys::Returning ReturningKey(WPARAM wParam, LPARAM lParam, bool up, bool test);
   // Ends the composition before a pass-through key reaches the
   // application; TRUE when the key had to be eaten, to be sent again after
   // the commit.
   BOOL PassKeyOn(ITfContext* context, UINT vk, UINT code, WCHAR character, LPARAM lParam);
+  // Eats the key and sends it again after the sessions that wait: as it is
+  // for the application (after a commit, state the handler to run first),
+  // or to be typed again (retype).
+  BOOL HoldKey(ITfContext* context, UINT vk, UINT code, WCHAR character, LPARAM lParam,
+               KeystrokeState state, bool retype);
   // Frees the key buffer and closes the candidate list (mode 0): what every
   // end of a composition leaves.
   void ForgetComposedKeys();
@@ -202,10 +213,13 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // of BeginCandidateList (E_FAIL without a document manager or a
   // composition range; mode 0 again after a failure).
   HRESULT BeginNewCandidateList(TfEditCookie ec, ITfContext* context, UINT mode);
-  // The key that OnTestKeyDown ate to send again: its OnKeyDown does nothing.
-  WPARAM heldKeyWParam;
-  LPARAM heldKeyLParam;
-  bool keyHeld;
+  // The key event the last test saw: whether it was one the text service
+  // sent, and whether the test held it back (its KeyDown then does nothing).
+  WPARAM testedWParam;
+  LPARAM testedLParam;
+  SentKeys::Returning testedReturning;
+  bool testedValid;
+  bool testedHeld;
 
   // The candidate list's share of the text service's events (see
   // LutemIMEPresenter.cpp).

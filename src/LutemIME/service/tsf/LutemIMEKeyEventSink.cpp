@@ -44,19 +44,13 @@ STDMETHODIMP LutemIME::OnKeyDown(ITfContext* pic, WPARAM wParam, LPARAM lParam, 
 
 STDMETHODIMP LutemIME::OnTestKeyUp(ITfContext* pic, WPARAM wParam, LPARAM lParam, BOOL* pfEaten) {
   if (pfEaten == nullptr) return E_INVALIDARG;
-  TrackModifierKeys(wParam, lParam);
-  *pfEaten = sentKeys.TakeIfSent(static_cast<UINT>(wParam), true)
-                 ? FALSE
-                 : ClassifyKey(pic, static_cast<UINT>(wParam), nullptr, nullptr, nullptr);
+  *pfEaten = KeyUpEvent(pic, wParam, lParam, true);
   return S_OK;
 }
 
 STDMETHODIMP LutemIME::OnKeyUp(ITfContext* pic, WPARAM wParam, LPARAM lParam, BOOL* pfEaten) {
   if (pfEaten == nullptr) return E_INVALIDARG;
-  TrackModifierKeys(wParam, lParam);
-  *pfEaten = sentKeys.TakeIfSent(static_cast<UINT>(wParam), true)
-                 ? FALSE
-                 : ClassifyKey(pic, static_cast<UINT>(wParam), nullptr, nullptr, nullptr);
+  *pfEaten = KeyUpEvent(pic, wParam, lParam, false);
   return S_OK;
 }
 
@@ -67,22 +61,51 @@ STDMETHODIMP LutemIME::OnPreservedKey(ITfContext*, REFGUID rguid, BOOL* pfEaten)
   return S_OK;
 }
 
+SentKeys::Returning LutemIME::ReturningKey(WPARAM wParam, LPARAM lParam, bool up, bool test) {
+  if (!test && testedValid && wParam == testedWParam && lParam == testedLParam) {
+    testedValid = false;
+    return testedReturning;
+  }
+  const SentKeys::Returning returning = sentKeys.Take(static_cast<UINT>(wParam), up);
+  testedValid = test;
+  testedHeld = false;
+  testedWParam = wParam;
+  testedLParam = lParam;
+  testedReturning = returning;
+  return returning;
+}
+
+BOOL LutemIME::KeyUpEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, bool test) {
+  TrackModifierKeys(wParam, lParam);
+  if (ReturningKey(wParam, lParam, true, test) == SentKeys::Returning::Pass) return FALSE;
+  return ClassifyKey(context, static_cast<UINT>(wParam), nullptr, nullptr, nullptr);
+}
+
 BOOL LutemIME::KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, bool test) {
   TrackModifierKeys(wParam, lParam);
   const UINT vk = static_cast<UINT>(wParam);
-  // What the text service sent goes to the application as it is.
-  if (sentKeys.TakeIfSent(vk, false)) return FALSE;
-  if (keyHeld && !test && wParam == heldKeyWParam && lParam == heldKeyLParam) {
-    // The test held this key back until the commit; it is sent again then.
-    keyHeld = false;
-    return TRUE;
-  }
-  keyHeld = false;
+  const bool heldByTest =
+      !test && testedValid && testedHeld && wParam == testedWParam && lParam == testedLParam;
+  const SentKeys::Returning returning = ReturningKey(wParam, lParam, false, test);
+  // The test held this key back; it is sent again in its time.
+  if (heldByTest) return TRUE;
+  // What the text service sent for the application goes there as it is.
+  if (returning == SentKeys::Returning::Pass) return FALSE;
 
   UINT code = 0;
   WCHAR character = 0;
   KeystrokeState state = {CategoryNone, FunctionNone};
-  const BOOL eaten = ClassifyKey(context, vk, &code, &character, &state);
+  BOOL eaten = ClassifyKey(context, vk, &code, &character, &state);
+  if (returning == SentKeys::Returning::No && heldKeys != 0 &&
+      (eaten || state.category == CategoryPassThrough)) {
+    // A key held back earlier has not gone yet: this one may not overtake
+    // it, so it goes after it and is typed again then.
+    if (HoldKey(context, vk, code, character, lParam, KeystrokeState{CategoryNone, FunctionNone},
+                true)) {
+      testedHeld = test;
+      return TRUE;
+    }
+  }
   if (eaten) {
     if (test) return TRUE;
     if (code == VK_ESCAPE) state.category = CategoryComposing;
@@ -92,13 +115,9 @@ BOOL LutemIME::KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, b
     return TRUE;
   }
   if (state.category != CategoryPassThrough) return FALSE;
-  if (!PassKeyOn(context, vk, code, character, lParam)) return FALSE;
-  if (test) {
-    keyHeld = true;
-    heldKeyWParam = wParam;
-    heldKeyLParam = lParam;
-  }
-  return TRUE;
+  eaten = PassKeyOn(context, vk, code, character, lParam);
+  testedHeld = test && eaten;
+  return eaten;
 }
 
 BOOL LutemIME::PassKeyOn(ITfContext* context, UINT vk, UINT code, WCHAR character,
@@ -120,11 +139,19 @@ BOOL LutemIME::PassKeyOn(ITfContext* context, UINT vk, UINT code, WCHAR characte
   }
   // The composition can end only later (no synchronous lock, or earlier
   // keys still wait for theirs): the key waits too, and reaches the
-  // application after the commit, sent again.
+  // application after the commit.
+  return HoldKey(context, vk, code, character, lParam, finalize, false);
+}
+
+BOOL LutemIME::HoldKey(ITfContext* context, UINT vk, UINT code, WCHAR character, LPARAM lParam,
+                       KeystrokeState state, bool retype) {
+  if (context == nullptr) return FALSE;
   CKeyHandlerEditSession* session =
-      new (std::nothrow) CKeyHandlerEditSession(this, context, code, character, finalize);
+      new (std::nothrow) CKeyHandlerEditSession(this, context, code, character, state);
   if (session == nullptr) return FALSE;
-  session->SendAfterwards(KeyAsTyped(vk, lParam));
+  KeyToSend key = KeyAsTyped(vk, lParam);
+  key.retype = retype;
+  session->SendAfterwards(key);
   HRESULT sessionResult = S_OK;
   const HRESULT hr =
       context->RequestEditSession(clientId, session, TF_ES_ASYNC | TF_ES_READWRITE, &sessionResult);
