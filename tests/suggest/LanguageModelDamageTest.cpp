@@ -184,6 +184,46 @@ TEST_F(LanguageModelDamageTest, EveryByteFlippedFailsOrQueriesSafely) {
     EXPECT_GT(failures[kind], 0) << kind;
 }
 
+// A cycle of arcs that read no key gives one key string endless paths; the
+// model is refused. Cycles that read keys, and epsilon arcs off any cycle,
+// are what models are made of.
+TEST_F(LanguageModelDamageTest, CyclesThatReadNoKeyFailTheLoad) {
+  using B = LanguageModelBuilder;
+  struct Case {
+    const char* what;
+    void (*add)(B&);
+    bool loads;
+  };
+  const Case cases[] = {
+      {"epsilon self-loop", [](B& b) { b.AddArc(B::kStart, B::kStart, 0, 0, 0.0f); }, false},
+      {"epsilon self-loop with a weight",
+       [](B& b) { b.AddArc(B::kWordEnd, B::kWordEnd, 0, 0, 1.0f); }, false},
+      {"epsilon loop through three states writing a word",
+       [](B& b) {
+         const auto x = b.AddState(), y = b.AddState();
+         b.AddArc(B::kStart, x, 0, 0, 0.0f);
+         b.AddArc(x, y, 0, b.OutputLabel(kA), 0.5f);
+         b.AddArc(y, B::kStart, 0, 0, 0.0f);
+       },
+       false},
+      {"loop that reads a key", [](B& b) { b.AddArc(B::kStart, B::kStart, b.InputLabel("a"), 0, 0.0f); }, true},
+      {"epsilon arcs off any cycle",
+       [](B& b) {
+         const auto x = b.AddState();
+         b.AddArc(B::kStart, x, 0, 0, 0.0f);
+         b.AddArc(x, B::kWordEnd, 0, b.OutputLabel(kA), 3.0f);
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    LanguageModelBuilder builder = Fixture();
+    c.add(builder);
+    EXPECT_EQ(c.loads, PublishLanguageModelBytes(builder.Plaintext())) << c.what;
+    ExpectQueriesAreSafe(c.loads);
+    ResetLanguageModelGlobals();
+  }
+}
+
 // Keys are labels up to 2^31 - 1; the index visits the table's own entries,
 // so a far key costs no more than a near one.
 TEST_F(LanguageModelDamageTest, FarKeysLoadAndAreIndexedCheaply) {

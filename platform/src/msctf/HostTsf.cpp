@@ -25,6 +25,10 @@ CompartmentValue ValueOf(const platform::CompartmentMgr& compartments, REFGUID g
   return CompartmentValue{compartment->type(), compartment->intValue()};
 }
 
+std::u16string TextOf(BSTR text) {
+  return text ? std::u16string(AsChar16(text), SysStringLen(text)) : std::u16string();
+}
+
 // The button of the item with guid on the calling thread's bar, or null.
 ComPtr<ITfLangBarItemButton> Button(REFGUID item) {
   ComPtr<ITfLangBarItemButton> button;
@@ -37,6 +41,18 @@ ComPtr<ITfLangBarItemButton> Button(REFGUID item) {
     }
   }
   return button;
+}
+
+// One of an item's texts, read as the bar reads it (a BSTR it frees).
+HRESULT ReadText(REFGUID item, HRESULT (STDMETHODCALLTYPE ITfLangBarItemButton::*get)(BSTR*),
+                 std::u16string* text) {
+  ComPtr<ITfLangBarItemButton> button = Button(item);
+  if (!button) return E_INVALIDARG;
+  BSTR read = nullptr;
+  HRESULT hr = (button.get()->*get)(&read);
+  if (text) *text = TextOf(read);
+  SysFreeString(read);
+  return hr;
 }
 
 }  // namespace
@@ -94,6 +110,14 @@ void ClearLangBarUpdates() {
 HRESULT LangBarItemStatus(REFGUID item, DWORD* status) {
   ComPtr<ITfLangBarItemButton> button = Button(item);
   return button ? button->GetStatus(status) : E_INVALIDARG;
+}
+
+HRESULT LangBarItemTooltip(REFGUID item, std::u16string* tooltip) {
+  return ReadText(item, &ITfLangBarItemButton::GetTooltipString, tooltip);
+}
+
+HRESULT LangBarItemText(REFGUID item, std::u16string* text) {
+  return ReadText(item, &ITfLangBarItemButton::GetText, text);
 }
 
 HRESULT LangBarItemIcon(REFGUID item, HICON* icon) {

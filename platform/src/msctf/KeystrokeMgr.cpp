@@ -140,8 +140,13 @@ HRESULT KeystrokeMgr::SetPreservedKeyDescription(REFGUID rguid, const WCHAR* pch
 }
 
 HRESULT KeystrokeMgr::GetPreservedKeyDescription(REFGUID rguid, BSTR* pbstrDesc) {
-  if (pbstrDesc) *pbstrDesc = nullptr;
-  return E_NOTIMPL;
+  if (pbstrDesc == nullptr) return E_INVALIDARG;
+  *pbstrDesc = nullptr;
+  const PreservedKeyEntry* found = preserved_.FindGuid(rguid);
+  if (found == nullptr) return E_INVALIDARG;
+  *pbstrDesc = SysAllocStringLen(AsWchar(found->description.data()),
+                                 static_cast<UINT>(found->description.size()));
+  return *pbstrDesc ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT KeystrokeMgr::SimulatePreservedKey(ITfContext* pic, REFGUID rguid, BOOL* pfEaten) {

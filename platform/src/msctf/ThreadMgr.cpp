@@ -6,11 +6,17 @@
 #include "msctf/Context.h"
 #include "msctf/DocumentMgr.h"
 #include "msctf/GuidNames.h"
+#include "ole32/BuiltInClasses.h"
 
 namespace platform {
 namespace {
 
 thread_local ThreadMgr* currentThreadMgr = nullptr;
+
+[[maybe_unused]] const bool registered = [] {
+  RegisterBuiltInClass(CLSID_TF_ThreadMgr, "CLSID_TF_ThreadMgr", &ThreadMgr::CreateInstance);
+  return true;
+}();
 
 }  // namespace
 

@@ -64,6 +64,15 @@ void TsfApplication::Focus(ITfDocumentMgr* document) {
 
 void TsfApplication::SetThreadFocus(bool focused) { Own(threadMgr_).ChangeThreadFocus(focused); }
 
+HRESULT TsfApplication::ActivateTextService(REFCLSID clsid, DWORD flags, TfClientId* clientId) {
+  ComPtr<ITfTextInputProcessorEx> service;
+  HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_ITfTextInputProcessorEx,
+                                reinterpret_cast<void**>(service.Receive()));
+  if (FAILED(hr)) return hr;
+  if (!service) return E_NOINTERFACE;
+  return ActivateTextService(clsid, service.get(), flags, clientId);
+}
+
 HRESULT TsfApplication::ActivateTextService(REFCLSID clsid, ITfTextInputProcessorEx* service,
                                             DWORD flags, TfClientId* clientId) {
   return Own(threadMgr_).ActivateTextService(clsid, service, flags, clientId);

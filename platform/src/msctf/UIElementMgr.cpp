@@ -77,6 +77,15 @@ CandidateListReading UIElementMgr::Read(ITfUIElement* element) {
   reading.flagsResult = list->GetUpdatedFlags(&reading.flags);
   reading.countResult = list->GetCount(&reading.count);
   reading.selectionResult = list->GetSelection(&reading.selection);
+  reading.stringsResult = SUCCEEDED(reading.countResult) ? S_OK : reading.countResult;
+  for (UINT i = 0; SUCCEEDED(reading.countResult) && i < reading.count; ++i) {
+    BSTR text = nullptr;
+    HRESULT hr = list->GetString(i, &text);
+    if (hr != S_OK && reading.stringsResult == S_OK) reading.stringsResult = hr;
+    reading.strings.push_back(text ? std::u16string(AsChar16(text), SysStringLen(text))
+                                   : std::u16string());
+    SysFreeString(text);
+  }
   // Asked first for the number of pages, then for the starts, as an
   // application sizes its buffer.
   UINT pages = 0;

@@ -5,8 +5,8 @@
 // answer. Ids count from 1 per thread manager. Begin, Update and End are
 // logged. For an element begun UI-less, a reader plays the application that
 // draws the list: after each UpdateUIElement it reads the element's
-// ITfCandidateListUIElement (updated flags, count, selection, page starts,
-// current page) into the log.
+// ITfCandidateListUIElement (updated flags, count, selection, every string,
+// page starts, current page) into the log.
 //
 // Failure switch: "ITfUIElementMgr::BeginUIElement".
 #pragma once

@@ -77,6 +77,18 @@ HMENU LoadMenuIndirectW(const void* menuTemplate) {
   return platform::LoadMenuTemplate(menuTemplate, static_cast<size_t>(-1) / 2);
 }
 
+HMENU LoadMenuW(HINSTANCE instance, LPCWSTR menuName) {
+  if (platform::ShouldFail("LoadMenuW")) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  HRSRC found = FindResourceW(instance, menuName, RT_MENU);
+  HGLOBAL loaded = found != nullptr ? LoadResource(instance, found) : nullptr;
+  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+  if (bytes == nullptr) return nullptr;  // the last error says why
+  return platform::LoadMenuTemplate(bytes, SizeofResource(instance, found));
+}
+
 BOOL DestroyMenu(HMENU menu) {
   MenuTable& table = MenuTable::Instance();
   auto hold = table.Hold();

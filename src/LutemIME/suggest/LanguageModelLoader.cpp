@@ -10,23 +10,10 @@
 #include "suggest/ByteViewStreamBuf.h"
 #include "suggest/LanguageModelFile.h"
 #include "suggest/LanguageModelGlobals.h"
+#include "suggest/ModelFstCheck.h"
 #include "suggest/ModelStreamCheck.h"
 
 namespace {
-
-// What the checked stream promised, as the library built it: the start and
-// every arc's target are states of the model.
-bool TargetsInRange(const fst::VectorFst<fst::StdArc>& model) {
-  const auto states = model.NumStates();
-  if (model.Start() < 0 || model.Start() >= states) return false;
-  for (fst::StdArc::StateId s = 0; s < states; ++s) {
-    for (fst::ArcIterator<fst::VectorFst<fst::StdArc>> arcs(model, s); !arcs.Done(); arcs.Next()) {
-      const auto target = arcs.Value().nextstate;
-      if (target < 0 || target >= states) return false;
-    }
-  }
-  return true;
-}
 
 bool ReadIntoGlobals(std::string_view plaintext) {
   if (!CheckModelStream(plaintext)) return false;
@@ -38,7 +25,7 @@ bool ReadIntoGlobals(std::string_view plaintext) {
   // Both tables are needed: the query is mapped through the input table and
   // the words are spelled through the output table.
   if (model->InputSymbols() == nullptr || model->OutputSymbols() == nullptr) return false;
-  if (!TargetsInRange(*model)) return false;
+  if (!ModelFstIsSound(*model)) return false;
   // The stored properties are only what the file claims; the composition
   // and the searches pick their algorithms by them (a cyclic model claimed
   // acyclic would be walked as if it were), so they are computed afresh.

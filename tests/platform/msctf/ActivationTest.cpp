@@ -1,6 +1,7 @@
 #include "FakeTextService.h"
 #include "TsfFixture.h"
 #include "host/msctf/PreservedKeys.h"
+#include "ole32/BuiltInClasses.h"
 
 namespace tsftest {
 namespace {
@@ -97,6 +98,49 @@ TEST_F(ActivationTest, TheFunctionProviderIsFoundByTheServicesClass) {
   EXPECT_EQ(single->UnadviseSingleSink(service->clientId + 100, IID_ITfFunctionProvider),
             CONNECT_E_NOCONNECTION);
   single->Release();
+}
+
+// The fake as a class CoCreateInstance can make, so that activation by class
+// runs as for a registered text service.
+const CLSID kMadeServiceClsid = {
+    0x4c0a1d22, 0x6b3e, 0x4e51, {0x9a, 0x10, 0x2f, 0x7d, 0x61, 0x05, 0xe4, 0x03}};
+FakeTextService* lastMade = nullptr;
+
+HRESULT MakeFakeService(IUnknown* outer, REFIID riid, void** object) {
+  lastMade = new FakeTextService;
+  HRESULT hr = lastMade->QueryInterface(riid, object);
+  lastMade->Release();
+  return hr;
+}
+
+[[maybe_unused]] const bool registered = [] {
+  platform::RegisterBuiltInClass(kMadeServiceClsid, "FakeTextService", &MakeFakeService);
+  return true;
+}();
+
+TEST_F(ActivationTest, AServiceIsMadeByItsClassThenActivated) {
+  const CLSID unknown = {9, 9, 9, {9, 9, 9, 9, 9, 9, 9, 9}};
+  EXPECT_EQ(App().ActivateTextService(unknown), REGDB_E_CLASSNOTREG);
+
+  TfClientId clientId = TF_CLIENTID_NULL;
+  ASSERT_EQ(App().ActivateTextService(kMadeServiceClsid, 0, &clientId), S_OK);
+  ASSERT_NE(lastMade, nullptr);
+  EXPECT_EQ(lastMade->clientId, clientId);
+  EXPECT_EQ(host::LiveSinks().size(), 5u);
+  EXPECT_EQ(App().DeactivateTextService(kMadeServiceClsid), S_OK);
+  EXPECT_TRUE(host::LiveSinks().empty());
+
+  host::FailCall("CoCreateInstance:FakeTextService");
+  EXPECT_EQ(App().ActivateTextService(kMadeServiceClsid), E_OUTOFMEMORY);
+}
+
+TEST_F(ActivationTest, CoCreateInstanceGivesTheThreadsOwnThreadManager) {
+  ITfThreadMgr* made = nullptr;
+  ASSERT_EQ(CoCreateInstance(CLSID_TF_ThreadMgr, nullptr, CLSCTX_INPROC_SERVER, IID_ITfThreadMgr,
+                             reinterpret_cast<void**>(&made)),
+            S_OK);
+  EXPECT_EQ(made, App().threadMgr());
+  made->Release();
 }
 
 }  // namespace

@@ -61,6 +61,10 @@ TEST_F(KeyRoadTest, AnApplicationThatSkipsTheTestCallsKeyDownAlone) {
 TEST_F(KeyRoadTest, APreservedKeyGoesOnlyToOnPreservedKey) {
   ASSERT_EQ(host::PreservedKeys().size(), 1u);
   EXPECT_EQ(host::PreservedKeys()[0].description, u"On/Off");
+  BSTR description = nullptr;
+  ASSERT_EQ(Keystrokes()->GetPreservedKeyDescription(kFakeHotkeyGuid, &description), S_OK);
+  EXPECT_EQ(std::u16string(AsChar16(description), SysStringLen(description)), u"On/Off");
+  SysFreeString(description);
   host::PressChord("Ctrl+Space");
   host::PressChord("RCtrl+Space");
   EXPECT_THAT(service->log,

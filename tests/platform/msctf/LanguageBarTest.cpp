@@ -44,7 +44,10 @@ class FakeButton final : public ITfLangBarItemButton, public ITfSource {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE Show(BOOL fShow) override { return S_OK; }
-  HRESULT STDMETHODCALLTYPE GetTooltipString(BSTR* pbstrToolTip) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetTooltipString(BSTR* pbstrToolTip) override {
+    *pbstrToolTip = SysAllocString(AsWchar(u"Click me"));
+    return S_OK;
+  }
   HRESULT STDMETHODCALLTYPE OnClick(TfLBIClick click, POINT pt, const RECT* prcArea) override {
     log.push_back("OnClick " + std::to_string(click) + " " + std::to_string(pt.x) + "," +
                   std::to_string(pt.y) + " " + std::to_string(prcArea->right - prcArea->left));
@@ -68,7 +71,10 @@ class FakeButton final : public ITfLangBarItemButton, public ITfSource {
     log.push_back("GetIcon");
     return E_FAIL;
   }
-  HRESULT STDMETHODCALLTYPE GetText(BSTR* pbstrText) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetText(BSTR* pbstrText) override {
+    *pbstrText = nullptr;
+    return E_NOTIMPL;
+  }
   HRESULT STDMETHODCALLTYPE AdviseSink(REFIID riid, IUnknown* punk, DWORD* pdwCookie) override {
     log.push_back("AdviseSink");
     if (failAdvise) return E_FAIL;
@@ -146,6 +152,11 @@ TEST_F(LanguageBarTest, TheHostCallsTheItemAsTheBarDoes) {
   EXPECT_EQ(host::LangBarItemClick(kItemGuid, TF_LBI_CLK_LEFT, POINT{30, 40}), S_OK);
   EXPECT_EQ(host::LangBarItemMenuSelect(kItemGuid, 40004), S_OK);
   EXPECT_EQ(host::LangBarItemMenuSelect(GUID_NULL, 1), E_INVALIDARG);
+  std::u16string text = u"left over";
+  EXPECT_EQ(host::LangBarItemTooltip(kItemGuid, &text), S_OK);
+  EXPECT_EQ(text, u"Click me");
+  EXPECT_EQ(host::LangBarItemText(kItemGuid, &text), E_NOTIMPL);
+  EXPECT_EQ(text, u"");
   EXPECT_THAT(button->log,
               ElementsAre("GetStatus", "GetIcon", "OnClick 2 30,40 16", "OnMenuSelect 40004"));
 

@@ -33,14 +33,19 @@ class FakeCandidateList final : public ITfCandidateListUIElement {
   }
   HRESULT STDMETHODCALLTYPE GetDocumentMgr(ITfDocumentMgr** ppdim) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetCount(UINT* puCount) override {
-    *puCount = 9;
+    *puCount = count;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetSelection(UINT* puIndex) override {
     *puIndex = 8;
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE GetString(UINT uIndex, BSTR* pstr) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE GetString(UINT uIndex, BSTR* pstr) override {
+    // Index 1 holds an empty item, which the element hands out as null.
+    const char16_t* texts[] = {u"one", nullptr};
+    *pstr = uIndex < 2 && texts[uIndex] ? SysAllocString(AsWchar(texts[uIndex])) : nullptr;
+    return uIndex < count ? S_OK : E_FAIL;
+  }
   HRESULT STDMETHODCALLTYPE GetPageIndex(UINT* pIndex, UINT uSize, UINT* puPageCnt) override {
     *puPageCnt = 2;
     if (pIndex) {
@@ -55,6 +60,7 @@ class FakeCandidateList final : public ITfCandidateListUIElement {
     return S_OK;
   }
   ULONG refs = 1;
+  UINT count = 9;
 };
 
 struct UIElementTest : TsfFixture {
@@ -114,6 +120,10 @@ TEST_F(UIElementTest, TheUiLessReaderReadsTheListAfterEachUpdate) {
   EXPECT_EQ(r.flags, 0x3Eu);
   EXPECT_EQ(r.count, 9u);
   EXPECT_EQ(r.selection, 8u);
+  EXPECT_EQ(r.stringsResult, S_OK);
+  ASSERT_EQ(r.strings.size(), 9u);
+  EXPECT_EQ(r.strings[0], u"one");
+  EXPECT_EQ(r.strings[1], u"");
   EXPECT_EQ(r.pagesResult, S_FALSE);
   EXPECT_EQ(r.pageStarts, (std::vector<UINT>{0, 7}));
   EXPECT_EQ(r.currentPage, 1u);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "platform/base/WinDef.h"
+#include "platform/base/WinHandle.h"
 #include "platform/base/WinTypes.h"
 
 #define IMAGE_BITMAP 0
@@ -23,6 +24,11 @@
 #define LR_DEFAULTSIZE 0x00000040
 #define LR_SHARED 0x00008000
 
+// IMAGE_ICON from a module's resources only (no files, no system images:
+// NULL with ERROR_INVALID_PARAMETER); FindResourceW's errors for an id that
+// names no icon group. LR_SHARED gives the same handle for the same group
+// and size. Failure switch: "LoadImageW" (NULL, ERROR_NOT_ENOUGH_MEMORY).
+HANDLE LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT flags);
 // The RT_ICON id of the best image of a group directory for the size; 0
 // when the directory is not an icon group.
 int LookupIconIdFromDirectoryEx(PBYTE directory, BOOL icon, int cxDesired, int cyDesired,

@@ -18,7 +18,8 @@
 //   WM_INITMENUPOPUP (before the items are taken), WM_EXITMENULOOP and,
 //   without TPM_RETURNCMD, a posted WM_COMMAND for the chosen command.
 //
-// Failure switches: "TrackPopupMenuEx" (0, as if dismissed).
+// Failure switches: "LoadMenuW" (NULL, ERROR_NOT_ENOUGH_MEMORY),
+// "TrackPopupMenuEx" (0, as if dismissed).
 #pragma once
 
 #include "platform/base/WinDef.h"
@@ -68,6 +69,9 @@ typedef TPMPARAMS* LPTPMPARAMS;
 // Reads a menu template up to its end, as Windows does (the bytes are
 // trusted to be whole).
 HMENU LoadMenuIndirectW(const void* menuTemplate);
+// The RT_MENU resource of the module (FindResourceW's rules and errors); its
+// size is known, so a template that runs past it loads nothing.
+HMENU LoadMenuW(HINSTANCE instance, LPCWSTR menuName);
 BOOL DestroyMenu(HMENU menu);
 BOOL IsMenu(HMENU menu);
 HMENU GetSubMenu(HMENU menu, int position);

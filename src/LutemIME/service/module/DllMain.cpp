@@ -1,5 +1,6 @@
 #include "service/module/DllMain.h"
 
+#include "common/CandidateWindowNames.h"
 #include "service/candidate/CBaseWindow.h"
 #include "service/module/ClassFactorySlot.h"
 
@@ -9,7 +10,7 @@ ATOM CandidateWindowClassAtom = 0;
 
 namespace {
 
-const WCHAR kCandidateWindowClass[] = TEXT("LutemIME.CandidateWindow");
+const WCHAR* const kCandidateWindowClass = AsWchar(CandidateWindowNames::windowClass.data());
 
 // Whether DllLock exists: a refused attach is followed by a detach, which
 // must not delete a section that was never made.

@@ -35,6 +35,8 @@ std::vector<LangBarUpdate> LangBarUpdates();
 void ClearLangBarUpdates();
 
 HRESULT LangBarItemStatus(REFGUID item, DWORD* status);
+HRESULT LangBarItemTooltip(REFGUID item, std::u16string* tooltip);
+HRESULT LangBarItemText(REFGUID item, std::u16string* text);
 // The icon belongs to the caller (DestroyIcon).
 HRESULT LangBarItemIcon(REFGUID item, HICON* icon);
 // ITfLangBarItemButton::OnClick at point, the item's area a 16-pixel square

@@ -43,9 +43,12 @@ class TsfApplication {
   // The thread gains or loses the thread focus (ITfThreadFocusSink).
   void SetThreadFocus(bool focused);
 
-  // ActivateEx on service, as TSF activates the text service of class
-  // clsid: with a fresh client id and flags. A failed ActivateEx is returned
-  // and the service released.
+  // Activates the text service of class clsid as TSF does: CoCreateInstance
+  // of clsid for ITfTextInputProcessorEx (the registered in-process server),
+  // then ActivateEx with a fresh client id and flags. A failed
+  // CoCreateInstance or ActivateEx is returned, and the service released.
+  HRESULT ActivateTextService(REFCLSID clsid, DWORD flags = 0, TfClientId* clientId = nullptr);
+  // The same with a service the caller made (a test's own).
   HRESULT ActivateTextService(REFCLSID clsid, ITfTextInputProcessorEx* service, DWORD flags = 0,
                               TfClientId* clientId = nullptr);
   // Deactivate, then release. E_INVALIDARG when clsid is not active.

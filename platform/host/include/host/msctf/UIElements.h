@@ -4,6 +4,7 @@
 // and End calls with what the UI-less reader saw after each update.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "Platform.h"
@@ -19,6 +20,10 @@ struct CandidateListReading {
   UINT count = 0;
   HRESULT selectionResult = E_FAIL;
   UINT selection = 0;
+  // GetString of every index below the count: the first result that was
+  // not S_OK (S_OK when all were), and the texts (a null string as empty).
+  HRESULT stringsResult = E_FAIL;
+  std::vector<std::u16string> strings;
   HRESULT pagesResult = E_FAIL;
   std::vector<UINT> pageStarts;
   HRESULT currentPageResult = E_FAIL;
