@@ -67,6 +67,7 @@
 #include "platform/user32/WinMonitor.h"
 #include "platform/user32/WinMenu.h"
 #include "platform/user32/WinIcon.h"
+#include "platform/user32/WinFocus.h"
 #include "platform/user32/WinDialog.h"
 #include "platform/user32/WinControls.h"
 #include "platform/user32/WinMessageBox.h"

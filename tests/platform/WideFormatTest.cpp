@@ -24,8 +24,9 @@ TEST(WideFormatTest, ConversionsAsTheMicrosoftRuntimeHasThem) {
   // other width.
   EXPECT_EQ(Format(u"[%s|%hs|%S|%ls]", u"wide", "narrow", "other", u"long"),
             u"[wide|narrow|other|long]");
-  EXPECT_EQ(Format(u"%s %hs", static_cast<const WCHAR*>(nullptr), static_cast<const char*>(nullptr)),
-            u"(null) (null)");
+  EXPECT_EQ(
+      Format(u"%s %hs", static_cast<const WCHAR*>(nullptr), static_cast<const char*>(nullptr)),
+      u"(null) (null)");
   EXPECT_EQ(Format(u"%c%hc%C", u'\u0995', 'a', 'b'), u"\u0995ab");
   EXPECT_EQ(Format(u"%5d|%-5d|%05d|%+d", 42, 42, 42, 42), u"   42|42   |00042|+42");
   EXPECT_EQ(Format(u"%x %X %#x %o %u", 255, 255, 255, 8, 4294967295u), u"ff FF 0xff 10 4294967295");

@@ -114,10 +114,12 @@ TEST(ThemeFileReaderTest, ThemesThatBreakTheRulesAreLeftOutAndNamed) {
       Theme("number_name", kFive, "5"),
       "\"no_colors\": {\"theme_name\": \"x\"}",
       "\"colors_array\": {\"theme_name\": \"x\", \"colors\": [1]}",
-      Theme("short_border", "\"windowBackground\": [1, 2, 3], \"border\": [4, 5], \"text\": [7, 8, 9], "
-                            "\"highlightBackground\": [10, 20, 30], \"highlightText\": [40, 50, 60]"),
-      Theme("missing_text", "\"windowBackground\": [1, 2, 3], \"border\": [4, 5, 6], "
-                            "\"highlightBackground\": [10, 20, 30], \"highlightText\": [40, 50, 60]"),
+      Theme("short_border",
+            "\"windowBackground\": [1, 2, 3], \"border\": [4, 5], \"text\": [7, 8, 9], "
+            "\"highlightBackground\": [10, 20, 30], \"highlightText\": [40, 50, 60]"),
+      Theme("missing_text",
+            "\"windowBackground\": [1, 2, 3], \"border\": [4, 5, 6], "
+            "\"highlightBackground\": [10, 20, 30], \"highlightText\": [40, 50, 60]"),
       Theme("string_element", std::string(kFive) + ", \"selectionBar\": [1, \"2\", 3]"),
   };
   std::string file = "{" + Theme("good", kFive);

@@ -1,6 +1,5 @@
 // The About box and the licence dialog.
 #include "SettingsProgram.h"
-
 #include "host/riched20/RichEdit.h"
 
 namespace settings_program {
@@ -36,8 +35,11 @@ TEST_F(SettingsProgramTest, TheLicenceReachesTheRichEditControl) {
   ASSERT_TRUE(text);
   EXPECT_EQ(text->streamedBytes, ShippedLicence());
   EXPECT_NE(text->text.find(u"End-User License Agreement"), std::u16string::npos);
+  // At the top with nothing selected, though the dialog manager selects all
+  // of an edit control's text when it gives it the focus.
   EXPECT_EQ(text->selectionStart, 0);
   EXPECT_EQ(text->selectionEnd, 0);
+  EXPECT_EQ(licence->focus, Control(kLicenceText).window);
   EXPECT_TRUE(host::MessageBoxes().empty());
   // The rich edit library is loaded only while the licence is shown.
   EXPECT_NE(GetModuleHandleW(u"riched20.dll"), nullptr);

@@ -1,6 +1,5 @@
 // The preview of the candidate window in the selected theme's colours.
 #include "SettingsProgram.h"
-
 #include "host/gdi32/Picture.h"
 
 namespace settings_program {

@@ -44,14 +44,15 @@ TEST_F(SettingsProgramTest, EveryClickWritesAllFourValues) {
   SetText(u"ThemeID", u"lutem_dark");
   Start();
   host::ControlInfo themes = Control(1001);
-  ASSERT_EQ(themes.items, (std::vector<std::u16string>{u"Lutem Dark", u"Lutem Light", u"Midnight Teal"}));
+  ASSERT_EQ(themes.items,
+            (std::vector<std::u16string>{u"Lutem Dark", u"Lutem Light", u"Midnight Teal"}));
   EXPECT_EQ(themes.selection, 0);
   struct Case {
     int id;
     const WCHAR* value;
   };
-  const Case kCases[] = {{1002, u"SmartCorrection"}, {1005, u"SaveCandidates"},
-                         {1003, u"CandidateWindow"}};
+  const Case kCases[] = {
+      {1002, u"SmartCorrection"}, {1005, u"SaveCandidates"}, {1003, u"CandidateWindow"}};
   for (const Case& c : kCases) {
     SetText(u"ThemeID", u"overwritten");
     Click(c.id);
@@ -78,7 +79,8 @@ TEST_F(SettingsProgramTest, AKeyThatCannotBeOpenedLeavesDefaultsAndWritesNothing
   host::FailCall("RegCreateKeyExW");  // the program's first call, before wWinMain
   Start();
   std::u16string log = host::DebugOutputText();
-  EXPECT_EQ(log.substr(0, log.find(u'\n')), u"Error: Could not open or create registry key. Code: 5");
+  EXPECT_EQ(log.substr(0, log.find(u'\n')),
+            u"Error: Could not open or create registry key. Code: 5");
   EXPECT_EQ(Control(1002).check, BST_CHECKED);
   Click(1003);
   EXPECT_FALSE(Value(u"CandidateWindow"));

@@ -49,12 +49,16 @@ class SettingsProgramTest : public ::testing::Test {
     host::ResetDesktop();
   }
 
-  std::string InstallFolder() const { return root_.path() + "/Program Files (x86)/Hollin/Lutem Keyboard"; }
+  std::string InstallFolder() const {
+    return root_.path() + "/Program Files (x86)/Hollin/Lutem Keyboard";
+  }
 
   void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
   }
-  void InstallThemes(const std::string& text) { WriteFile(InstallFolder() + "/UI/themes.dov", text); }
+  void InstallThemes(const std::string& text) {
+    WriteFile(InstallFolder() + "/UI/themes.dov", text);
+  }
   void InstallShippedThemes() {
     std::ifstream in(LUTEM_SHIPPED_THEMES, std::ios::binary);
     InstallThemes(std::string(std::istreambuf_iterator<char>(in), {}));
@@ -154,7 +158,9 @@ class SettingsProgramTest : public ::testing::Test {
   void Choose(int index) {
     Do([index](HWND dialog) { return host::ChooseComboItem(dialog, 1001, index); });
   }
-  int Exit(DWORD process = 0) { return host::WaitForProgramExit(process ? process : processes_.front()); }
+  int Exit(DWORD process = 0) {
+    return host::WaitForProgramExit(process ? process : processes_.front());
+  }
 
   TempSystemRoot root_;
   std::vector<DWORD> processes_;

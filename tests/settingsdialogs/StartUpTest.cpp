@@ -1,10 +1,9 @@
 // The program's start: the command line, the single instance, the libraries.
-#include "SettingsProgram.h"
-
 #include <sys/wait.h>
 
 #include <cstdlib>
 
+#include "SettingsProgram.h"
 #include "host/comctl32/CommonControls.h"
 
 namespace settings_program {
@@ -16,14 +15,15 @@ TEST_F(SettingsProgramTest, OnlyTheExactAboutSwitchShowsTheAboutBoxAlone) {
     std::u16string shown;
   };
   const Case kCases[] = {
-      {u"/about", u"#103"}, {u"/ABOUT", u"#129"}, {u"/about ", u"#129"},
-      {u" /about", u"#129"}, {u"about", u"#129"}, {u"", u"#129"},
+      {u"/about", u"#103"},  {u"/ABOUT", u"#129"}, {u"/about ", u"#129"},
+      {u" /about", u"#129"}, {u"about", u"#129"},  {u"", u"#129"},
   };
   for (const Case& c : kCases) {
     DWORD process = Start(c.commandLine);
     std::optional<host::DialogInfo> dialog = Describe(process);
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(dialog->templateName, c.shown) << std::string(c.commandLine.begin(), c.commandLine.end());
+    EXPECT_EQ(dialog->templateName, c.shown)
+        << std::string(c.commandLine.begin(), c.commandLine.end());
     EXPECT_EQ(host::Dialogs().size(), 1u);
     host::ClickCloseBox(Dialog(process));
     EXPECT_EQ(Exit(process), 0);
@@ -37,8 +37,8 @@ TEST_F(SettingsProgramTest, ASecondStartBringsTheFirstForwardAndEnds) {
     DWORD first = Start(firstLine);
     HWND shown = Dialog(first);
     ASSERT_NE(shown, nullptr);
-    HWND other = CreateWindowExW(0, u"Static", u"another program", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 50, 50, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExW(0, u"Static", u"another program", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                 50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     DWORD second = Start();
     EXPECT_EQ(Exit(second), 0);

@@ -1,7 +1,6 @@
 // The theme list from the theme file, its failures, and the announcement
 // of a new theme to the input method's candidate window.
 #include "SettingsProgram.h"
-
 #include "host/user32/MessageLog.h"
 
 namespace settings_program {
@@ -130,8 +129,8 @@ TEST_F(SettingsProgramTest, ChoosingAThemeSavesItThenTellsTheCandidateWindow) {
   registration.lpszClassName = u"LutemIME.CandidateWindow";
   WNDCLASSW existing{};
   if (!GetClassInfoW(nullptr, registration.lpszClassName, &existing)) RegisterClassW(&registration);
-  HWND candidates = CreateWindowExW(WS_EX_TOPMOST, u"LutemIME.CandidateWindow", u"", WS_POPUP, 0,
-                                    0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND candidates = CreateWindowExW(WS_EX_TOPMOST, u"LutemIME.CandidateWindow", u"", WS_POPUP, 0, 0,
+                                    100, 100, nullptr, nullptr, nullptr, nullptr);
   themeIdSeen.clear();
   Choose(0);
   EXPECT_EQ(themeIdSeen, u"lutem_dark");

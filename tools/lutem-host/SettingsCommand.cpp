@@ -2,10 +2,9 @@
 // a user would work it, and reports what each step left behind.
 #include <cstdio>
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "Commands.h"
 #include "Platform.h"
@@ -58,8 +57,8 @@ bool ReadOptions(const std::vector<std::string>& args, Options* options, std::st
 // here: the licence text is looked for next to it.
 std::u16string InstalledPath() {
   WCHAR folder[MAX_PATH];
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILESX86, nullptr, SHGFP_TYPE_CURRENT,
-                              folder)))
+  if (FAILED(
+          SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILESX86, nullptr, SHGFP_TYPE_CURRENT, folder)))
     return u"C:\\Program Files (x86)\\Hollin\\Lutem Keyboard\\LutemSettings.exe";
   return std::u16string(AsChar16(folder)) + u"\\Hollin\\Lutem Keyboard\\LutemSettings.exe";
 }
@@ -164,9 +163,7 @@ class Session {
     std::fflush(stdout);
   }
 
-  static std::u16string Utf16(const std::string& text) {
-    return SettingsState::Utf16(text);
-  }
+  static std::u16string Utf16(const std::string& text) { return SettingsState::Utf16(text); }
 
   static constexpr int kThemeCombo = 1001;
   const Options& options_;

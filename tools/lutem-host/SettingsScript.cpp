@@ -63,7 +63,9 @@ bool ParseAction(const std::string& inside, SettingsAction* action, std::string*
   const struct {
     const char* name;
     Kind kind;
-  } kPlain[] = {{"close", Kind::Close}, {"escape", Kind::Escape}, {"esc", Kind::Escape},
+  } kPlain[] = {{"close", Kind::Close},
+                {"escape", Kind::Escape},
+                {"esc", Kind::Escape},
                 {"enter", Kind::Enter}};
   for (const auto& plain : kPlain) {
     if (verb == plain.name && rest.empty()) {

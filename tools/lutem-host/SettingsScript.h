@@ -18,7 +18,7 @@ struct SettingsAction {
     Start,   // {Start [COMMAND LINE]}: a second start of the program
   };
   Kind kind = Kind::Close;
-  std::string text;  // the action as written
+  std::string text;    // the action as written
   std::string target;  // a control's id or text; a theme's name; a command line
   int first = 0;
   int second = 0;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/CandidateWindowNames.h"
 #include "conversion/WideToUtf8.h"
 #include "host/gdi32/Picture.h"
 #include "host/kernel32/DebugOutput.h"
@@ -67,11 +68,11 @@ std::u16string Folded(std::u16string text) {
 }
 
 json Control(const host::ControlInfo& control) {
-  json shown = {{"id", control.id},
-                {"class", SettingsState::Utf8(control.className)},
-                {"text", SettingsState::Utf8(control.text)},
-                {"rect", {control.rect.left, control.rect.top, control.rect.right,
-                          control.rect.bottom}}};
+  json shown = {
+      {"id", control.id},
+      {"class", SettingsState::Utf8(control.className)},
+      {"text", SettingsState::Utf8(control.text)},
+      {"rect", {control.rect.left, control.rect.top, control.rect.right, control.rect.bottom}}};
   if (!control.enabled) shown["enabled"] = false;
   if (!control.visible) shown["visible"] = false;
   DWORD buttonType = control.style & BS_TYPEMASK;
@@ -104,19 +105,24 @@ json Dialog(const host::DialogInfo& dialog) {
 
 const char* IconName(UINT type) {
   switch (type & MB_ICONMASK) {
-    case MB_ICONERROR: return "error";
-    case MB_ICONWARNING: return "warning";
-    case MB_ICONINFORMATION: return "information";
-    case MB_ICONQUESTION: return "question";
-    default: return "none";
+    case MB_ICONERROR:
+      return "error";
+    case MB_ICONWARNING:
+      return "warning";
+    case MB_ICONINFORMATION:
+      return "information";
+    case MB_ICONQUESTION:
+      return "question";
+    default:
+      return "none";
   }
 }
 
 // Every theme message the candidate windows of the desktop were given.
 size_t ThemeMessagesDelivered() {
-  UINT message = RegisterWindowMessageW(TEXT("LutemNativeThemeUpdateMsg"));
+  UINT message = RegisterWindowMessageW(AsWchar(CandidateWindowNames::themeUpdateMessage.data()));
   size_t count = 0;
-  for (HWND window : host::WindowsOfClass(u"LutemIME.CandidateWindow"))
+  for (HWND window : host::WindowsOfClass(CandidateWindowNames::windowClass))
     for (const host::LoggedMessage& logged : host::MessageLog(window))
       if (logged.message == message) ++count;
   return count;
@@ -215,8 +221,8 @@ std::string SettingsState::ForegroundTitle() {
 std::string SettingsState::Describe(const json& report) {
   std::string text = report.value("action", std::string()) + ":";
   if (report.contains("done") && !report["done"].get<bool>()) text += " could not be done";
-  if (report.contains("exitCode")) text += " the program ended with code " +
-                                           std::to_string(report["exitCode"].get<int>());
+  if (report.contains("exitCode"))
+    text += " the program ended with code " + std::to_string(report["exitCode"].get<int>());
   text += "\n";
   for (const auto& dialog : report["dialogs"]) {
     text += "  dialog \"" + dialog["title"].get<std::string>() + "\"";
@@ -230,15 +236,16 @@ std::string SettingsState::Describe(const json& report) {
     text += "\n";
   }
   for (const auto& box : report["messageBoxes"])
-    text += "  message box \"" + box["caption"].get<std::string>() + "\": " +
-            box["text"].get<std::string>() + "\n";
+    text += "  message box \"" + box["caption"].get<std::string>() +
+            "\": " + box["text"].get<std::string>() + "\n";
   if (report.contains("secondStart"))
     text += "  second start ended with code " +
-            std::to_string(report["secondStart"]["exitCode"].get<int>()) +
-            "; in front: \"" + report["secondStart"]["foreground"].get<std::string>() + "\"\n";
+            std::to_string(report["secondStart"]["exitCode"].get<int>()) + "; in front: \"" +
+            report["secondStart"]["foreground"].get<std::string>() + "\"\n";
   if (report["themeMessageReachedCandidateWindow"].get<bool>())
     text += "  the theme message reached a candidate window\n";
-  if (report.contains("preview")) text += "  preview: " + report["preview"].get<std::string>() + "\n";
+  if (report.contains("preview"))
+    text += "  preview: " + report["preview"].get<std::string>() + "\n";
   text += "  settings: " + report["settings"].dump() + "\n";
   return text;
 }

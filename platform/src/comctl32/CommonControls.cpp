@@ -1,10 +1,11 @@
 // InitCommonControlsEx (platform/comctl32/CommCtrl.h,
 // host/comctl32/CommonControls.h).
+#include "host/comctl32/CommonControls.h"
+
 #include <atomic>
 
 #include "Platform.h"
 #include "common/FailureSwitch.h"
-#include "host/comctl32/CommonControls.h"
 
 namespace {
 

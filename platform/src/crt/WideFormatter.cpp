@@ -43,18 +43,46 @@ std::u16string WideFormatter::Run() {
       break;
     }
     switch (spec.conversion) {
-      case u'%': out_ += u'%'; break;
-      case u'd': case u'i': case u'u': case u'o': case u'x': case u'X': Integer(spec); break;
-      case u'e': case u'E': case u'f': case u'F': case u'g': case u'G': case u'a': case u'A':
+      case u'%':
+        out_ += u'%';
+        break;
+      case u'd':
+      case u'i':
+      case u'u':
+      case u'o':
+      case u'x':
+      case u'X':
+        Integer(spec);
+        break;
+      case u'e':
+      case u'E':
+      case u'f':
+      case u'F':
+      case u'g':
+      case u'G':
+      case u'a':
+      case u'A':
         Floating(spec);
         break;
       // In wide functions %s is wide unless narrowed by h; %S is the other width.
-      case u's': Text(spec, spec.size != "h"); break;
-      case u'S': Text(spec, spec.size == "l" || spec.size == "w"); break;
-      case u'c': Character(spec, spec.size != "h"); break;
-      case u'C': Character(spec, spec.size == "l" || spec.size == "w"); break;
-      case u'p': Pointer(spec); break;
-      default: out_.append(start, at_); break;
+      case u's':
+        Text(spec, spec.size != "h");
+        break;
+      case u'S':
+        Text(spec, spec.size == "l" || spec.size == "w");
+        break;
+      case u'c':
+        Character(spec, spec.size != "h");
+        break;
+      case u'C':
+        Character(spec, spec.size == "l" || spec.size == "w");
+        break;
+      case u'p':
+        Pointer(spec);
+        break;
+      default:
+        out_.append(start, at_);
+        break;
     }
   }
   return out_;
@@ -118,10 +146,12 @@ void WideFormatter::Integer(const Spec& spec) {
     // Every smaller size arrives as an int; h and hh cut it down first.
     unsigned int raw = va_arg(args_, unsigned int);
     format += static_cast<char>(spec.conversion);
-    if (spec.size == "h") raw = isSigned ? static_cast<unsigned int>(static_cast<short>(raw))
-                                         : static_cast<unsigned short>(raw);
-    if (spec.size == "hh") raw = isSigned ? static_cast<unsigned int>(static_cast<signed char>(raw))
-                                          : static_cast<unsigned char>(raw);
+    if (spec.size == "h")
+      raw = isSigned ? static_cast<unsigned int>(static_cast<short>(raw))
+                     : static_cast<unsigned short>(raw);
+    if (spec.size == "hh")
+      raw = isSigned ? static_cast<unsigned int>(static_cast<signed char>(raw))
+                     : static_cast<unsigned char>(raw);
     if (isSigned)
       std::snprintf(buffer, sizeof buffer, format.c_str(), static_cast<int>(raw));
     else

@@ -1,9 +1,10 @@
 // OutputDebugStringW (platform/kernel32/WinDebug.h, host/kernel32/DebugOutput.h).
+#include "host/kernel32/DebugOutput.h"
+
 #include <mutex>
 
 #include "Platform.h"
 #include "common/HostText.h"
-#include "host/kernel32/DebugOutput.h"
 
 namespace {
 
@@ -24,8 +25,7 @@ void OutputDebugStringW(LPCWSTR outputString) {
   DebugLog& log = Log();
   std::lock_guard<std::mutex> hold(log.lock);
   log.entries.push_back(host::DebugOutputEntry{
-      GetCurrentThreadId(),
-      std::u16string(outputString, platform::WideLength(outputString))});
+      GetCurrentThreadId(), std::u16string(outputString, platform::WideLength(outputString))});
 }
 
 namespace host {

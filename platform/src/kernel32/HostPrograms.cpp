@@ -1,6 +1,4 @@
 // Programs on the desktop (host/kernel32/Programs.h).
-#include "host/kernel32/Programs.h"
-
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/sendfile.h>
@@ -13,6 +11,7 @@
 #include <thread>
 
 #include "common/HostText.h"
+#include "host/kernel32/Programs.h"
 #include "host/user32/MessagePump.h"
 #include "kernel32/ModuleTable.h"
 #include "kernel32/ProgramProcess.h"
@@ -90,9 +89,8 @@ void RunProgram(std::shared_ptr<ProgramProcess> process, host::ProgramStart star
   started.set_value(std::string());
   std::u16string commandLine = start.commandLine;
   LPWSTR line = commandLine.data();
-  int exitCode = loaded.entry != nullptr
-                     ? loaded.entry(loaded.image, nullptr, line, SW_SHOWNORMAL)
-                     : start.entry(platform::ProgramModule(), line);
+  int exitCode = loaded.entry != nullptr ? loaded.entry(loaded.image, nullptr, line, SW_SHOWNORMAL)
+                                         : start.entry(platform::ProgramModule(), line);
   // The process ends: its windows go first, so that nothing calls into the
   // image once its static destructors have run and it is unmapped.
   platform::ThreadQueues::Instance().EndCurrent();

@@ -45,8 +45,7 @@ void RegisterSystemLibrary(const std::u16string& fileName, DllEntryPoint entry) 
 
 bool FindSystemLibrary(const std::u16string& name, SystemLibrary* library) {
   size_t slash = name.find_last_of(u"\\/");
-  if (slash != std::u16string::npos &&
-      FoldCase(name.substr(0, slash)) != u"C:\\WINDOWS\\SYSTEM32")
+  if (slash != std::u16string::npos && FoldCase(name.substr(0, slash)) != u"C:\\WINDOWS\\SYSTEM32")
     return false;
   Registry& registry = Libraries();
   std::lock_guard<std::mutex> hold(registry.lock);

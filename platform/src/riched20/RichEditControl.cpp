@@ -109,6 +109,8 @@ LRESULT CALLBACK RichEditProcedure(HWND window, UINT message, WPARAM wParam, LPA
     case EM_SETSEL:
       SetSelection(*state, wParam, lParam);
       return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
     case EM_GETSEL: {
       std::lock_guard<std::mutex> hold(state->lock);
       auto start = static_cast<DWORD>(std::min(state->selectionStart, state->selectionEnd));
@@ -120,8 +122,8 @@ LRESULT CALLBACK RichEditProcedure(HWND window, UINT message, WPARAM wParam, LPA
     case WM_SETTEXT: {
       auto text = reinterpret_cast<LPCWSTR>(lParam);
       std::lock_guard<std::mutex> hold(state->lock);
-      state->text = text == nullptr ? std::u16string()
-                                    : std::u16string(text, platform::WideLength(text));
+      state->text =
+          text == nullptr ? std::u16string() : std::u16string(text, platform::WideLength(text));
       state->selectionStart = state->selectionEnd = 0;
       return TRUE;
     }

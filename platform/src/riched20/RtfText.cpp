@@ -13,11 +13,17 @@ struct GroupState {
 };
 
 const std::set<std::string>& SkippedDestinations() {
-  static const std::set<std::string> names = {
-      "fonttbl", "colortbl", "stylesheet", "info",     "pict",       "object",
-      "header",  "footer",   "headerl",    "headerr",  "footerl",    "footerr",
-      "listtable", "listoverridetable", "rsidtbl", "latentstyles", "themedata",
-      "datastore", "xmlnstbl", "filetbl", "fldinst", "generator"};
+  static const std::set<std::string> names = {"fonttbl",    "colortbl",
+                                              "stylesheet", "info",
+                                              "pict",       "object",
+                                              "header",     "footer",
+                                              "headerl",    "headerr",
+                                              "footerl",    "footerr",
+                                              "listtable",  "listoverridetable",
+                                              "rsidtbl",    "latentstyles",
+                                              "themedata",  "datastore",
+                                              "xmlnstbl",   "filetbl",
+                                              "fldinst",    "generator"};
   return names;
 }
 
@@ -102,11 +108,24 @@ std::u16string RtfText::Of(const std::string& rtf) {
     if (!IsLetter(next)) {
       ++i;
       switch (next) {
-        case '\\': case '{': case '}': emit(static_cast<char16_t>(next)); break;
-        case '~': emit(u'\u00A0'); break;
-        case '_': emit(u'\u2011'); break;
-        case '\r': case '\n': emit(u'\r'); break;
-        case '*': if (atGroupStart) groups.back().skip = true; break;
+        case '\\':
+        case '{':
+        case '}':
+          emit(static_cast<char16_t>(next));
+          break;
+        case '~':
+          emit(u'\u00A0');
+          break;
+        case '_':
+          emit(u'\u2011');
+          break;
+        case '\r':
+        case '\n':
+          emit(u'\r');
+          break;
+        case '*':
+          if (atGroupStart) groups.back().skip = true;
+          break;
         case '\'': {
           int high = i < rtf.size() ? HexValue(rtf[i]) : -1;
           int low = i + 1 < rtf.size() ? HexValue(rtf[i + 1]) : -1;
@@ -116,7 +135,8 @@ std::u16string RtfText::Of(const std::string& rtf) {
           }
           break;
         }
-        default: break;  // \- and the rest show nothing
+        default:
+          break;  // \- and the rest show nothing
       }
       continue;
     }

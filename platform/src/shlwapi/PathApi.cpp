@@ -13,7 +13,9 @@ bool HasDrive(const std::u16string& path) {
          ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
 }
 
-bool IsUnc(const std::u16string& path) { return path.size() >= 2 && path[0] == u'\\' && path[1] == u'\\'; }
+bool IsUnc(const std::u16string& path) {
+  return path.size() >= 2 && path[0] == u'\\' && path[1] == u'\\';
+}
 
 // How many leading units form the root, which no operation removes: "C:\",
 // "C:", "\", or "\\server\share\".

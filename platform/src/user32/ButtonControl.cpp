@@ -27,7 +27,8 @@ void Clicked(HWND window, ButtonState& state) {
   if (type == BS_GROUPBOX) return;
   {
     std::lock_guard<std::mutex> hold(state.lock);
-    if (type == BS_AUTOCHECKBOX) state.check = state.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    if (type == BS_AUTOCHECKBOX)
+      state.check = state.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     if (type == BS_AUTO3STATE) state.check = (state.check + 1) % 3;
     if (type == BS_AUTORADIOBUTTON) state.check = BST_CHECKED;
   }

@@ -62,8 +62,7 @@ bool CreateControls(HWND window, HINSTANCE instance, const DialogTemplate& dialo
     // A number in place of the text reaches the control as 0xFFFF and the number.
     WCHAR ordinalText[3] = {0xFFFF, item.text.ordinal, 0};
     LPCWSTR text = item.text.ordinal != 0 ? ordinalText : item.text.name.c_str();
-    LPVOID data = item.creationData.empty() ? nullptr
-                                            : const_cast<BYTE*>(item.creationData.data());
+    LPVOID data = item.creationData.empty() ? nullptr : const_cast<BYTE*>(item.creationData.data());
     HWND control = CreateWindowExW(
         item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(), text, item.style | WS_CHILD,
         platform::DialogUnitsToPixelsX(item.x), platform::DialogUnitsToPixelsY(item.y),
@@ -117,7 +116,13 @@ HWND CreateDialogWindow(const DialogTemplate& dialog, HINSTANCE instance, HWND o
     SetLastError(error);
     return nullptr;
   }
-  SendMessageW(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(FirstTabStop(window)), initParam);
+  HWND focus = FirstTabStop(window);
+  if (SendMessageW(window, WM_INITDIALOG, reinterpret_cast<WPARAM>(focus), initParam) &&
+      focus != nullptr && IsWindow(focus)) {
+    SetFocus(focus);
+    if (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+      SendMessageW(focus, EM_SETSEL, 0, -1);
+  }
   return window;
 }
 

@@ -29,13 +29,20 @@ NameOrOrdinal ReadNameOrOrdinal(ResourceReader& in) {
 std::u16string ClassName(const NameOrOrdinal& value) {
   if (value.ordinal == 0) return value.name;
   switch (value.ordinal) {
-    case 0x0080: return u"Button";
-    case 0x0081: return u"Edit";
-    case 0x0082: return u"Static";
-    case 0x0083: return u"ListBox";
-    case 0x0084: return u"ScrollBar";
-    case 0x0085: return u"ComboBox";
-    default: return value.Text();
+    case 0x0080:
+      return u"Button";
+    case 0x0081:
+      return u"Edit";
+    case 0x0082:
+      return u"Static";
+    case 0x0083:
+      return u"ListBox";
+    case 0x0084:
+      return u"ScrollBar";
+    case 0x0085:
+      return u"ComboBox";
+    default:
+      return value.Text();
   }
 }
 

@@ -1,8 +1,8 @@
 // The host's dialogs (host/user32/Dialogs.h).
 #include "host/user32/Dialogs.h"
-
 #include "host/user32/Mouse.h"
 #include "user32/Desktop.h"
+#include "user32/Focus.h"
 #include "user32/ModalDialog.h"
 #include "user32/StaticPicture.h"
 #include "user32/SystemClasses.h"
@@ -62,6 +62,8 @@ std::optional<host::DialogInfo> Describe(HWND handle) {
     }
   }
   if (auto record = platform::ModalDialog::Of(handle)) info.templateName = record->templateName;
+  HWND focus = platform::FocusOfThread(info.threadId);
+  if (focus != nullptr && (focus == handle || IsChild(handle, focus))) info.focus = focus;
   for (host::ControlInfo& control : info.controls) DescribeControl(control);
   return info;
 }
@@ -70,7 +72,7 @@ std::optional<host::DialogInfo> Describe(HWND handle) {
 HWND UsableControl(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   return control != nullptr && IsWindowVisible(control) && IsWindowEnabled(control) ? control
-                                                                                      : nullptr;
+                                                                                    : nullptr;
 }
 
 }  // namespace
@@ -83,7 +85,8 @@ std::vector<DialogInfo> Dialogs() {
     Desktop& desktop = Desktop::Instance();
     auto hold = desktop.Hold();
     for (HWND top : desktop.TopLevel())
-      if (auto window = desktop.Find(top); window && IsDialogWindow(*window)) handles.push_back(top);
+      if (auto window = desktop.Find(top); window && IsDialogWindow(*window))
+        handles.push_back(top);
   }
   std::vector<DialogInfo> dialogs;
   for (HWND handle : handles)

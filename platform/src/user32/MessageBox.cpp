@@ -22,8 +22,8 @@ BoxLog& Log() {
 // The type's default button: its MB_DEFBUTTON place among the buttons.
 int DefaultButton(UINT type) {
   static const int kButtons[][3] = {
-      {IDOK, IDOK, IDOK},             {IDOK, IDCANCEL, IDCANCEL},   {IDABORT, IDRETRY, IDIGNORE},
-      {IDYES, IDNO, IDCANCEL},        {IDYES, IDNO, IDNO},          {IDRETRY, IDCANCEL, IDCANCEL},
+      {IDOK, IDOK, IDOK},      {IDOK, IDCANCEL, IDCANCEL}, {IDABORT, IDRETRY, IDIGNORE},
+      {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO, IDNO},        {IDRETRY, IDCANCEL, IDCANCEL},
   };
   UINT kind = type & MB_TYPEMASK;
   UINT place = (type & MB_DEFMASK) >> 8;

@@ -26,8 +26,8 @@ HICON LoadModuleIcon(HINSTANCE instance, LPCWSTR name) {
   HRSRC group = FindResourceW(instance, name, RT_GROUP_ICON);
   HGLOBAL groupData = group ? LoadResource(instance, group) : nullptr;
   if (groupData == nullptr) return nullptr;
-  int imageId = LookupIconIdFromDirectoryEx(static_cast<PBYTE>(LockResource(groupData)), TRUE, 0,
-                                            0, LR_DEFAULTSIZE);
+  int imageId = LookupIconIdFromDirectoryEx(static_cast<PBYTE>(LockResource(groupData)), TRUE, 0, 0,
+                                            LR_DEFAULTSIZE);
   HRSRC image = imageId ? FindResourceW(instance, MAKEINTRESOURCEW(imageId), RT_ICON) : nullptr;
   HGLOBAL imageData = image ? LoadResource(instance, image) : nullptr;
   if (imageData == nullptr) return nullptr;

@@ -1,9 +1,10 @@
 // GetSysColor (platform/user32/WinSysColors.h, host/user32/SystemColors.h).
+#include "host/user32/SystemColors.h"
+
 #include <map>
 #include <mutex>
 
 #include "Platform.h"
-#include "host/user32/SystemColors.h"
 
 namespace {
 
@@ -20,14 +21,22 @@ Colors& Overrides() {
 // Windows 10's default scheme.
 COLORREF DefaultColor(int index) {
   switch (index) {
-    case COLOR_WINDOW: return RGB(255, 255, 255);
-    case COLOR_WINDOWTEXT: return RGB(0, 0, 0);
-    case COLOR_HIGHLIGHT: return RGB(0, 120, 215);
-    case COLOR_HIGHLIGHTTEXT: return RGB(255, 255, 255);
-    case COLOR_BTNFACE: return RGB(240, 240, 240);
-    case COLOR_GRAYTEXT: return RGB(109, 109, 109);
-    case COLOR_BTNTEXT: return RGB(0, 0, 0);
-    default: return 0;
+    case COLOR_WINDOW:
+      return RGB(255, 255, 255);
+    case COLOR_WINDOWTEXT:
+      return RGB(0, 0, 0);
+    case COLOR_HIGHLIGHT:
+      return RGB(0, 120, 215);
+    case COLOR_HIGHLIGHTTEXT:
+      return RGB(255, 255, 255);
+    case COLOR_BTNFACE:
+      return RGB(240, 240, 240);
+    case COLOR_GRAYTEXT:
+      return RGB(109, 109, 109);
+    case COLOR_BTNTEXT:
+      return RGB(0, 0, 0);
+    default:
+      return 0;
   }
 }
 

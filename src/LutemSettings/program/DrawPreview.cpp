@@ -30,18 +30,18 @@ struct GdiplusDeleter {
 };
 template <typename T>
 using Owned = std::unique_ptr<T, GdiplusDeleter>;
-using Graphics = Owned<GpGraphics>;
-using Brush = Owned<GpSolidFill>;
-using Pen = Owned<GpPen>;
-using Path = Owned<GpPath>;
-using Family = Owned<GpFontFamily>;
-using Font = Owned<GpFont>;
-using Format = Owned<GpStringFormat>;
+using HeldGraphics = Owned<GpGraphics>;
+using HeldBrush = Owned<GpSolidFill>;
+using HeldPen = Owned<GpPen>;
+using HeldPath = Owned<GpPath>;
+using HeldFamily = Owned<GpFontFamily>;
+using HeldFont = Owned<GpFont>;
+using HeldFormat = Owned<GpStringFormat>;
 
-Brush SolidBrush(ARGB color) {
+HeldBrush MakeBrush(ARGB color) {
   GpSolidFill* brush = nullptr;
   DllExports::GdipCreateSolidFill(color, &brush);
-  return Brush(brush);
+  return HeldBrush(brush);
 }
 
 // The theme selected in the combo box of the control's dialog, if any.
@@ -59,12 +59,13 @@ ARGB FaceColor() {
          static_cast<ARGB>(GetGValue(face)) << 8 | GetBValue(face);
 }
 
-// "Segoe UI", which every Windows has; the generic sans-serif where it is missing.
-Family PreviewFamily() {
+// "Segoe UI", which every Windows has; the generic sans-serif family where
+// it is missing.
+HeldFamily PreviewFamily() {
   GpFontFamily* family = nullptr;
   if (DllExports::GdipCreateFontFamilyFromName(TEXT("Segoe UI"), nullptr, &family) != Ok)
     DllExports::GdipGetGenericFontFamilySansSerif(&family);
-  return Family(family);
+  return HeldFamily(family);
 }
 
 }  // namespace
@@ -73,50 +74,50 @@ void DrawPreview(const DRAWITEMSTRUCT* item) {
   if (item == nullptr) return;
   GpGraphics* made = nullptr;
   if (DllExports::GdipCreateFromHDC(item->hDC, &made) != Ok) return;
-  Graphics graphics(made);
+  HeldGraphics graphics(made);
   DllExports::GdipSetSmoothingMode(made, SmoothingModeAntiAlias);
   DllExports::GdipSetTextRenderingHint(made, TextRenderingHintClearTypeGridFit);
   const ThemeRecord* theme = SelectedTheme(item->hwndItem);
   if (theme == nullptr) return;
   const ThemeColors& colors = theme->colors;
 
-  Brush background = SolidBrush(colors.windowBackground);
-  Brush text = SolidBrush(colors.text);
-  Brush highlight = SolidBrush(colors.highlightBackground);
-  Brush highlightText = SolidBrush(colors.highlightText);
-  Brush selectionBar = SolidBrush(colors.selectionBar);
+  HeldBrush background = MakeBrush(colors.windowBackground);
+  HeldBrush text = MakeBrush(colors.text);
+  HeldBrush highlight = MakeBrush(colors.highlightBackground);
+  HeldBrush highlightText = MakeBrush(colors.highlightText);
+  HeldBrush selectionBar = MakeBrush(colors.selectionBar);
   GpPen* pen = nullptr;
   DllExports::GdipCreatePen1(colors.border, 1.9f, UnitWorld, &pen);
-  Pen border(pen);
+  HeldPen border(pen);
 
   auto width = static_cast<REAL>(item->rcItem.right - item->rcItem.left);
   auto height = static_cast<REAL>(item->rcItem.bottom - item->rcItem.top);
   REAL x = width * 0.5f - kPanelWidth / 2;
   REAL y = height * 0.5f - kPanelHeight / 2;
 
-  Brush face = SolidBrush(FaceColor());
+  HeldBrush face = MakeBrush(FaceColor());
   DllExports::GdipFillRectangle(made, face.get(), static_cast<REAL>(item->rcItem.left),
                                 static_cast<REAL>(item->rcItem.top), width, height);
 
   GpPath* panelPath = nullptr;
   DllExports::GdipCreatePath(FillModeAlternate, &panelPath);
-  Path panel(panelPath);
+  HeldPath panel(panelPath);
   AddRoundedRectangle(panelPath, 6, x, y, kPanelWidth, kPanelHeight);
   DllExports::GdipFillPath(made, background.get(), panelPath);
 
-  Family family = PreviewFamily();
+  HeldFamily family = PreviewFamily();
   GpFont* madeFont = nullptr;
   DllExports::GdipCreateFont(family.get(), 9, FontStyleRegular, UnitPoint, &madeFont);
-  Font font(madeFont);
+  HeldFont font(madeFont);
   GpStringFormat* madeFormat = nullptr;
   DllExports::GdipCreateStringFormat(0, 0, &madeFormat);
-  Format format(madeFormat);
+  HeldFormat format(madeFormat);
   DllExports::GdipSetStringFormatAlign(madeFormat, StringAlignmentNear);
   DllExports::GdipSetStringFormatLineAlign(madeFormat, StringAlignmentCenter);
 
   GpPath* rowPath = nullptr;
   DllExports::GdipCreatePath(FillModeAlternate, &rowPath);
-  Path row(rowPath);
+  HeldPath row(rowPath);
   for (int i = 0; i < kRows; ++i) {
     WCHAR label[32];
     _snwprintf_s(label, 32, _TRUNCATE, TEXT("%d  Suggestion %d"), i + 1, i + 1);

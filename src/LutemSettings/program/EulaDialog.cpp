@@ -26,28 +26,34 @@ bool LicencePath(WCHAR (&path)[MAX_PATH]) {
   return true;
 }
 
-void LoadLicence(HWND dialog) {
+// True when the text was loaded; false when a message box said why not.
+bool LoadLicence(HWND dialog) {
   WCHAR path[MAX_PATH];
   if (!LicencePath(path)) {
     MessageBoxW(dialog, TEXT("Could not determine the application's path."), TEXT("Error"),
                 MB_ICONERROR);
-    return;
+    return false;
   }
   std::FILE* file = nullptr;
   if (!PathAppendW(path, TEXT("EULA.rtf")) || _wfopen_s(&file, path, TEXT("rb")) != 0 ||
       file == nullptr) {
     ReportMissingFile(dialog);
-    return;
+    return false;
   }
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(file);
   stream.pfnCallback = EulaStreamCallback;
   SendMessageW(richEdit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-  if (stream.dwError != 0)
-    ReportMissingFile(dialog);
-  else
-    SendMessageW(richEdit, EM_SETSEL, 0, 0);
   std::fclose(file);
+  if (stream.dwError != 0) {
+    ReportMissingFile(dialog);
+    return false;
+  }
+  // The text starts at the top with nothing selected. The focus is given
+  // here: the dialog manager would select all of the text as it gave it.
+  SetFocus(richEdit);
+  SendMessageW(richEdit, EM_SETSEL, 0, 0);
+  return true;
 }
 
 void Layout(HWND dialog) {
@@ -84,8 +90,7 @@ INT_PTR CALLBACK EulaDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         EndDialog(dialog, -1);
         return FALSE;
       }
-      LoadLicence(dialog);
-      return TRUE;
+      return LoadLicence(dialog) ? FALSE : TRUE;
     case WM_SIZE:
       Layout(dialog);
       return FALSE;

@@ -1,5 +1,6 @@
 #include "program/SettingsDialog.h"
 
+#include "common/CandidateWindowNames.h"
 #include "program/DrawPreview.h"
 #include "program/SettingsKey.h"
 #include "program/ThemeList.h"
@@ -7,9 +8,6 @@
 #include "settings/SettingsValues.h"
 
 namespace {
-
-const WCHAR kThemeUpdateMessage[] = TEXT("LutemNativeThemeUpdateMsg");
-const WCHAR kCandidateWindowClass[] = TEXT("LutemIME.CandidateWindow");
 
 bool IsChecked(HWND dialog, int id) {
   return SendDlgItemMessageW(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -23,9 +21,10 @@ void SetChecked(HWND dialog, int id, bool on) {
 // input method hears of it; without one (the input method not active
 // anywhere) nothing is posted.
 void AnnounceTheme(HWND dialog) {
-  UINT message = RegisterWindowMessageW(kThemeUpdateMessage);
+  UINT message = RegisterWindowMessageW(AsWchar(CandidateWindowNames::themeUpdateMessage.data()));
   if (message != 0) {
-    if (HWND candidateWindow = FindWindowW(kCandidateWindowClass, nullptr))
+    if (HWND candidateWindow =
+            FindWindowW(AsWchar(CandidateWindowNames::windowClass.data()), nullptr))
       PostMessageW(candidateWindow, message, 0, 0);
   }
   InvalidateRect(GetDlgItem(dialog, IDC_PREVIEW), nullptr, TRUE);

@@ -24,8 +24,8 @@ void ReportUnusable(const ThemeFileContents& contents) {
   if (contents.problems.empty()) return;
   std::u16string text = u"These themes in themes.json could not be read and are not listed:";
   for (const ThemeProblem& problem : contents.problems) {
-    DebugLog(TEXT("Error: Theme '%s' in themes.json is left out: %hs"),
-             AsWchar(problem.id.c_str()), problem.reason.c_str());
+    DebugLog(TEXT("Error: Theme '%s' in themes.json is left out: %hs"), AsWchar(problem.id.c_str()),
+             problem.reason.c_str());
     text += u"\n";
     text += problem.id;
   }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-
 #include <nlohmann/json.hpp>
+#include <optional>
 
 // One colour of a theme by the settings program's rule: an array of at
 // least three elements, red, green and blue first (further elements are

@@ -54,8 +54,7 @@ std::optional<ThemeRecord> ReadTheme(const std::string& id, const json& theme,
   record.name = Utf16(name->get<std::string>());
   for (const ColorField& field : kRequiredColors) {
     auto value = colors->find(field.key);
-    std::optional<uint32_t> color =
-        value == colors->end() ? std::nullopt : ParseColor(*value);
+    std::optional<uint32_t> color = value == colors->end() ? std::nullopt : ParseColor(*value);
     if (!color) {
       *reason = std::string("its colour \"") + field.key +
                 "\" is missing, not an array of at least three elements, or holds an element "
@@ -71,8 +70,9 @@ std::optional<ThemeRecord> ReadTheme(const std::string& id, const json& theme,
   if (bar != colors->end() && bar->is_array() && bar->size() == 3) {
     std::optional<uint32_t> color = ParseColor(*bar);
     if (!color) {
-      *reason = "its colour \"selectionBar\" holds an element that is neither a number nor a "
-                "boolean";
+      *reason =
+          "its colour \"selectionBar\" holds an element that is neither a number nor a "
+          "boolean";
       return std::nullopt;
     }
     record.colors.selectionBar = *color;

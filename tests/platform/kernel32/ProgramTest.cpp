@@ -41,9 +41,9 @@ TEST_F(ProgramTest, EachStartIsAProcessWithItsOwnImage) {
   EXPECT_EQ(host::WaitForProgramExit(second), 0);
   // The static initialisers run at every start, before wWinMain; the static
   // destructors after it. The image's own module, path and resources.
-  const std::vector<std::string> kOneRun = {"static initialiser", "command line ",
-                                            "path C:\\Programs\\Test.exe", "own module",
-                                            "resource found", "static destructor"};
+  const std::vector<std::string> kOneRun = {
+      "static initialiser", "command line ",  "path C:\\Programs\\Test.exe",
+      "own module",         "resource found", "static destructor"};
   std::vector<std::string> expected = kOneRun;
   expected[1] += "/one";
   expected.insert(expected.end(), kOneRun.begin(), kOneRun.end());
@@ -65,8 +65,8 @@ TEST_F(ProgramTest, ImagesThatCannotRunAreRefused) {
 
 TEST_F(ProgramTest, WaitForInputIdleWaitsForTheMessageLoopAndDeliversWhatWasPosted) {
   // The host's window, which the program posts to before it waits.
-  HWND hostWindow = CreateWindowExW(0, u"#32770", u"host", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                    nullptr, nullptr, nullptr);
+  HWND hostWindow = CreateWindowExW(0, u"#32770", u"host", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
   host::ProgramStart start;
   start.path = u"C:\\Loop.exe";
   start.entry = [hostWindow](HINSTANCE, LPWSTR) {

@@ -86,11 +86,13 @@ TEST_F(RichEditTest, StreamInCallsBackUntilNothingIsLeft) {
   EXPECT_EQ(info->selectionStart, 9001);
   SendMessageW(control, EM_SETSEL, 0, 0);
   DWORD start = 1, end = 1;
-  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, 0u);
   SendMessageW(control, EM_SETSEL, 5, -1);
-  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(end, 9001u);
 
   // A callback that reports an error ends the transfer with its code.

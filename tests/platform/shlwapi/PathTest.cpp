@@ -45,7 +45,8 @@ TEST(PathTest, AppendJoinsWithOneBackslashAndCanonicalises) {
     std::u16string joined;
   };
   const Case kCases[] = {
-      {u"C:\\Program Files (x86)\\Hollin", u"EULA.rtf", u"C:\\Program Files (x86)\\Hollin\\EULA.rtf"},
+      {u"C:\\Program Files (x86)\\Hollin", u"EULA.rtf",
+       u"C:\\Program Files (x86)\\Hollin\\EULA.rtf"},
       {u"C:\\dir\\", u"\\file", u"C:\\dir\\file"},
       {u"C:\\", u"file", u"C:\\file"},
       {u"C:\\a\\b", u"..\\c", u"C:\\a\\c"},

@@ -115,8 +115,10 @@ struct DialogTest : ::testing::Test {
     return result_;
   }
   host::ControlInfo Control(int id) {
-    for (const host::ControlInfo& control : host::DescribeDialog(Active())->controls)
-      if (control.id == id) return control;
+    std::optional<host::DialogInfo> dialog = host::DescribeDialog(Active());
+    if (dialog)
+      for (const host::ControlInfo& control : dialog->controls)
+        if (control.id == id) return control;
     ADD_FAILURE() << "no control " << id;
     return {};
   }

@@ -1,10 +1,9 @@
 // The dialog manager: templates, the modal loop, the dialog keys and the
 // standard controls, worked from outside as a user works them.
-#include "DialogFixture.h"
-
 #include <algorithm>
 #include <atomic>
 
+#include "DialogFixture.h"
 #include "host/gdiplus/GdiplusCalls.h"
 #include "host/user32/MessageLog.h"
 #include "host/user32/SystemColors.h"
@@ -31,8 +30,10 @@ TEST_F(DialogTest, ControlsComeFromTheTemplateInDialogUnits) {
   monitor.cbSize = sizeof(monitor);
   GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& work = monitor.rcWork;
-  EXPECT_EQ(dialog->rect.left, work.left + (work.right - work.left - (dialog->rect.right - dialog->rect.left)) / 2);
-  EXPECT_EQ(dialog->rect.top, work.top + (work.bottom - work.top - (dialog->rect.bottom - dialog->rect.top)) / 2);
+  EXPECT_EQ(dialog->rect.left,
+            work.left + (work.right - work.left - (dialog->rect.right - dialog->rect.left)) / 2);
+  EXPECT_EQ(dialog->rect.top,
+            work.top + (work.bottom - work.top - (dialog->rect.bottom - dialog->rect.top)) / 2);
 
   struct Expected {
     int id;
@@ -40,10 +41,14 @@ TEST_F(DialogTest, ControlsComeFromTheTemplateInDialogUnits) {
     RECT rect;
   };
   const Expected kControls[] = {
-      {-1, u"Static", {6, 7, 51, 20}},        {301, u"Button", {60, 7, 150, 23}},
-      {302, u"Button", {60, 26, 150, 42}},    {303, u"Button", {6, 130, 66, 153}},
-      {304, u"Button", {225, 130, 285, 153}}, {305, u"ComboBox", {6, 49, 126, 147}},
-      {-1, u"Button", {150, 46, 294, 124}},   {306, u"Static", {156, 62, 288, 117}},
+      {-1, u"Static", {6, 7, 51, 20}},
+      {301, u"Button", {60, 7, 150, 23}},
+      {302, u"Button", {60, 26, 150, 42}},
+      {303, u"Button", {6, 130, 66, 153}},
+      {304, u"Button", {225, 130, 285, 153}},
+      {305, u"ComboBox", {6, 49, 126, 147}},
+      {-1, u"Button", {150, 46, 294, 124}},
+      {306, u"Static", {156, 62, 288, 117}},
       // An icon static takes its icon's size, 32 x 32 by default.
       {307, u"Static", {6, 81, 38, 113}},
   };
@@ -61,6 +66,8 @@ TEST_F(DialogTest, ControlsComeFromTheTemplateInDialogUnits) {
   EXPECT_EQ(log[0].message, WM_INITDIALOG);
   EXPECT_EQ(reinterpret_cast<HWND>(log[0].wParam), Control(301).window);
   EXPECT_EQ(log[0].lParam, 42);
+  // TRUE from WM_INITDIALOG: the focus goes there.
+  EXPECT_EQ(dialog->focus, Control(301).window);
 }
 
 TEST_F(DialogTest, ClassicTemplateIsPlacedFromItsOwnerWhichItDisables) {
@@ -106,11 +113,9 @@ TEST_F(DialogTest, ClicksAndChoicesNotifyTheDialog) {
   EXPECT_EQ(Control(305).selection, 1);
   EXPECT_EQ(Control(305).text, u"second");
   const std::vector<WPARAM> kExpected = {
-      MAKEWPARAM(301, BN_CLICKED),    MAKEWPARAM(302, BN_CLICKED),
-      MAKEWPARAM(305, CBN_DROPDOWN),  MAKEWPARAM(305, CBN_SELCHANGE),
-      MAKEWPARAM(305, CBN_CLOSEUP),   MAKEWPARAM(305, CBN_SELENDOK),
-      MAKEWPARAM(305, CBN_DROPDOWN),  MAKEWPARAM(305, CBN_CLOSEUP),
-      MAKEWPARAM(305, CBN_SELENDOK)};
+      MAKEWPARAM(301, BN_CLICKED),    MAKEWPARAM(302, BN_CLICKED),  MAKEWPARAM(305, CBN_DROPDOWN),
+      MAKEWPARAM(305, CBN_SELCHANGE), MAKEWPARAM(305, CBN_CLOSEUP), MAKEWPARAM(305, CBN_SELENDOK),
+      MAKEWPARAM(305, CBN_DROPDOWN),  MAKEWPARAM(305, CBN_CLOSEUP), MAKEWPARAM(305, CBN_SELENDOK)};
   EXPECT_EQ(DialogScript::Current().Commands(), kExpected);
   // What the user cannot reach: a label, a group box, a control not there.
   EXPECT_FALSE(host::ClickControl(dialog, 999));
@@ -129,7 +134,10 @@ TEST_F(DialogTest, KeysAndTheCloseBoxEndTheDialog) {
       {"Escape", [](HWND d) { return host::PressDialogKey(d, VK_ESCAPE); }, false, IDCANCEL,
        MAKEWPARAM(IDCANCEL, BN_CLICKED)},
       // Enter: the default push button, which this dialog does not end on.
-      {"Enter", [](HWND d) { return host::PressDialogKey(d, VK_RETURN) && host::PressDialogKey(d, VK_ESCAPE); },
+      {"Enter",
+       [](HWND d) {
+         return host::PressDialogKey(d, VK_RETURN) && host::PressDialogKey(d, VK_ESCAPE);
+       },
        false, IDCANCEL, MAKEWPARAM(304, BN_CLICKED)},
       // The close box without a WM_CLOSE handler: DefDlgProcW's IDCANCEL.
       {"close box", [](HWND d) { return host::ClickCloseBox(d); }, false, IDCANCEL,

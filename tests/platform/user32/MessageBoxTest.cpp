@@ -21,7 +21,8 @@ TEST(MessageBoxTest, RecordsTheBoxAndAnswersWithTheDefaultButton) {
       {MB_ABORTRETRYIGNORE | MB_DEFBUTTON2, IDRETRY},
       {MB_RETRYCANCEL, IDRETRY},
   };
-  for (const Case& c : kCases) EXPECT_EQ(MessageBoxW(nullptr, u"text", u"caption", c.type), c.answer);
+  for (const Case& c : kCases)
+    EXPECT_EQ(MessageBoxW(nullptr, u"text", u"caption", c.type), c.answer);
   EXPECT_EQ(MessageBoxW(nullptr, u"no caption", nullptr, MB_ICONINFORMATION), IDOK);
   std::vector<host::MessageBoxRecord> boxes = host::MessageBoxes();
   ASSERT_EQ(boxes.size(), std::size(kCases) + 1);

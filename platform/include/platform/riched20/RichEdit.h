@@ -14,7 +14,8 @@
 // colours, styles, pictures and other ignorable destinations are skipped).
 // The result is the number of characters read. EM_SETSEL and EM_GETSEL
 // keep the selection as the edit control does; WM_GETTEXT and
-// WM_GETTEXTLENGTH give the text.
+// WM_GETTEXTLENGTH give the text; WM_GETDLGCODE answers DLGC_WANTCHARS,
+// DLGC_WANTARROWS and DLGC_HASSETSEL, as an edit control does.
 #pragma once
 
 #include "platform/base/WinDef.h"
@@ -30,7 +31,7 @@
 #define SFF_SELECTION 0x8000
 
 typedef DWORD(CALLBACK* EDITSTREAMCALLBACK)(DWORD_PTR cookie, LPBYTE buffer, LONG bytes,
-                                             LONG* bytesDone);
+                                            LONG* bytesDone);
 
 struct EDITSTREAM {
   DWORD_PTR dwCookie;

@@ -25,7 +25,7 @@ struct ControlInfo {
   RECT rect{};  // in the dialog's client coordinates
   bool visible = false;
   bool enabled = true;
-  int check = 0;  // buttons: BM_GETCHECK
+  int check = 0;                      // buttons: BM_GETCHECK
   std::vector<std::u16string> items;  // combo boxes: the list
   int selection = -1;                 // combo boxes: CB_GETCURSEL
   HICON icon = nullptr;               // icon statics: STM_GETICON
@@ -45,6 +45,7 @@ struct DialogInfo {
   RECT clientRect{};  // screen coordinates
   bool visible = false;
   bool enabled = true;
+  HWND focus = nullptr;  // its control that has its thread's focus, if any
   std::vector<ControlInfo> controls;  // in creation order
 };
 
