@@ -1,20 +1,13 @@
 // OutputDebugStringW (platform/kernel32/WinDebug.h, host/kernel32/DebugOutput.h).
-#include "host/kernel32/DebugOutput.h"
-
-#include <mutex>
-
 #include "Platform.h"
+#include "common/CallLog.h"
 #include "common/HostText.h"
+#include "host/kernel32/DebugOutput.h"
 
 namespace {
 
-struct DebugLog {
-  std::mutex lock;
-  std::vector<host::DebugOutputEntry> entries;
-};
-
-DebugLog& Log() {
-  static DebugLog* log = new DebugLog;  // written until the process ends
+platform::CallLog<host::DebugOutputEntry>& Log() {
+  static auto* log = new platform::CallLog<host::DebugOutputEntry>;  // until the process ends
   return *log;
 }
 
@@ -22,19 +15,13 @@ DebugLog& Log() {
 
 void OutputDebugStringW(LPCWSTR outputString) {
   if (outputString == nullptr) return;
-  DebugLog& log = Log();
-  std::lock_guard<std::mutex> hold(log.lock);
-  log.entries.push_back(host::DebugOutputEntry{
+  Log().Add(host::DebugOutputEntry{
       GetCurrentThreadId(), std::u16string(outputString, platform::WideLength(outputString))});
 }
 
 namespace host {
 
-std::vector<DebugOutputEntry> DebugOutput() {
-  DebugLog& log = Log();
-  std::lock_guard<std::mutex> hold(log.lock);
-  return log.entries;
-}
+std::vector<DebugOutputEntry> DebugOutput() { return Log().All(); }
 
 std::u16string DebugOutputText() {
   std::u16string text;
@@ -42,10 +29,6 @@ std::u16string DebugOutputText() {
   return text;
 }
 
-void ClearDebugOutput() {
-  DebugLog& log = Log();
-  std::lock_guard<std::mutex> hold(log.lock);
-  log.entries.clear();
-}
+void ClearDebugOutput() { Log().Clear(); }
 
 }  // namespace host

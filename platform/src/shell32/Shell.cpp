@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/CallLog.h"
 #include "common/FailureSwitch.h"
 #include "common/HostText.h"
 #include "host/SystemRoot.h"
@@ -40,13 +41,8 @@ std::vector<std::string> SplitParameters(const std::string& text) {
   return out;
 }
 
-struct ExecutionLog {
-  std::mutex lock;
-  std::vector<host::ShellExecution> calls;
-};
-
-ExecutionLog& Executions() {
-  static ExecutionLog* log = new ExecutionLog;  // written until the process ends
+platform::CallLog<host::ShellExecution>& Executions() {
+  static auto* log = new platform::CallLog<host::ShellExecution>;  // until the process ends
   return *log;
 }
 
@@ -98,11 +94,9 @@ HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR par
   HINSTANCE result = platform::ShouldFail("ShellExecuteW")
                          ? reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(SE_ERR_OOM))
                          : Execute(operation, file, parameters, directory);
-  ExecutionLog& log = Executions();
-  std::lock_guard<std::mutex> hold(log.lock);
-  log.calls.push_back(host::ShellExecution{owner, TextOf(operation), TextOf(file),
-                                           TextOf(parameters), TextOf(directory), showCommand,
-                                           reinterpret_cast<INT_PTR>(result)});
+  Executions().Add(host::ShellExecution{owner, TextOf(operation), TextOf(file),
+                                        TextOf(parameters), TextOf(directory), showCommand,
+                                        reinterpret_cast<INT_PTR>(result)});
   return result;
 }
 
@@ -155,16 +149,8 @@ HINSTANCE Execute(LPCWSTR operation, LPCWSTR file, LPCWSTR parameters, LPCWSTR d
 
 namespace host {
 
-std::vector<ShellExecution> ShellExecutions() {
-  ExecutionLog& log = Executions();
-  std::lock_guard<std::mutex> hold(log.lock);
-  return log.calls;
-}
+std::vector<ShellExecution> ShellExecutions() { return Executions().All(); }
 
-void ClearShellExecutions() {
-  ExecutionLog& log = Executions();
-  std::lock_guard<std::mutex> hold(log.lock);
-  log.calls.clear();
-}
+void ClearShellExecutions() { Executions().Clear(); }
 
 }  // namespace host

@@ -1,21 +1,16 @@
 // MessageBoxW (platform/user32/WinMessageBox.h, host/user32/MessageBoxes.h).
-#include <mutex>
 #include <vector>
 
 #include "Platform.h"
+#include "common/CallLog.h"
 #include "common/FailureSwitch.h"
 #include "common/HostText.h"
 #include "host/user32/MessageBoxes.h"
 
 namespace {
 
-struct BoxLog {
-  std::mutex lock;
-  std::vector<host::MessageBoxRecord> boxes;
-};
-
-BoxLog& Log() {
-  static BoxLog* log = new BoxLog;  // written until the process ends
+platform::CallLog<host::MessageBoxRecord>& Log() {
+  static auto* log = new platform::CallLog<host::MessageBoxRecord>;  // until the process ends
   return *log;
 }
 
@@ -51,24 +46,14 @@ int MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
   box.type = type;
   box.threadId = GetCurrentThreadId();
   box.result = DefaultButton(type);
-  BoxLog& log = Log();
-  std::lock_guard<std::mutex> hold(log.lock);
-  log.boxes.push_back(box);
+  Log().Add(box);
   return box.result;
 }
 
 namespace host {
 
-std::vector<MessageBoxRecord> MessageBoxes() {
-  BoxLog& log = Log();
-  std::lock_guard<std::mutex> hold(log.lock);
-  return log.boxes;
-}
+std::vector<MessageBoxRecord> MessageBoxes() { return Log().All(); }
 
-void ClearMessageBoxes() {
-  BoxLog& log = Log();
-  std::lock_guard<std::mutex> hold(log.lock);
-  log.boxes.clear();
-}
+void ClearMessageBoxes() { Log().Clear(); }
 
 }  // namespace host
