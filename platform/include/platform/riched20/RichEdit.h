@@ -33,8 +33,11 @@
 typedef DWORD(CALLBACK* EDITSTREAMCALLBACK)(DWORD_PTR cookie, LPBYTE buffer, LONG bytes,
                                             LONG* bytesDone);
 
+// The rich edit records are packed to 4 bytes, as the SDK lays them out.
+#pragma pack(push, 4)
 struct EDITSTREAM {
   DWORD_PTR dwCookie;
   DWORD dwError;
   EDITSTREAMCALLBACK pfnCallback;
 };
+#pragma pack(pop)
