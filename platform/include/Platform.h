@@ -31,6 +31,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <msctf.h>
+#include <olectl.h>
 #include "platform/SdkAdditions.h"
 // The linker names a DLL's entry point on Windows.
 #define LUTEM_DLL_ENTRY_POINT(entry)

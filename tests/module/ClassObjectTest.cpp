@@ -7,6 +7,7 @@
 
 #include "LoadedModule.h"
 #include "host/FailureSwitch.h"
+#include "host/gdiplus/GdiplusCalls.h"
 #include "service/module/TextServiceGuids.h"
 #include "support/TempSystemRoot.h"
 
@@ -79,18 +80,91 @@ TEST_F(ClassObjectTest, OnlyTheTextServiceClassAsClassFactoryOrIUnknown) {
   EXPECT_EQ(module_.GetClassObject(CLSID_TextService, IID_IClassFactory, nullptr), E_INVALIDARG);
 }
 
-TEST_F(ClassObjectTest, TheTextServiceItselfIsNotBuiltYet) {
+TEST_F(ClassObjectTest, TheFactoryMakesTextServicesForTheirInterfacesOnly) {
   IClassFactory* factory = Factory();
   ASSERT_NE(factory, nullptr);
-  IUnknown* object = reinterpret_cast<IUnknown*>(1);
-  EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&object)),
-            E_NOTIMPL);
-  EXPECT_EQ(object, nullptr);
   IUnknown* outer = factory;
+  EXPECT_EQ(factory->CreateInstance(outer, IID_IUnknown, nullptr), E_INVALIDARG);
+  IUnknown* object = reinterpret_cast<IUnknown*>(1);
   EXPECT_EQ(factory->CreateInstance(outer, IID_IUnknown, reinterpret_cast<void**>(&object)),
             CLASS_E_NOAGGREGATION);
+  EXPECT_EQ(object, nullptr);
+  object = reinterpret_cast<IUnknown*>(1);
+  EXPECT_EQ(factory->CreateInstance(nullptr, IID_ITfCategoryMgr, reinterpret_cast<void**>(&object)),
+            E_NOINTERFACE);
+  EXPECT_EQ(object, nullptr);
+  ASSERT_EQ(factory->CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
+                                    reinterpret_cast<void**>(&object)),
+            S_OK);
   factory->Release();
+  EXPECT_EQ(module_.CanUnloadNow(), S_FALSE) << "the text service holds the module";
+
+  // Every interface of the object leads back to the same object.
+  const IID* interfaces[] = {
+      &IID_IUnknown,
+      &IID_ITfTextInputProcessor,
+      &IID_ITfTextInputProcessorEx,
+      &IID_ITfThreadMgrEventSink,
+      &IID_ITfTextEditSink,
+      &IID_ITfKeyEventSink,
+      &IID_ITfCompositionSink,
+      &IID_ITfDisplayAttributeProvider,
+      &IID_ITfActiveLanguageProfileNotifySink,
+      &IID_ITfThreadFocusSink,
+      &IID_ITfFunctionProvider,
+  };
+  IUnknown* identity = nullptr;
+  ASSERT_EQ(object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
+  for (const IID* iid : interfaces) {
+    IUnknown* found = nullptr;
+    ASSERT_EQ(object->QueryInterface(*iid, reinterpret_cast<void**>(&found)), S_OK);
+    IUnknown* back = nullptr;
+    ASSERT_EQ(found->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&back)), S_OK);
+    EXPECT_EQ(back, identity);
+    back->Release();
+    found->Release();
+  }
+  IUnknown* none = reinterpret_cast<IUnknown*>(1);
+  EXPECT_EQ(object->QueryInterface(IID_ITfFunction, reinterpret_cast<void**>(&none)), E_NOINTERFACE);
+  EXPECT_EQ(none, nullptr);
+  EXPECT_EQ(object->QueryInterface(IID_IUnknown, nullptr), E_INVALIDARG);
+  identity->Release();
+  EXPECT_EQ(object->Release(), 0u);
   EXPECT_EQ(module_.CanUnloadNow(), S_OK);
+}
+
+// GDI+ belongs to the text service objects together: the first starts it,
+// the last shuts it down, however many threads make and drop them.
+TEST_F(ClassObjectTest, TextServicesStartGdiplusOnceAndTheLastShutsItDown) {
+  IClassFactory* factory = Factory();
+  ASSERT_NE(factory, nullptr);
+  uint64_t mark = host::GdiplusMark();
+  auto create = [&] {
+    IUnknown* object = nullptr;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&object)),
+              S_OK);
+    return object;
+  };
+  IUnknown* first = create();
+  IUnknown* second = create();
+  EXPECT_TRUE(host::GdiplusRunning());
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 200; ++i) {
+        IUnknown* object = create();
+        if (object != nullptr) object->Release();
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  first->Release();
+  EXPECT_TRUE(host::GdiplusRunning()) << "the second object still uses it";
+  second->Release();
+  EXPECT_FALSE(host::GdiplusRunning());
+  EXPECT_EQ(host::GdiplusCallsNamed("GdiplusStartup", mark).size(), 1u);
+  EXPECT_EQ(host::GdiplusCallsNamed("GdiplusShutdown", mark).size(), 1u);
+  factory->Release();
 }
 
 // Threads that take and drop the factory at once: the one that drops the

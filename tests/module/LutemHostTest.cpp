@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Platform.h"
+#include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
 
 namespace {
@@ -67,11 +68,99 @@ TEST_F(LutemHostTest, ExitCodesForAModuleThatCannotBeHadAndForBadUse) {
   EXPECT_EQ(RunHost("register --module /no/such/LutemIME.so").status, 2);
   EXPECT_EQ(RunHost("register --modules").status, 2);
   EXPECT_EQ(RunHost("registry HKEY_NOWHERE\\x").status, 2);
-  EXPECT_EQ(RunHost("launch").status, 2);
-  EXPECT_EQ(RunHost("").status, 2);
   HostRun help = RunHost("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("lutem-host register"), std::string::npos);
+  EXPECT_NE(help.output.find("lutem-host [--json]"), std::string::npos);
+}
+
+// The session: the registered input method in an application, played a
+// script of keys, menu choices and focus changes.
+TEST_F(LutemHostTest, ASessionReportsEachStepWithWhatTheInputMethodAskedTheServer) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun run = RunHost(
+      "'{Ctrl+Space} {Ctrl+Space} {Menu Avro Phonetic} {Ctrl+Shift+C} {Menu} {Focus none} "
+      "{Focus}'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output,
+            "{Ctrl+Space}: closed, layout 2, encoding 0, suggestion bar 1, icon 12; pipe: LOAD_ALL\n"
+            "{Ctrl+Space}: open, layout 2, encoding 0, suggestion bar 1, icon 21; pipe: LOAD_ALL\n"
+            "{Menu Avro Phonetic}: open, layout 3, encoding 0, suggestion bar 1, icon 21; menu "
+            "checked: Khipro, Unicode, Suggestion Bar, Phonetic Auto Correction; pipe: LOAD_ALL, "
+            "SAVE CurrentLayout 3, LOAD_ALL\n"
+            "{Ctrl+Shift+C}: open, layout 3, encoding 0, suggestion bar 0, icon 21; pipe: none\n"
+            "{Menu}: open, layout 3, encoding 0, suggestion bar 1, icon 21; menu checked: Avro "
+            "Phonetic, Unicode, Suggestion Bar, Phonetic Auto Correction; pipe: LOAD_ALL\n"
+            "{Focus none}: open, layout 3, encoding 0, suggestion bar 1, icon 12; pipe: LOAD_ALL\n"
+            "{Focus}: open, layout 3, encoding 0, suggestion bar 1, icon 21; pipe: LOAD_ALL\n");
+
+  // The server it started for the session has gone, and stored the choice
+  // where the next one finds it.
+  EXPECT_EQ(SendSettingsCommand(u"LOAD CurrentLayout").rfind(u"Error: ", 0), 0u);
+  HostRun next = RunHost("--json '{Menu}'");
+  EXPECT_EQ(next.status, 0) << next.output;
+  EXPECT_EQ(next.output.rfind("{\"step\":\"{Menu}\",\"open\":true,\"layout\":3,\"encoding\":0,"
+                              "\"candidateWindow\":1,\"icon\":21,\"menu\":[{\"text\":\"Keyboard "
+                              "Layout\",\"checked\":false,\"items\":[",
+                              0),
+            0u)
+      << next.output;
+  EXPECT_NE(next.output.find("{\"text\":\"Avro Phonetic\",\"checked\":true}"), std::string::npos);
+  EXPECT_NE(next.output.find("{\"separator\":true}"), std::string::npos);
+  EXPECT_NE(next.output.find("],\"pipe\":[\"LOAD_ALL\"]}\n"), std::string::npos);
+}
+
+TEST_F(LutemHostTest, TheSessionSavesLayoutAndEncodingAndReadsItsScriptFromInput) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun run = RunHost("--json --layout 6 --encoding 1 < /dev/null");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "") << "no steps, no lines";
+  std::string script = root_.path() + "/script.txt";
+  std::ofstream(script) << "{Menu}\n{Focus}\n";
+  run = RunHost("--layout 7 --encoding 0 < " + script);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output.rfind("{Menu}: open, layout 7, encoding 0, suggestion bar 1, icon 21; menu "
+                             "checked: Jatiyo, Unicode",
+                             0),
+            0u)
+      << run.output;
+}
+
+TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
+  struct Case {
+    std::string arguments;
+    std::string message;
+  } cases[] = {
+      {"launch", "unexpected text \"launch\""},
+      {"'{Ctrl+Space'", "unclosed item"},
+      {"'{Alt+F4}'", "unknown item {Alt+F4}"},
+      {"--layout 9 '{Menu}'", "--layout takes a layout from 1 to 8"},
+      {"--encoding 2", "--encoding takes 0 (Unicode) or 1 (ANSI)"},
+      {"'{Menu}' '{Focus}'", "unexpected argument {Focus}"},
+      {"'{Menu}'", "no input method is registered for Bengali (Bangladesh)"},
+  };
+  for (const Case& c : cases) {
+    HostRun run = RunHost(c.arguments);
+    EXPECT_EQ(run.status, 2) << c.arguments;
+    EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+  }
+
+  // Registered, but its module file is gone: the activation fails.
+  std::string copy = root_.path() + "/LutemIME.so";
+  std::filesystem::copy_file(LUTEM_MODULE, copy);
+  ASSERT_EQ(RunHost("register --module " + copy).status, 0);
+  std::filesystem::remove(copy);
+  HostRun run = RunHost("'{Menu}'");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.output.find("did not activate"), std::string::npos) << run.output;
+
+  ASSERT_EQ(RunHost("register").status, 0);
+  run = RunHost("'{Menu Nothing Like It}' '{Focus}'");
+  EXPECT_EQ(run.status, 2) << "one script only";
+  run = RunHost("'{Menu Nothing Like It}{Focus}'");
+  EXPECT_EQ(run.status, 1) << "a step that cannot be played";
+  EXPECT_NE(run.output.find("the menu has no item \"Nothing Like It\""), std::string::npos);
+  EXPECT_NE(run.output.find("{Focus}: open"), std::string::npos) << "the script goes on";
 }
 
 // The settings program installed with its themes, and the installation

@@ -249,13 +249,15 @@ TEST_F(RegistrationTest, ComReachesTheRegisteredModulesFactory) {
     LoadedModule module;
     ASSERT_EQ(module.RegisterServer(), S_OK);
   }
-  IUnknown* object = reinterpret_cast<IUnknown*>(1);
-  EXPECT_EQ(CoCreateInstance(CLSID_TextService, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+  IUnknown* object = nullptr;
+  ASSERT_EQ(CoCreateInstance(CLSID_TextService, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
                              reinterpret_cast<void**>(&object)),
-            E_NOTIMPL)
-      << "the factory answers for the text service, which is not built yet";
-  EXPECT_EQ(object, nullptr);
+            S_OK);
+  ASSERT_NE(object, nullptr);
   std::u16string path = LoadedModule::Wide(LUTEM_MODULE);
+  CoFreeUnusedLibraries();
+  EXPECT_NE(GetModuleHandleW(path.c_str()), nullptr) << "the text service holds it";
+  object->Release();
   EXPECT_NE(GetModuleHandleW(path.c_str()), nullptr) << "COM keeps its servers loaded";
   CoFreeUnusedLibraries();
   EXPECT_EQ(GetModuleHandleW(path.c_str()), nullptr) << "until they can unload";

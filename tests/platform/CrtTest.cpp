@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Platform.h"
+#include "host/FailureSwitch.h"
 #include "support/TempSystemRoot.h"
 
 namespace {
@@ -102,6 +103,10 @@ TEST(WfopenS, ReadsTextModeAsTheRuntimeDoesAndBinaryAsStored) {
   EXPECT_EQ(file, nullptr);
   EXPECT_EQ(_wfopen_s(&file, u"C:\\t\u00e9xt.json", u"x"), EINVAL);
   EXPECT_EQ(_wfopen_s(&file, nullptr, u"r"), EINVAL);
+  host::FailCall("_wfopen_s");
+  EXPECT_EQ(_wfopen_s(&file, u"C:\\t\u00e9xt.json", u"rt"), EACCES);
+  EXPECT_EQ(file, nullptr);
+  host::ClearFailures();
 
   // The narrow call opens text mode alike.
   ASSERT_EQ(fopen_s(&file, "C:\\t\xe9xt.json", "rt"), 0);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Platform.h"
+#include "host/kernel32/PipeTraffic.h"
 #include "support/TempSystemRoot.h"
 
 namespace {
@@ -146,6 +147,32 @@ TEST_F(NamedPipeTest, InstancesComeAndGoOnSeveralThreads) {
   }
   for (std::thread& thread : threads) thread.join();
   EXPECT_EQ(failures.load(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(NamedPipeTest, TheTrafficRecordKeepsWhatClientsWroteWithTheirThread) {
+  uint64_t mark = host::PipeTrafficMark();
+  HANDLE server, client;
+  Connected(PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE, server, client);
+  const char16_t request[] = u"LOAD_ALL";
+  Send(client, reinterpret_cast<const char*>(request), sizeof(request));
+  Send(server, "OK", 2);  // a server's reply is not a client's write
+  std::thread([&] { Send(client, "", 0); }).join();
+
+  std::vector<host::PipeClientWrite> writes = host::PipeClientWritesSince(mark);
+  ASSERT_EQ(writes.size(), 2u);
+  EXPECT_EQ(writes[0].pipe, kName);
+  EXPECT_EQ(writes[0].Text(), u"LOAD_ALL");
+  EXPECT_EQ(writes[0].bytes.size(), sizeof(request));
+  EXPECT_EQ(writes[0].threadId, GetCurrentThreadId());
+  EXPECT_TRUE(writes[1].bytes.empty());
+  EXPECT_NE(writes[1].threadId, GetCurrentThreadId());
+  EXPECT_TRUE(host::PipeClientWritesSince(host::PipeTrafficMark()).empty());
+  CloseHandle(client);
+  CloseHandle(server);
 }
 
 }  // namespace

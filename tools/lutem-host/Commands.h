@@ -9,6 +9,8 @@ int RegisterCommand(const std::vector<std::string>& args);
 int UnregisterCommand(const std::vector<std::string>& args);
 int RegistryCommand(const std::vector<std::string>& args);
 int SettingsCommand(const std::vector<std::string>& args);
+// A session: every argument that is not one of the commands above.
+int SessionCommand(const std::vector<std::string>& args);
 
 // The path of a file in this program's folder (where the build puts the
 // input method's module and the settings program's image).

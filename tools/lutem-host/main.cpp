@@ -8,10 +8,33 @@
 namespace {
 
 const char kUsage[] =
-    "usage: lutem-host register [--module PATH]\n"
+    "usage: lutem-host [--json] [--layout N] [--encoding E] [SCRIPT]\n"
+    "       lutem-host register [--module PATH]\n"
     "       lutem-host unregister [--module PATH]\n"
     "       lutem-host registry [KEY]\n"
     "       lutem-host settings [--about] [--json] [--picture DIR] [--program IMAGE] [SCRIPT]\n"
+    "\n"
+    "Without a command, lutem-host runs a session: an application thread\n"
+    "activates the input method registered for Bengali (Bangladesh), 0x0845,\n"
+    "gives a new document the focus and plays SCRIPT (or standard input), then\n"
+    "deactivates it. The script is a list of items in braces:\n"
+    "  {Ctrl+Space}     turns the keyboard on or off\n"
+    "  {Ctrl+Shift+C}   turns the suggestion bar on or off\n"
+    "  {Menu TEXT}      clicks the language-bar button and chooses the item TEXT\n"
+    "  {Menu}           clicks the button and dismisses the menu\n"
+    "  {Focus}          a new document takes the focus\n"
+    "  {Focus none}     no document has the focus\n"
+    "After each step one line tells whether the keyboard is open, the layout,\n"
+    "the encoding, the suggestion bar, the button's icon (12 closed, 21 open),\n"
+    "the check marks of a menu the step opened and the requests the input\n"
+    "method sent to the settings server; --json writes each as a JSON object\n"
+    "(\"step\", \"open\", \"layout\", \"encoding\", \"candidateWindow\", \"icon\",\n"
+    "\"menu\", \"pipe\"). The session uses the settings server that runs, or\n"
+    "starts lutem-settings-server for its own time; --layout (1 to 8) and\n"
+    "--encoding (0 Unicode, 1 ANSI) are saved there before the activation.\n"
+    "Exit 0; 1 when a step could not be played (a menu item that is not\n"
+    "there); 2 for a bad script or option, no registered input method or a\n"
+    "failed activation.\n"
     "\n"
     "register and unregister do what regsvr32 does: load the input method's\n"
     "module (by default LutemIME.so next to this program), call its\n"
@@ -51,16 +74,14 @@ const char kUsage[] =
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
-    std::fputs(kUsage, argc < 2 ? stderr : stdout);
-    return argc < 2 ? 2 : 0;
+  if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
   }
-  std::vector<std::string> args(argv + 2, argv + argc);
-  std::string command = argv[1];
-  if (command == "register") return RegisterCommand(args);
-  if (command == "unregister") return UnregisterCommand(args);
-  if (command == "registry") return RegistryCommand(args);
-  if (command == "settings") return SettingsCommand(args);
-  std::fprintf(stderr, "lutem-host: unknown command %s\n\n%s", command.c_str(), kUsage);
-  return 2;
+  std::string command = argc >= 2 ? argv[1] : "";
+  if (command == "register") return RegisterCommand({argv + 2, argv + argc});
+  if (command == "unregister") return UnregisterCommand({argv + 2, argv + argc});
+  if (command == "registry") return RegistryCommand({argv + 2, argv + argc});
+  if (command == "settings") return SettingsCommand({argv + 2, argv + argc});
+  return SessionCommand({argv + 1, argv + argc});
 }

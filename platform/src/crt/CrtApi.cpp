@@ -2,6 +2,7 @@
 #include <string>
 
 #include "Platform.h"
+#include "common/FailureSwitch.h"
 #include "crt/TextModeStream.h"
 #include "host/SystemRoot.h"
 
@@ -106,5 +107,6 @@ errno_t _wfopen_s(std::FILE** file, const WCHAR* path, const WCHAR* mode) {
     narrowMode += static_cast<char>(*p);
   }
   if (!ValidMode(narrowMode.c_str())) return errno = EINVAL;
+  if (platform::ShouldFail("_wfopen_s")) return errno = EACCES;
   return OpenHostFile(file, platform::HostPathFromWindowsPath(path), narrowMode.c_str());
 }

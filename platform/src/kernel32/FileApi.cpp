@@ -73,6 +73,7 @@ HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode,
   }
   auto end = std::make_shared<PipeEnd>(fd, messageType, (desiredAccess & GENERIC_READ) != 0,
                                        (desiredAccess & GENERIC_WRITE) != 0);
+  end->MarkClientOf(AsChar16(fileName));
   SetLastError(ERROR_SUCCESS);
   return HandleTable::Instance().Add(std::move(end));
 }

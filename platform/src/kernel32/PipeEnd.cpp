@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "kernel32/PipeTraffic.h"
+
 namespace platform {
 
 namespace {
@@ -118,6 +120,7 @@ DWORD PipeEnd::Write(const void* buffer, DWORD size, DWORD& written) {
       if (sent < 0 && errno == EINTR) continue;
       if (sent < 0) return PipeErrorFromErrno(errno);
       written = size;
+      if (!clientOf_.empty()) RecordPipeClientWrite(clientOf_, buffer, size);
       return ERROR_SUCCESS;
     }
   }
@@ -128,6 +131,7 @@ DWORD PipeEnd::Write(const void* buffer, DWORD size, DWORD& written) {
     if (sent < 0) return PipeErrorFromErrno(errno);
     written += static_cast<DWORD>(sent);
   }
+  if (!clientOf_.empty()) RecordPipeClientWrite(clientOf_, buffer, size);
   return ERROR_SUCCESS;
 }
 

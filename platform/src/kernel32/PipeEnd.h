@@ -1,6 +1,7 @@
 #pragma once
 
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "kernel32/KernelObject.h"
@@ -26,6 +27,9 @@ class PipeEnd : public KernelObject {
   DWORD Peek(void* buffer, DWORD size, DWORD& read, DWORD& available, DWORD& leftInMessage);
   DWORD SetReadMode(DWORD mode);
   bool messageType() const { return messageType_; }
+  // A client's end (CreateFileW): its writes go into the pipe traffic
+  // record under the pipe's name.
+  void MarkClientOf(const std::u16string& pipe) { clientOf_ = pipe; }
 
  private:
   DWORD ReceiveMessage(std::vector<char>& message);
@@ -39,6 +43,7 @@ class PipeEnd : public KernelObject {
   std::mutex readLock_;
   std::vector<char> pending_;
   bool hasPending_ = false;
+  std::u16string clientOf_;
 };
 
 // errno of a failed socket call as a Win32 error code.

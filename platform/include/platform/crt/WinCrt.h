@@ -36,7 +36,8 @@ errno_t wcstombs_s(size_t* converted, char* dest, size_t destBytes, const WCHAR*
 errno_t fopen_s(std::FILE** file, const char* path, const char* mode);
 
 // fopen_s by a UTF-16 path and mode: a path on drive C: lives under the
-// system root, any other is a host path (its UTF-8 form).
+// system root, any other is a host path (its UTF-8 form). Failure switch
+// "_wfopen_s" (EACCES, as for a file the user may not read).
 errno_t _wfopen_s(std::FILE** file, const WCHAR* path, const WCHAR* mode);
 
 // The bounded wide formatters, with the Microsoft runtime's conversions for

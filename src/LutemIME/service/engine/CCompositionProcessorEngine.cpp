@@ -47,6 +47,13 @@ constexpr size_t CountRows() {
 }
 static_assert(CountRows() == CCompositionProcessorEngine::kBuiltInKeystrokes);
 
+// Built under the thread-safe initialisation of a local static; a build that
+// throws leaves it unbuilt, and the next engine tries again.
+const ConversionDispatcher& SharedDispatcher() {
+  static const ConversionDispatcher dispatcher;
+  return dispatcher;
+}
+
 WCHAR* NewString(std::u16string_view text) {
   WCHAR* copy = new WCHAR[text.size() + 1];
   std::copy(text.begin(), text.end(), copy);
@@ -69,7 +76,7 @@ CCompositionProcessorEngine::CCompositionProcessorEngine()
       conversionModeSink(nullptr),
       openCloseSink(nullptr),
       candidateListWidth(13) {
-  dispatcher.emplace();
+  dispatcher = &SharedDispatcher();
   InitializeCriticalSection(&userDictionaryLock);
 
   size_t row = 0;
@@ -82,17 +89,16 @@ CCompositionProcessorEngine::CCompositionProcessorEngine()
 CCompositionProcessorEngine::~CCompositionProcessorEngine() {
   // The dictionary threads write the dictionary engine and the user
   // dictionary: nothing they touch may go before they have finished.
-  for (HANDLE thread : dictionaryThreads) {
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
-  }
-  dictionaryThreads.clear();
+  WaitForDictionaryThreads();
 
   delete dictionaryEngine.exchange(nullptr);
   retiredDictionaryEngines.clear();
 
+  ReleaseLanguageBarAndCompartments();
   candidateLabels.Free();
-  dispatcher.reset();
+  ReleaseHotkey(&candidateWindowHotkey);
+  ReleaseHotkey(&openCloseHotkey);
+  dispatcher = nullptr;
   compositionKeys.Free();
 
   {

@@ -93,6 +93,40 @@ class CCompositionProcessorEngine {
   // GetKeyState(VK_SHIFT) < 0.
   BOOL IsCandidateSelectKey(UINT code, KeystrokeState* state, UINT mode, bool shiftDown);
 
+  // Sets the engine up for a keyboard profile: the preserved keys, the
+  // compartments and the language-bar button, the composition keys and the
+  // candidate labels, and a dictionary thread. FALSE without a client id and
+  // a thread manager. A second call first takes down what the first set up,
+  // so each of them exists once per engine.
+  BOOL InitForProfile(LANGID profileLangId, REFGUID profile, ITfThreadMgr* threadMgr,
+                      TfClientId profileClientId, BOOL secureMode);
+  // candidateLabels = 1 to 7.
+  void InitCandidateIndexRange();
+
+  // Preserved keys (TSF hot keys). RegisterHotkeys fills both records and
+  // preserves them; a key TSF refuses is not reported.
+  void RegisterHotkeys(ITfThreadMgr* threadMgr, TfClientId profileClientId);
+  BOOL PreserveHotkey(PreservedKeyRecord* record, ITfThreadMgr* threadMgr,
+                      TfClientId profileClientId);
+  // Ctrl+Space toggles the open/close compartment, Ctrl+Shift+C the
+  // GUID_LBI_INPUTMODE compartment and the suggestion bar (in memory only).
+  // Every preserved key is eaten.
+  void HandlePreservedKey(REFGUID guid, BOOL* pfEaten, ITfThreadMgr* threadMgr,
+                          TfClientId profileClientId);
+  // Unpreserves the record's keys on the thread's thread manager and empties it.
+  void ReleaseHotkey(PreservedKeyRecord* record);
+
+  // Compartments: the keyboard open, the language-bar button with its watch,
+  // and the two engine sinks that keep open/close and the conversion mode's
+  // native bit equal.
+  void InitCompartments(ITfThreadMgr* threadMgr, TfClientId profileClientId);
+  void CreateLanguageBarButton(ITfThreadMgr* threadMgr, TfClientId profileClientId,
+                               BOOL secureMode);
+  // The callback of both engine sinks; context is the engine.
+  static HRESULT OnCompartmentChanged(void* context, REFGUID rguid);
+  void SyncOpenFromConversion(ITfThreadMgr* threadMgr);
+  void SyncConversionFromOpen(ITfThreadMgr* threadMgr);
+
   WCHAR* convertedText;
 
  private:
@@ -110,9 +144,11 @@ class CCompositionProcessorEngine {
   GUID profileGuid;
   TfClientId clientId;
   LutemIMEArray<_KEYSTROKE> compositionKeys;
-  // The table-driven schemes, built on the constructing thread in the
-  // engine's order and destroyed in the reverse order.
-  std::optional<ConversionDispatcher> dispatcher;
+  // The table-driven schemes. Their tables are program data that never
+  // change once built and a conversion keeps no state, so every engine of
+  // the process shares one dispatcher, built by the first engine: an
+  // activation, at every focus in every application, builds nothing again.
+  const ConversionDispatcher* dispatcher;
   PreservedKeyRecord openCloseHotkey;
   PreservedKeyRecord candidateWindowHotkey;
   CLangBarItemButton* languageBarButton;
@@ -124,6 +160,12 @@ class CCompositionProcessorEngine {
   std::vector<HANDLE> dictionaryThreads;
 
  private:
+  // What a profile initialisation set up on TSF: the button, the
+  // compartment value and sinks, the preserved keys; and the dictionary
+  // threads, waited for.
+  void ReleaseLanguageBarAndCompartments();
+  void WaitForDictionaryThreads();
+
   std::mutex retiredLock;  // two dictionary threads may replace at once
   std::vector<std::unique_ptr<CBaseDictionaryEngine>> retiredDictionaryEngines;
 };

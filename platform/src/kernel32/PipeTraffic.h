@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "Platform.h"
+
+namespace platform {
+
+// Records one write of a pipe client (host/kernel32/PipeTraffic.h).
+void RecordPipeClientWrite(const std::u16string& pipe, const void* bytes, size_t size);
+
+}  // namespace platform

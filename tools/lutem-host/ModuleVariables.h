@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Reads variables of a module loaded in this process the way a debugger
+// does: their places from the symbol table of the module's file, their
+// values from memory. lutem-host shows with it the settings the input
+// method holds, which no Windows call reveals. A module without a symbol
+// table (stripped) shows none.
+class ModuleVariables {
+ public:
+  // Finds names in the module file at path, which must be loaded. False
+  // when it is not, or when its file has no symbol table.
+  bool Open(const std::string& path, const std::vector<std::string>& names);
+
+  template <typename Value>
+  std::optional<Value> Read(const std::string& name) const {
+    auto found = addresses_.find(name);
+    if (found == addresses_.end()) return std::nullopt;
+    Value value;
+    std::memcpy(&value, reinterpret_cast<const void*>(found->second), sizeof(value));
+    return value;
+  }
+
+ private:
+  std::map<std::string, uintptr_t> addresses_;
+};
