@@ -128,7 +128,10 @@ bool ChooseComboItem(HWND dialog, int id, int index) {
 
 bool PressDialogKey(HWND dialog, UINT vk) {
   if (!IsWindowVisible(dialog) || !IsWindowEnabled(dialog)) return false;
-  return PostMessageW(dialog, WM_KEYDOWN, vk, 1) && PostMessageW(dialog, WM_KEYUP, vk, 0xC0000001);
+  if (!PostMessageW(dialog, WM_KEYDOWN, vk, 1)) return false;
+  // The key may have ended the dialog before it comes up again.
+  PostMessageW(dialog, WM_KEYUP, vk, 0xC0000001);
+  return true;
 }
 
 bool ClickCloseBox(HWND window) {
