@@ -8,8 +8,8 @@
 #include <string>
 
 #include "service/settings/ProcessSettings.h"
-#ifndef _WIN32
 #include "support/MakeTempFolder.h"
+#ifndef _WIN32
 #include "support/TempSystemRoot.h"
 #endif
 
