@@ -35,6 +35,12 @@ ui_dir="$(dirname "$dict_dir")/UI"
 mkdir -p "$ui_dir"
 cp data/UI/themes.dov "$ui_dir/themes.dov"
 
+# The settings program and its licence text, in the installation root, where
+# the settings server starts it for "Settings..." and "About Lutem".
+install_root="$(dirname "$dict_dir")"
+cp build/bin/LutemSettings "$install_root/LutemSettings.exe"
+cp src/LutemSettings/EULA.rtf "$install_root/EULA.rtf"
+
 if [ "${1:-}" != "--no-run" ]; then
   echo "== lutem-convert --layout 1 (Lutem Phonetic) =="
   printf 'ami banglay gan gai\nshri\nkrittrim\n' | build/bin/lutem-convert --layout 1

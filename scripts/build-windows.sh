@@ -204,10 +204,13 @@ cmake -S . -B build-win32 -G Ninja \
 if cmake --build build-win32 --target help | grep -q '^LutemSettings\.exe:'; then
   cmake --build build-win32 -j "$jobs" --target LutemSettings
 fi
-# The Wine stage's check of its own screen and of wine32.
+# The Wine stage's check of its own screen and of wine32, and the program
+# that shows the settings program's dialogs for their pictures.
 mkdir -p build-win32/probe
 i686-w64-mingw32-gcc-posix -O2 -Wall -static -o build-win32/probe/screen-probe.exe \
   scripts/windows/screen-probe.c -lgdiplus -lgdi32
+i686-w64-mingw32-gcc-posix -O2 -Wall -static -municode -o build-win32/probe/settings-screens.exe \
+  scripts/windows/settings-screens.c
 
 # Statically linked: a program may import system DLLs only, never one that
 # the toolchain or a mingw-w64 package ships (libstdc++, winpthread, zlib).
@@ -423,3 +426,14 @@ fi
 mkdir -p build-win/screenshots
 scripts/windows/screenshots.sh build-win/screen-check build-win32/probe/screen-probe.exe
 echo "screen check: build-win/screen-check/screen-check.png (32-bit, GDI+, Bengali font)"
+# The settings program's dialogs, installed in the prefix, as Windows'
+# controls draw them. The prefix has no Segoe UI, which the preview draws
+# with: FreeSans stands in for it.
+if [ -f "$program_files/Hollin/Lutem Keyboard/LutemSettings.exe" ]; then
+  "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v 'Segoe UI' /t REG_SZ /d FreeSans /f >/dev/null 2>&1
+  scripts/windows/screenshots.sh build-win/screenshots build-win32/probe/settings-screens.exe \
+    'C:\Program Files (x86)\Hollin\Lutem Keyboard\LutemSettings.exe'
+  echo "settings program: build-win/screenshots/settings-dialog*.png, about-box.png," \
+       "licence-dialog.png"
+fi

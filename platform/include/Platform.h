@@ -23,8 +23,11 @@
 #define _WIN32_WINNT 0x0A00
 #endif
 #include <windows.h>
+#include <commctrl.h>
 #include <gdiplus.h>
+#include <richedit.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <msctf.h>
@@ -65,6 +68,13 @@
 #include "platform/user32/WinMonitor.h"
 #include "platform/user32/WinMenu.h"
 #include "platform/user32/WinIcon.h"
+#include "platform/user32/WinFocus.h"
+#include "platform/user32/WinDialog.h"
+#include "platform/user32/WinControls.h"
+#include "platform/user32/WinMessageBox.h"
+#include "platform/user32/WinSysColors.h"
+#include "platform/comctl32/CommCtrl.h"
+#include "platform/riched20/RichEdit.h"
 #include "platform/kernel32/MulDiv.h"
 #include "platform/gdi32/StockObjects.h"
 #include "platform/user32/WinDisplayDc.h"
@@ -84,6 +94,9 @@
 #include "platform/oleaut32/Automation.h"
 #include "platform/advapi32/WinRegistry.h"
 #include "platform/shell32/WinShell.h"
+#include "platform/shlwapi/Shlwapi.h"
+#include "platform/kernel32/WinDebug.h"
+#include "platform/kernel32/WinMain.h"
 #include "platform/crt/WinCrt.h"
 #endif
 #include "platform/Utf16Units.h"

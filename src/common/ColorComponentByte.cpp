@@ -29,3 +29,13 @@ bool ColorComponentByte(const nlohmann::json& value, uint8_t* byte) {
   }
   return true;
 }
+
+std::optional<uint32_t> OpaqueColorOfFirstThree(const nlohmann::json& array) {
+  uint8_t red = 0;
+  uint8_t green = 0;
+  uint8_t blue = 0;
+  if (!ColorComponentByte(array[0], &red) || !ColorComponentByte(array[1], &green) ||
+      !ColorComponentByte(array[2], &blue))
+    return std::nullopt;
+  return 0xFF000000u | uint32_t{red} << 16 | uint32_t{green} << 8 | blue;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -11,3 +12,8 @@
 // to a 32-bit integer would be undefined); true is 1 and false 0. False for
 // any other kind of value.
 bool ColorComponentByte(const nlohmann::json& value, uint8_t* byte);
+
+// The first three elements of an array of at least three, red, green and
+// blue, each by the rule above, as an opaque colour 0xFFRRGGBB; nothing
+// when one of them is neither a number nor a boolean.
+std::optional<uint32_t> OpaqueColorOfFirstThree(const nlohmann::json& array);

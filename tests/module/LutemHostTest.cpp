@@ -1,5 +1,5 @@
-// lutem-host's register, unregister and registry commands, run as a user
-// runs them.
+// lutem-host's register, unregister, registry and settings commands, run as
+// a user runs them.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -7,7 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include <nlohmann/json.hpp>
+
+#include "Platform.h"
 #include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
 
@@ -157,6 +161,64 @@ TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
   EXPECT_EQ(run.status, 1) << "a step that cannot be played";
   EXPECT_NE(run.output.find("the menu has no item \"Nothing Like It\""), std::string::npos);
   EXPECT_NE(run.output.find("{Focus}: open"), std::string::npos) << "the script goes on";
+}
+
+// The settings program installed with its themes, and the installation
+// root recorded as the settings server records it.
+void InstallSettingsProgram(const std::string& root) {
+  std::string ui = root + "/Program Files (x86)/Hollin/Lutem Keyboard/UI";
+  std::filesystem::create_directories(ui);
+  std::filesystem::copy_file(LUTEM_SHIPPED_THEMES, ui + "/themes.dov");
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, u"Software\\Hollin\\Lutem Keyboard", 0, nullptr,
+                            REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  std::u16string rootDir = u"C:\\Program Files (x86)\\Hollin\\Lutem Keyboard";
+  RegSetValueExW(key, u"rootDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(rootDir.c_str()),
+                 static_cast<DWORD>((rootDir.size() + 1) * 2));
+  RegCloseKey(key);
+}
+
+TEST_F(LutemHostTest, SettingsRunsTheProgramByAScriptAndReportsEachStep) {
+  InstallSettingsProgram(root_.path());
+  std::string pictures = root_.path() + "/pictures";
+  std::filesystem::create_directories(pictures);
+  HostRun run = RunHost("settings --json --picture " + pictures +
+                        " '{Check 1003}{Theme Lutem Dark}{Start}'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::vector<nlohmann::json> steps;
+  size_t at = 0;
+  // One object a line; what else reaches standard error (a sanitizer's
+  // summary) is not a step.
+  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
+    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  ASSERT_EQ(steps.size(), 5u) << run.output;
+  EXPECT_EQ(steps[0]["action"], "start");
+  EXPECT_EQ(steps[0]["dialogs"][0]["title"], "Lutem Settings");
+  EXPECT_EQ(steps[1]["action"], "{Check 1003}");
+  EXPECT_EQ(steps[1]["settings"]["CandidateWindow"], 0);
+  EXPECT_EQ(steps[1]["settings"]["SmartCorrection"], 1);
+  EXPECT_EQ(steps[2]["settings"]["ThemeID"], "lutem_dark");
+  EXPECT_EQ(steps[2]["themeMessageReachedCandidateWindow"], false);
+  EXPECT_TRUE(std::filesystem::exists(steps[2]["preview"].get<std::string>()));
+  EXPECT_EQ(steps[3]["secondStart"]["exitCode"], 0);
+  EXPECT_EQ(steps[3]["secondStart"]["foreground"], "Lutem Settings");
+  EXPECT_EQ(steps[4]["action"], "end");
+  EXPECT_EQ(steps[4]["exitCode"], 0);
+  EXPECT_TRUE(steps[4]["dialogs"].empty());
+}
+
+TEST_F(LutemHostTest, SettingsExitCodesForActionsThatCannotBeDoneAndForBadUse) {
+  HostRun missing = RunHost("settings '{Click Nothing}'");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.output.find("{Click Nothing}: could not be done"), std::string::npos);
+  EXPECT_EQ(RunHost("settings '{Dance}'").status, 2);
+  EXPECT_EQ(RunHost("settings 'Check 1003'").status, 2);
+  EXPECT_EQ(RunHost("settings '{Resize 10}'").status, 2);
+  EXPECT_EQ(RunHost("settings --program /no/such/image.so").status, 2);
+  HostRun about = RunHost("settings --about '{Escape}'");
+  EXPECT_EQ(about.status, 0);
+  EXPECT_NE(about.output.find("dialog \"About Lutem\""), std::string::npos);
 }
 
 }  // namespace

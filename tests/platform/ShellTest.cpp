@@ -7,7 +7,9 @@
 #include <thread>
 
 #include "Platform.h"
+#include "host/FailureSwitch.h"
 #include "host/SystemRoot.h"
+#include "host/shell32/ShellExecutions.h"
 #include "support/TempSystemRoot.h"
 
 namespace {
@@ -48,6 +50,29 @@ TEST_F(ShellTest, ShellExecuteStartsAProgramWithItsParameters) {
   HINSTANCE missing =
       ShellExecuteW(nullptr, u"open", u"C:\\Missing.exe", nullptr, nullptr, SW_SHOWNORMAL);
   EXPECT_LE(reinterpret_cast<INT_PTR>(missing), 32);
+}
+
+TEST_F(ShellTest, AUrlGoesToItsHandlerAndEveryCallIsRecorded) {
+  host::ClearShellExecutions();
+  HWND owner = reinterpret_cast<HWND>(0x10);
+  HINSTANCE opened = ShellExecuteW(owner, u"open", u"https://www.hollin.example/x", nullptr,
+                                   nullptr, SW_SHOWNORMAL);
+  EXPECT_GT(reinterpret_cast<INT_PTR>(opened), 32);
+  host::FailCall("ShellExecuteW");
+  EXPECT_EQ(reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, nullptr, u"mailto:a@b.example", u"p",
+                                                    u"C:\\", SW_SHOW)),
+            SE_ERR_OOM);
+  host::ClearFailures();
+  std::vector<host::ShellExecution> calls = host::ShellExecutions();
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[0].owner, owner);
+  EXPECT_EQ(calls[0].operation, u"open");
+  EXPECT_EQ(calls[0].file, u"https://www.hollin.example/x");
+  EXPECT_EQ(calls[0].showCommand, SW_SHOWNORMAL);
+  EXPECT_GT(calls[0].result, 32);
+  EXPECT_EQ(calls[1].parameters, u"p");
+  EXPECT_EQ(calls[1].directory, u"C:\\");
+  EXPECT_EQ(calls[1].result, SE_ERR_OOM);
 }
 
 }  // namespace

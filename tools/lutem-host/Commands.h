@@ -8,8 +8,13 @@
 int RegisterCommand(const std::vector<std::string>& args);
 int UnregisterCommand(const std::vector<std::string>& args);
 int RegistryCommand(const std::vector<std::string>& args);
+int SettingsCommand(const std::vector<std::string>& args);
 // A session: every argument that is not one of the commands above.
 int SessionCommand(const std::vector<std::string>& args);
+
+// The path of a file in this program's folder (where the build puts the
+// input method's module and the settings program's image).
+std::string BesideThisProgram(const std::string& fileName);
 
 // What regsvr32 does with a module: load it, call the export (a function
 // without arguments that returns an HRESULT), print the result in hex, unload

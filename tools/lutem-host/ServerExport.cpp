@@ -4,20 +4,16 @@
 #include "Platform.h"
 #include "conversion/WideToUtf8.h"
 
-namespace {
-
-std::string DefaultModulePath() {
+std::string BesideThisProgram(const std::string& fileName) {
   WCHAR program[4096];
   DWORD length = GetModuleFileNameW(nullptr, program, 4096);
   std::string path = WideToUtf8(std::u16string_view(AsChar16(program), length));
   size_t slash = path.rfind('/');
-  return (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/LutemIME.so";
+  return (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/" + fileName;
 }
 
-}  // namespace
-
 int CallServerExport(const std::vector<std::string>& args, const char* exportName) {
-  std::string modulePath = DefaultModulePath();
+  std::string modulePath = BesideThisProgram("LutemIME.so");
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--module" && i + 1 < args.size()) {
       modulePath = args[++i];

@@ -12,6 +12,7 @@ const char kUsage[] =
     "       lutem-host register [--module PATH]\n"
     "       lutem-host unregister [--module PATH]\n"
     "       lutem-host registry [KEY]\n"
+    "       lutem-host settings [--about] [--json] [--picture DIR] [--program IMAGE] [SCRIPT]\n"
     "\n"
     "Without a command, lutem-host runs a session: an application thread\n"
     "activates the input method registered for Bengali (Bangladesh), 0x0845,\n"
@@ -45,6 +46,29 @@ const char kUsage[] =
     "HKEY_LOCAL_MACHINE (HKLM); by default the input method's class key,\n"
     "HKEY_CLASSES_ROOT\\CLSID\\{...}. Exit 1 when the key does not exist.\n"
     "\n"
+    "settings starts the settings program (LutemSettings.so next to this program,\n"
+    "or IMAGE) on this host's desktop, as installed in the 32-bit Program Files\n"
+    "folder (it looks for EULA.rtf there), with /about for --about. A user then\n"
+    "works it by SCRIPT, one action after another, each once the program waits\n"
+    "for input again; at the end the user closes what is still open:\n"
+    "  {Click ID|TEXT}  click a control of the dialog in front, by id or text\n"
+    "                   ({Click 1003}, {Click EULA}, {Click Website}, {Click Close})\n"
+    "  {Check ID}       the same, for a check box\n"
+    "  {Theme NAME}     choose the theme of that name in the list\n"
+    "  {Select ID N}    choose item N (from 0) of combo box ID\n"
+    "  {Escape} {Enter} press the key\n"
+    "  {Close}          click the dialog's close box\n"
+    "  {Resize W H}     drag the dialog's border until it is W x H pixels\n"
+    "  {Start [ARGS]}   start the program a second time with that command line\n"
+    "After the start and after each action it prints what the user would see\n"
+    "and the settings stored; --json prints one JSON object a line instead: the\n"
+    "values under HKCU\\Software\\Hollin\\Lutem Keyboard, the dialogs and their\n"
+    "controls, the message boxes and debug output since the step before, and\n"
+    "whether the theme message reached a candidate window. --picture writes the\n"
+    "preview (control 1004) after each step as DIR/preview-NN.png. Exit: the\n"
+    "program's exit code; 1 when an action could not be done; 2 for a bad\n"
+    "command line or an image that cannot be started.\n"
+    "\n"
     "Everything runs on the stand-in's drive C: under LUTEM_SYSTEM_ROOT.\n";
 
 }  // namespace
@@ -58,5 +82,6 @@ int main(int argc, char** argv) {
   if (command == "register") return RegisterCommand({argv + 2, argv + argc});
   if (command == "unregister") return UnregisterCommand({argv + 2, argv + argc});
   if (command == "registry") return RegistryCommand({argv + 2, argv + argc});
+  if (command == "settings") return SettingsCommand({argv + 2, argv + argc});
   return SessionCommand({argv + 1, argv + argc});
 }

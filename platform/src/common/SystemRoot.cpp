@@ -28,6 +28,19 @@ std::string HostPathFromWindowsPath(std::u16string_view path) {
   return SystemRootFolder() + rest;
 }
 
+std::u16string WindowsPathFromHostPath(const std::string& path) {
+  std::string root = SystemRootFolder();
+  while (root.size() > 1 && root.back() == '/') root.pop_back();
+  if (path.compare(0, root.size(), root) != 0 ||
+      (path.size() > root.size() && path[root.size()] != '/'))
+    return WideFromUtf8(path);
+  std::string rest = path.substr(root.size());
+  for (char& c : rest)
+    if (c == '/') c = '\\';
+  if (rest.empty()) rest = "\\";
+  return WideFromUtf8("C:" + rest);
+}
+
 bool EnsureFolder(const std::string& path) {
   if (path.empty()) return false;
   for (size_t pos = 1; pos <= path.size(); ++pos) {

@@ -8,6 +8,8 @@
 #include "common/FailureSwitch.h"
 #include "common/HostText.h"
 #include "host/SystemRoot.h"
+#include "kernel32/ProgramProcess.h"
+#include "kernel32/SystemLibraries.h"
 
 namespace platform {
 
@@ -79,13 +81,19 @@ int FirstImage(struct dl_phdr_info* info, size_t, void* data) {
 
 }  // namespace
 
-HMODULE ProgramModule() {
+HMODULE HostProgramModule() {
   static const uintptr_t base = [] {
     uintptr_t found = 0;
     dl_iterate_phdr(FirstImage, &found);
     return found;
   }();
   return reinterpret_cast<HMODULE>(base);
+}
+
+HMODULE ProgramModule() {
+  std::shared_ptr<ProgramProcess> process = ProgramProcess::Current();
+  HMODULE image = process ? process->image.load() : nullptr;
+  return image != nullptr ? image : HostProgramModule();
 }
 
 ModuleTable& ModuleTable::Instance() {
@@ -115,6 +123,8 @@ HMODULE ModuleTable::Load(const std::u16string& name) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
   }
+  SystemLibrary system;
+  if (FindSystemLibrary(name, &system)) return LoadSystemLibrary(system);
   std::string hostPath = FindModuleFile(name);
   if (hostPath.empty()) {
     SetLastError(ERROR_MOD_NOT_FOUND);
@@ -149,6 +159,21 @@ HMODULE ModuleTable::Load(const std::u16string& name) {
   return handle;
 }
 
+HMODULE ModuleTable::LoadSystemLibrary(const SystemLibrary& library) {
+  uintptr_t base = reinterpret_cast<uintptr_t>(library.handle);
+  Module& module = modules_[base];
+  if (module.loads++ > 0) return library.handle;
+  module.path = library.path;
+  module.entry = library.entry;
+  if (module.entry != nullptr && !module.entry(library.handle, DLL_PROCESS_ATTACH, nullptr)) {
+    module.entry(library.handle, DLL_PROCESS_DETACH, nullptr);
+    module.loads = 0;
+    SetLastError(ERROR_DLL_INIT_FAILED);
+    return nullptr;
+  }
+  return library.handle;
+}
+
 BOOL ModuleTable::Free(HMODULE handle) {
   std::lock_guard<std::recursive_mutex> hold(lock_);
   auto found = modules_.find(reinterpret_cast<uintptr_t>(handle));
@@ -166,6 +191,7 @@ BOOL ModuleTable::Free(HMODULE handle) {
 void ModuleTable::Unload(uintptr_t base) {
   Module& module = modules_[base];
   module.loads = 0;
+  if (module.dl == nullptr) return;  // a system library: nothing to unmap
   void* dl = module.dl;
   module.dl = nullptr;
   dlclose(dl);
@@ -201,8 +227,14 @@ FARPROC ModuleTable::Find(HMODULE handle, const char* name) {
 }
 
 bool ModuleTable::PathOf(HMODULE handle, std::u16string& path) {
+  if (handle == nullptr) handle = ProgramModule();
+  std::shared_ptr<ProgramProcess> process = ProgramProcess::Current();
+  if (process && handle == process->image.load() && !process->path.empty()) {
+    path = process->path;
+    return true;
+  }
   uintptr_t base = reinterpret_cast<uintptr_t>(handle);
-  if (handle == nullptr || handle == ProgramModule()) {
+  if (handle == HostProgramModule()) {
     path = WideFromUtf8(ProgramPath());
     return !path.empty();
   }
@@ -233,6 +265,28 @@ HMODULE ModuleTable::HandleOf(const std::u16string& name) {
       return reinterpret_cast<HMODULE>(base);
   }
   return nullptr;
+}
+
+HMODULE ModuleTable::LoadProgramImage(const std::string& hostPath, void** dl,
+                                      std::string* error) {
+  void* opened = dlopen(hostPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+  uintptr_t base = opened ? ImageBaseOfHandle(opened) : 0;
+  if (base == 0) {
+    *error = opened ? "not a loadable image" : dlerror();
+    if (opened) dlclose(opened);
+    return nullptr;
+  }
+  *dl = opened;
+  return reinterpret_cast<HMODULE>(base);
+}
+
+void ModuleTable::UnloadProgramImage(HMODULE image, void* dl) {
+  std::lock_guard<std::recursive_mutex> hold(lock_);
+  dlclose(dl);
+  // What the image registered goes with it; another image may be mapped
+  // at the same address later.
+  auto found = modules_.find(reinterpret_cast<uintptr_t>(image));
+  if (found != modules_.end() && found->second.loads == 0) modules_.erase(found);
 }
 
 const std::vector<ResourceEntry>* ModuleTable::ResourcesOf(HMODULE handle) {

@@ -7,6 +7,7 @@
 
 #include "Platform.h"
 #include "kernel32/ResourceFile.h"
+#include "kernel32/SystemLibraries.h"
 
 namespace platform {
 
@@ -32,6 +33,11 @@ class ModuleTable {
   // dynamic loader knows; false when the handle is none of them.
   bool PathOf(HMODULE module, std::u16string& path);
   HMODULE HandleOf(const std::u16string& name);
+  // A program image (host/kernel32/Programs.h), loaded from hostPath as a
+  // new object of the dynamic loader and not counted as a module; null with
+  // the reason when it cannot be loaded.
+  HMODULE LoadProgramImage(const std::string& hostPath, void** dl, std::string* error);
+  void UnloadProgramImage(HMODULE image, void* dl);
   // The module's resources; null when it registered none.
   const std::vector<ResourceEntry>* ResourcesOf(HMODULE module);
 
@@ -47,13 +53,16 @@ class ModuleTable {
   };
 
   ModuleTable() = default;
+  HMODULE LoadSystemLibrary(const SystemLibrary& library);
   void Unload(uintptr_t base);
 
   std::recursive_mutex lock_;
   std::map<uintptr_t, Module> modules_;
 };
 
-// The HMODULE of the program.
+// The HMODULE of the program: the image of the calling thread's process
+// (ProgramProcess.h), else the host program's own.
 HMODULE ProgramModule();
+HMODULE HostProgramModule();
 
 }  // namespace platform

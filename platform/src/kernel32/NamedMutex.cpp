@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "common/FailureSwitch.h"
 #include "kernel32/HandleTable.h"
 #include "common/HostText.h"
 #include "host/SystemRoot.h"
@@ -65,6 +66,10 @@ HANDLE CreateMutexW(LPSECURITY_ATTRIBUTES securityAttributes, BOOL initialOwner,
   size_t length = platform::WideLength(name);
   if (length > MAX_PATH) {
     SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return nullptr;
+  }
+  if (platform::ShouldFail("CreateMutexW")) {
+    SetLastError(ERROR_ACCESS_DENIED);
     return nullptr;
   }
   if (length > 0) {

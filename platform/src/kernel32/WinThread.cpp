@@ -7,6 +7,7 @@
 
 #include "common/FailureSwitch.h"
 #include "kernel32/HandleTable.h"
+#include "kernel32/ProgramProcess.h"
 
 namespace {
 
@@ -41,9 +42,12 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE startA
     auto object = std::make_shared<ThreadObject>();
     HANDLE handle = platform::HandleTable::Instance().Add(object);
     DWORD id = NewThreadId();
+    // A thread belongs to the process of the thread that made it.
+    std::shared_ptr<platform::ProgramProcess> process = platform::ProgramProcess::Current();
     try {
-      std::thread([object, startAddress, parameter, id] {
+      std::thread([object, startAddress, parameter, id, process] {
         currentThreadId = id;
+        if (process) platform::ProgramProcess::SetCurrent(process);
         startAddress(parameter);
         std::lock_guard<std::mutex> lock(object->mutex);
         object->done = true;

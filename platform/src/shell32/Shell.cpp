@@ -4,11 +4,15 @@
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <thread>
 #include <vector>
 
+#include "common/CallLog.h"
+#include "common/FailureSwitch.h"
 #include "common/HostText.h"
 #include "host/SystemRoot.h"
+#include "host/shell32/ShellExecutions.h"
 
 extern char** environ;
 
@@ -37,6 +41,31 @@ std::vector<std::string> SplitParameters(const std::string& text) {
   return out;
 }
 
+platform::CallLog<host::ShellExecution>& Executions() {
+  static auto* log = new platform::CallLog<host::ShellExecution>;  // until the process ends
+  return *log;
+}
+
+std::u16string TextOf(LPCWSTR text) {
+  return text == nullptr ? std::u16string() : std::u16string(text, platform::WideLength(text));
+}
+
+// "https://...", "mailto:...": a scheme of two or more letters, digits, '+',
+// '-' or '.', beginning with a letter, then a colon ("C:" is a drive).
+bool IsUrl(const std::u16string& file) {
+  size_t colon = file.find(u':');
+  if (colon == std::u16string::npos || colon < 2) return false;
+  for (size_t i = 0; i < colon; ++i) {
+    char16_t c = file[i];
+    bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    bool other = (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+    if (!letter && !(i > 0 && other)) return false;
+  }
+  return true;
+}
+
+HINSTANCE Execute(LPCWSTR operation, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory);
+
 }  // namespace
 
 HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, LPWSTR path) {
@@ -62,6 +91,18 @@ HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, LPWS
 
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR parameters,
                         LPCWSTR directory, INT showCommand) {
+  HINSTANCE result = platform::ShouldFail("ShellExecuteW")
+                         ? reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(SE_ERR_OOM))
+                         : Execute(operation, file, parameters, directory);
+  Executions().Add(host::ShellExecution{owner, TextOf(operation), TextOf(file),
+                                        TextOf(parameters), TextOf(directory), showCommand,
+                                        reinterpret_cast<INT_PTR>(result)});
+  return result;
+}
+
+namespace {
+
+HINSTANCE Execute(LPCWSTR operation, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory) {
   auto fail = [](DWORD error) {
     SetLastError(error);
     return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(error));
@@ -69,6 +110,7 @@ HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR par
   std::u16string verb(operation ? operation : u"", platform::WideLength(operation));
   if (file == nullptr || !(verb.empty() || platform::FoldCase(verb) == u"OPEN"))
     return fail(ERROR_INVALID_PARAMETER);
+  if (IsUrl(TextOf(file))) return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(42));
   std::string program =
       platform::HostPathFromWindowsPath(std::u16string_view(file, platform::WideLength(file)));
   if (program.empty() || access(program.c_str(), F_OK) != 0) return fail(SE_ERR_FNF);
@@ -102,3 +144,13 @@ HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR par
   }).detach();
   return reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(42));
 }
+
+}  // namespace
+
+namespace host {
+
+std::vector<ShellExecution> ShellExecutions() { return Executions().All(); }
+
+void ClearShellExecutions() { Executions().Clear(); }
+
+}  // namespace host

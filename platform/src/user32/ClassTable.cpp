@@ -4,6 +4,7 @@
 
 #include "common/HostText.h"
 #include "user32/AtomTable.h"
+#include "user32/SystemClasses.h"
 
 namespace platform {
 namespace {
@@ -19,7 +20,11 @@ ATOM AtomOf(LPCWSTR nameOrAtom) {
 }  // namespace
 
 ClassTable& ClassTable::Instance() {
-  static ClassTable* table = new ClassTable;  // classes outlive every module
+  static ClassTable* table = [] {
+    auto* made = new ClassTable;  // classes outlive every module
+    RegisterSystemClasses(*made);
+    return made;
+  }();
   return *table;
 }
 

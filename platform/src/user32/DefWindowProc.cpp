@@ -7,6 +7,7 @@
 #include "user32/CursorState.h"
 #include "user32/Desktop.h"
 #include "user32/MessageDelivery.h"
+#include "user32/SystemClasses.h"
 
 using platform::Desktop;
 
@@ -92,6 +93,14 @@ HBRUSH ClassBrush(HWND handle) {
 }  // namespace
 
 LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The user dragged the sizing border (host/user32/Dialogs.h): the system's
+  // sizing loop sets the new size.
+  if (message >= 0xC000 && message == platform::UserResizeMessage()) {
+    if (GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME)
+      SetWindowPos(window, nullptr, 0, 0, static_cast<int>(wParam), static_cast<int>(lParam),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+  }
   switch (message) {
     case WM_NCCREATE: {
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);

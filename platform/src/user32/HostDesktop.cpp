@@ -4,6 +4,7 @@
 #include "host/user32/Desktop.h"
 #include "host/user32/MessageLog.h"
 #include "host/user32/MessagePump.h"
+#include "host/user32/SystemColors.h"
 #include "host/user32/SystemMetrics.h"
 #include "msctf/EditSessionQueue.h"
 #include "user32/CursorState.h"
@@ -88,6 +89,7 @@ void ResetDesktop() {
   }
   platform::ThreadQueues::Instance().Current()->ClearPosted();
   platform::SystemMetrics::Instance().Reset();
+  host::ResetSystemColors();
   platform::MonitorTable::Instance().Replace(platform::MonitorTable::Default());
   platform::CursorState::Instance().Reset();
   platform::DpiContexts::Instance().Reset();

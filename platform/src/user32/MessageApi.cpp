@@ -58,7 +58,7 @@ BOOL GetMessageW(LPMSG message, HWND window, UINT filterMin, UINT filterMax) {
     uint64_t seen = queue->Sequence();
     if (platform::NextMessage(*queue, window, filterMin, filterMax, true, message))
       return message->message == WM_QUIT ? FALSE : TRUE;
-    queue->WaitForChange(seen);
+    queue->WaitForInput(seen);
   }
 }
 

@@ -85,6 +85,27 @@ void MessageQueue::WaitForChange(uint64_t seen) {
   wake_.wait(hold, [&] { return sequence_ != seen; });
 }
 
+void MessageQueue::WaitForInput(uint64_t seen) {
+  std::unique_lock<std::mutex> hold(lock_);
+  if (sequence_ != seen) return;
+  waitingForInput_ = true;
+  inputWaitSequence_ = seen;
+  wake_.wait(hold, [&] { return sequence_ != seen; });
+  waitingForInput_ = false;
+}
+
+bool MessageQueue::IdleForInput() {
+  std::lock_guard<std::mutex> hold(lock_);
+  // Anything that arrived bumped the sequence; until the thread runs again
+  // its flag is still set.
+  return waitingForInput_ && sequence_ == inputWaitSequence_;
+}
+
+bool MessageQueue::Closed() {
+  std::lock_guard<std::mutex> hold(lock_);
+  return closed_;
+}
+
 void MessageQueue::Close() {
   std::deque<std::shared_ptr<SentMessage>> pending;
   {

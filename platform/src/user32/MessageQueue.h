@@ -55,6 +55,12 @@ class MessageQueue {
   uint64_t Sequence();
   // Returns once the sequence differs from seen.
   void WaitForChange(uint64_t seen);
+  // The same, for a thread that waits for its user: a message loop with
+  // nothing to do. Meanwhile the queue counts as idle for input.
+  void WaitForInput(uint64_t seen);
+  // The thread waits for input and nothing has arrived since it began.
+  bool IdleForInput();
+  bool Closed();
 
   // The thread ended: sends still pending are answered 0 and later posts
   // and sends are refused.
@@ -69,6 +75,8 @@ class MessageQueue {
   uint64_t sequence_ = 0;
   std::deque<MSG> posted_;
   std::deque<std::shared_ptr<SentMessage>> sent_;
+  bool waitingForInput_ = false;
+  uint64_t inputWaitSequence_ = 0;
   bool quit_ = false;
   int quitCode_ = 0;
   bool closed_ = false;

@@ -8,7 +8,8 @@ namespace platform {
 // closes the queue and takes the thread's windows away.
 class ThreadQueueOwner {
  public:
-  ~ThreadQueueOwner() {
+  ~ThreadQueueOwner() { End(); }
+  void End() {
     if (!queue) return;
     DWORD threadId = queue->ThreadId();
     ThreadQueues::Instance().Forget(threadId);
@@ -17,6 +18,7 @@ class ThreadQueueOwner {
     auto hold = desktop.Hold();
     for (const auto& window : desktop.All())
       if (window->threadId == threadId) desktop.Remove(window->handle);
+    queue.reset();
   }
   std::shared_ptr<MessageQueue> queue;
 };
@@ -46,6 +48,8 @@ std::shared_ptr<MessageQueue> ThreadQueues::Of(DWORD threadId) {
   auto found = queues_.find(threadId);
   return found == queues_.end() ? nullptr : found->second;
 }
+
+void ThreadQueues::EndCurrent() { owner.End(); }
 
 void ThreadQueues::Forget(DWORD threadId) {
   std::lock_guard<std::mutex> hold(lock_);

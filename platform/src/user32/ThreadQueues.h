@@ -19,6 +19,9 @@ class ThreadQueues {
   std::shared_ptr<MessageQueue> Current();
   // Null when the thread has no queue (never had one, or has ended).
   std::shared_ptr<MessageQueue> Of(DWORD threadId);
+  // Ends the calling thread's queue and windows now, as its end would:
+  // a program's process ends before its image goes.
+  void EndCurrent();
 
  private:
   friend class ThreadQueueOwner;

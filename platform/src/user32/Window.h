@@ -11,6 +11,7 @@
 #include "host/user32/LayeredPicture.h"
 #include "host/user32/MessageLog.h"
 #include "host/user32/Monitors.h"
+#include "user32/ControlState.h"
 #include "user32/WindowClass.h"
 
 namespace platform {
@@ -62,6 +63,11 @@ class Window {
   // The picture of UpdateLayeredWindow (its rect unused here: the window's
   // own is the truth).
   std::optional<host::LayeredPicture> layered;
+
+  // What a system control class keeps for this window (its check state,
+  // list, picture), as Windows keeps it in the control's own data; it goes
+  // with the window.
+  std::shared_ptr<ControlState> controlState;
 
   std::vector<host::LoggedMessage> log;
   std::vector<host::Invalidation> invalidations;

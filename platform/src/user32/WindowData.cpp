@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/HostText.h"
+#include "kernel32/ProgramProcess.h"
 #include "user32/AtomTable.h"
 #include "user32/Desktop.h"
 #include "user32/MessageDelivery.h"
@@ -165,6 +166,15 @@ HWND GetParent(HWND handle) {
   return (window->style & WS_POPUP) ? window->owner : nullptr;
 }
 
+BOOL IsChild(HWND parent, HWND handle) {
+  Desktop& desktop = Desktop::Instance();
+  auto hold = desktop.Hold();
+  for (auto window = desktop.Find(handle); window && window->IsChild();
+       window = desktop.Find(window->parent))
+    if (window->parent == parent) return TRUE;
+  return FALSE;
+}
+
 HWND GetDlgItem(HWND dialog, int id) {
   Desktop& desktop = Desktop::Instance();
   auto hold = desktop.Hold();
@@ -200,6 +210,6 @@ DWORD GetWindowThreadProcessId(HWND handle, LPDWORD processId) {
   auto hold = desktop.Hold();
   auto window = desktop.FindOrFail(handle);
   if (!window) return 0;
-  if (processId != nullptr) *processId = static_cast<DWORD>(getpid());
+  if (processId != nullptr) *processId = platform::ProgramProcess::IdOfThread(window->threadId);
   return window->threadId;
 }

@@ -134,10 +134,14 @@ BOOL ShowWindow(HWND handle, int command) {
     }
     if (!wasVisible && command == SW_HIDE) return FALSE;
     if (command != SW_HIDE) {
+      bool child = window->IsChild();
       hold.unlock();
       platform::Deliver(handle, WM_SHOWWINDOW, TRUE, 0);
       UINT flags = SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE;
-      if (!activates) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
+      // Only a top-level window comes to the front to be activated; a child
+      // keeps its place among its siblings (a dialog's controls their tab
+      // order).
+      if (!activates || child) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
       platform::ApplyWindowPos(handle, HWND_TOP, 0, 0, 0, 0, flags);
       return FALSE;
     }

@@ -8,20 +8,11 @@
 
 #include "Platform.h"
 #include "host/FailureSwitch.h"
+#include "platform/kernel32/ImageEvents.h"
 
 namespace {
 
-std::vector<std::string> events;
-
-}  // namespace
-
-// The test module reports what happens to it through this function, which
-// the test program exports.
-extern "C" __attribute__((visibility("default"))) void LutemTestModuleEvent(const char* event) {
-  events.push_back(event);
-}
-
-namespace {
+using image_events::Events;
 
 std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
@@ -31,7 +22,7 @@ typedef int (*AnswerFunction)();
 
 class ModuleLoaderTest : public ::testing::Test {
  protected:
-  void SetUp() override { events.clear(); }
+  void SetUp() override { image_events::Clear(); }
   void TearDown() override {
     host::ClearFailures();
     unsetenv("LUTEM_TEST_MODULE_REFUSE");
@@ -41,9 +32,9 @@ class ModuleLoaderTest : public ::testing::Test {
 TEST_F(ModuleLoaderTest, EntryPointRunsAfterStaticInitialisersAndBeforeStaticDestructors) {
   HMODULE module = LoadLibraryW(kModule.c_str());
   ASSERT_NE(module, nullptr);
-  EXPECT_EQ(events, (std::vector<std::string>{"static initialiser", "attach"}));
+  EXPECT_EQ(Events(), (std::vector<std::string>{"static initialiser", "attach"}));
   ASSERT_TRUE(FreeLibrary(module));
-  EXPECT_EQ(events, (std::vector<std::string>{"static initialiser", "attach", "detach",
+  EXPECT_EQ(Events(), (std::vector<std::string>{"static initialiser", "attach", "detach",
                                               "static destructor"}));
 }
 
@@ -52,17 +43,17 @@ TEST_F(ModuleLoaderTest, OneLoadCountPerModuleAndALoadAfterTheUnloadStartsAfresh
   HMODULE second = LoadLibraryW(kModule.c_str());
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(first, second);
-  EXPECT_EQ(events, (std::vector<std::string>{"static initialiser", "attach"}));
+  EXPECT_EQ(Events(), (std::vector<std::string>{"static initialiser", "attach"}));
   ASSERT_TRUE(FreeLibrary(second));
-  EXPECT_EQ(events.size(), 2u) << "still loaded once";
+  EXPECT_EQ(Events().size(), 2u) << "still loaded once";
   ASSERT_TRUE(FreeLibrary(first));
   EXPECT_FALSE(FreeLibrary(first));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
 
-  events.clear();
+  image_events::Clear();
   HMODULE again = LoadLibraryW(kModule.c_str());
   ASSERT_NE(again, nullptr);
-  EXPECT_EQ(events, (std::vector<std::string>{"static initialiser", "attach"}));
+  EXPECT_EQ(Events(), (std::vector<std::string>{"static initialiser", "attach"}));
   auto answer = reinterpret_cast<AnswerFunction>(
       reinterpret_cast<void (*)()>(GetProcAddress(again, "TestModuleAnswer")));
   ASSERT_NE(answer, nullptr);
@@ -74,7 +65,7 @@ TEST_F(ModuleLoaderTest, RefusedAttachIsDetachedAndFailsTheLoad) {
   setenv("LUTEM_TEST_MODULE_REFUSE", "1", 1);
   EXPECT_EQ(LoadLibraryW(kModule.c_str()), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DLL_INIT_FAILED));
-  EXPECT_EQ(events, (std::vector<std::string>{"static initialiser", "attach", "detach",
+  EXPECT_EQ(Events(), (std::vector<std::string>{"static initialiser", "attach", "detach",
                                               "static destructor"}));
   EXPECT_EQ(GetModuleHandleW(kModule.c_str()), nullptr);
 }
@@ -96,7 +87,7 @@ TEST_F(ModuleLoaderTest, LoadFailures) {
   host::FailCall("LoadLibraryW:lutem_test_module.so");
   EXPECT_EQ(LoadLibraryW(kModule.c_str()), nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
-  EXPECT_TRUE(events.empty());
+  EXPECT_TRUE(Events().empty());
 }
 
 TEST_F(ModuleLoaderTest, GetProcAddressFindsOnlyTheModulesOwnNames) {
@@ -157,9 +148,9 @@ TEST_F(ModuleLoaderTest, ResourcesByNumberNameAndType) {
             "error " + std::to_string(ERROR_RESOURCE_NAME_NOT_FOUND));
   EXPECT_EQ(ResourceText(module, MAKEINTRESOURCEW(7), RT_MENU),
             "error " + std::to_string(ERROR_RESOURCE_TYPE_NOT_FOUND));
-  // The program registered no resources.
+  // The program's own resources are its dialogs (fixtures/dialogs).
   EXPECT_EQ(ResourceText(nullptr, MAKEINTRESOURCEW(7), RT_RCDATA),
-            "error " + std::to_string(ERROR_RESOURCE_DATA_NOT_FOUND));
+            "error " + std::to_string(ERROR_RESOURCE_TYPE_NOT_FOUND));
   host::FailCall("FindResourceW");
   EXPECT_EQ(FindResourceW(module, MAKEINTRESOURCEW(7), RT_RCDATA), nullptr);
   FreeLibrary(module);

@@ -18,6 +18,10 @@ std::string SystemRootFolder();
 // <root>/a/b; any other path is a host path and is returned as it is.
 std::string HostPathFromWindowsPath(std::u16string_view path);
 
+// The other way: a host path under the root becomes "C:\a\b"; any other
+// stays the host path it is.
+std::u16string WindowsPathFromHostPath(const std::string& path);
+
 // Creates the folder and its parents; false when it cannot.
 bool EnsureFolder(const std::string& path);
 

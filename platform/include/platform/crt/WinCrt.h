@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstddef>
 #include <cstdio>
 
@@ -38,3 +39,20 @@ errno_t fopen_s(std::FILE** file, const char* path, const char* mode);
 // system root, any other is a host path (its UTF-8 form). Failure switch
 // "_wfopen_s" (EACCES, as for a file the user may not read).
 errno_t _wfopen_s(std::FILE** file, const WCHAR* path, const WCHAR* mode);
+
+// The bounded wide formatters, with the Microsoft runtime's conversions for
+// wide functions: %s, %ls and %ws take a UTF-16 string and %hs and %S a
+// narrow one (a null pointer prints "(null)"); %c and %lc a UTF-16 unit, %hc
+// and %C a narrow character; d i u o x X with the h, hh, l, ll, I32, I64, I
+// and z sizes; e E f F g G a A; p (the pointer in upper-case hex digits,
+// two per byte); %% . Flags, width and precision (also as *) as printf.
+// At most count units (_TRUNCATE: as many as fit) are written into a
+// buffer of sizeInWords units, always NUL-terminated. Result: the units
+// written without the NUL, or -1 when the text was cut (by count or, with
+// _TRUNCATE, by the buffer); a text that outgrows the buffer without
+// _TRUNCATE leaves it empty and gives -1 (errno ERANGE), and bad arguments
+// give -1 (errno EINVAL), where Windows would call the invalid-parameter
+// handler. An unknown conversion is written as it stands.
+int _vsnwprintf_s(WCHAR* buffer, size_t sizeInWords, size_t count, const WCHAR* format,
+                  va_list args);
+int _snwprintf_s(WCHAR* buffer, size_t sizeInWords, size_t count, const WCHAR* format, ...);

@@ -13,10 +13,13 @@
 
 #include "platform/base/WinDef.h"
 
-// A file name without a folder is looked for next to the program, then in
-// the current folder; "C:\..." names the stand-in's drive C:, any other path
-// is a host path. Fails with ERROR_MOD_NOT_FOUND (no such file),
-// ERROR_BAD_EXE_FORMAT (not a loadable image) or ERROR_DLL_INIT_FAILED.
+// The system DLLs that the stand-in implements itself (riched20.dll) are
+// found by their name alone or in C:\Windows\System32 and read from no
+// file; they report that folder as their path. Another file name without a
+// folder is looked for next to the program, then in the current folder;
+// "C:\..." names the stand-in's drive C:, any other path is a host path.
+// Fails with ERROR_MOD_NOT_FOUND (no such file), ERROR_BAD_EXE_FORMAT (not
+// a loadable image) or ERROR_DLL_INIT_FAILED.
 // Failure switch: "LoadLibraryW" with the file name as qualifier
 // (ERROR_MOD_NOT_FOUND).
 HMODULE LoadLibraryW(LPCWSTR lpLibFileName);

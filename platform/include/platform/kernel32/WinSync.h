@@ -1,6 +1,7 @@
 // Mutexes and interlocked counters. A named mutex is shared by every process
 // under the same system root: the second creator gets a handle and
-// ERROR_ALREADY_EXISTS.
+// ERROR_ALREADY_EXISTS. Failure switch: "CreateMutexW" (NULL,
+// ERROR_ACCESS_DENIED).
 #pragma once
 
 #include "platform/base/WinHandle.h"

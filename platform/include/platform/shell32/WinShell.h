@@ -23,5 +23,13 @@
 #define SE_ERR_OOM 8
 
 HRESULT SHGetFolderPathW(HWND owner, int folder, HANDLE token, DWORD flags, LPWSTR path);
+// "open" (or no verb) of a program file starts it as a process of its own
+// with the parameters split as its C runtime would; of a URL (a scheme of
+// two or more letters and a colon, such as "https:") hands it to the
+// machine's handler for the scheme, which here is none: nothing starts.
+// Every call is recorded (host/shell32/ShellExecutions.h). A result above
+// 32 is success; SE_ERR_FNF for a program file that is not there,
+// SE_ERR_ACCESSDENIED for one that cannot run. Failure switch:
+// "ShellExecuteW" (SE_ERR_OOM).
 HINSTANCE ShellExecuteW(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR parameters,
                         LPCWSTR directory, INT showCommand);

@@ -152,6 +152,8 @@ int GetClassNameW(HWND window, LPWSTR buffer, int bufferSize);
 
 // A child's parent; a pop-up's owner; NULL for other top-level windows.
 HWND GetParent(HWND window);
+// TRUE when window is a child of parent, or a child of one of its children.
+BOOL IsChild(HWND parent, HWND window);
 // Direct children only; NULL with ERROR_CONTROL_ID_NOT_FOUND.
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND window);

@@ -36,7 +36,7 @@ std::optional<WindowInfo> DescribeWindow(HWND window);
 std::vector<HWND> WindowsOfClass(std::u16string_view className);
 // Forgets every window (no messages are sent), the foreground window, the
 // logs (messages, WinEvents, SetCursor) and the calling thread's queued
-// messages; restores the system metrics, monitors, cursor and every
+// messages; restores the system metrics and colours, monitors, cursor and every
 // thread's DPI awareness to their defaults. Classes stay, as
 // they do on Windows.
 void ResetDesktop();
