@@ -8,6 +8,7 @@
 #include <string>
 
 #include "service/settings/ProcessSettings.h"
+#include "support/MakeTempFolder.h"
 #ifndef _WIN32
 #include "support/TempSystemRoot.h"
 #endif
@@ -23,8 +24,8 @@ class ThemeManagerTest : public ::testing::Test {
  protected:
   ThemeManagerTest() {
 #ifdef _WIN32
-    folder_ = std::filesystem::temp_directory_path() /
-              ("lutem-theme-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+    // Test processes run in parallel: a random name keeps them apart.
+    folder_ = MakeTempFolder("lutem-theme-");
     std::filesystem::create_directories(folder_ / "UI");
     rootDir = folder_.u16string();
 #else
