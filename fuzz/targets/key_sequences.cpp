@@ -22,10 +22,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstdint>
-#include <exception>
-#include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -34,6 +32,7 @@
 #include "FuzzInput.h"
 #include "FuzzScratch.h"
 #include "Platform.h"
+#include "conversion/CodePoints.h"
 #include "conversion/WideToUtf8.h"
 #include "host/SystemRoot.h"
 #include "host/gdiplus/GdiplusCalls.h"
@@ -60,22 +59,7 @@ namespace {
 
 constexpr size_t kMaxSteps = 64;
 
-std::string U8(const std::u32string& text) {
-  std::string out;
-  for (char32_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | c >> 6);
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | c >> 12);
-      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+std::string U8(std::u32string_view codePoints) { return Utf8FromCodePoints(codePoints); }
 
 // A drive C: in the scratch folder with a small word dictionary (enough
 // words after ka and a that a list fills more than one page), loaded once
