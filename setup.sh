@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs, builds it, and runs the
-# main job: a few key buffers converted by lutem-convert. It also builds the
-# default word dictionary into the data folder (see dictionaries_dir).
+# main job: a user typing in an application through the registered input
+# method (lutem-host), then a few key buffers converted by the engine's own
+# tool, lutem-convert. It also builds the default word dictionary into the
+# data folder (see dictionaries_dir).
 #   ./setup.sh            install, build, run
 #   ./setup.sh --no-run   install and build only
 set -euo pipefail
@@ -42,6 +44,11 @@ cp build/bin/LutemSettings "$install_root/LutemSettings.exe"
 cp src/LutemSettings/EULA.rtf "$install_root/EULA.rtf"
 
 if [ "${1:-}" != "--no-run" ]; then
+  # The input method registered on the stand-in, then typed into: "ami",
+  # "bangla", the second candidate of the last word committed with Enter.
+  build/bin/lutem-host register
+  echo "== lutem-host --layout 1 (typing in Lutem Phonetic) =="
+  build/bin/lutem-host --layout 1 'ami{Space}bangla{Down}{Enter}'
   echo "== lutem-convert --layout 1 (Lutem Phonetic) =="
   printf 'ami banglay gan gai\nshri\nkrittrim\n' | build/bin/lutem-convert --layout 1
   # Layout 1 takes its words from a language model, which does not ship

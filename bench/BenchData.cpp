@@ -2,9 +2,19 @@
 
 #include "host/SystemRoot.h"
 #include "service/engine/DictionaryDataFolder.h"
+#include "service/module/DllMain.h"
 
 std::string DefaultDictionaryPath() {
   std::u16string folder;
   if (!DictionaryDataFolder(&folder)) return {};
   return platform::HostPathFromWindowsPath(folder + u"lutem_bn-BD.bin");
+}
+
+ATOM CandidateWindowClass() {
+  static const ATOM atom = [] {
+    static int moduleImage;
+    DllMain(reinterpret_cast<HINSTANCE>(&moduleImage), DLL_PROCESS_ATTACH, nullptr);
+    return CandidateWindowClassAtom;
+  }();
+  return atom;
 }

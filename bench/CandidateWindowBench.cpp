@@ -7,26 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "BenchData.h"
 #include "Platform.h"
 #include "host/gdiplus/GdiplusCalls.h"
 #include "host/user32/Desktop.h"
 #include "service/candidate/CCandidateWindow.h"
-#include "service/module/DllMain.h"
 
 namespace {
 
 HRESULT IgnoreChoice(void*, UINT) { return S_OK; }
-
-// The module's attach registers the class, once per process: classes
-// outlive every run, as on Windows.
-ATOM CandidateWindowClass() {
-  static const ATOM atom = [] {
-    static int moduleImage;
-    DllMain(reinterpret_cast<HINSTANCE>(&moduleImage), DLL_PROCESS_ATTACH, nullptr);
-    return CandidateWindowClassAtom;
-  }();
-  return atom;
-}
 
 void BM_CandidateWindowUpdate(benchmark::State& state) {
   host::RecordGdiplusCalls(false);

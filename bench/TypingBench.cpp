@@ -6,62 +6,17 @@
 // after CandidateBench.cpp, so the layout-1 lists there still see no model.
 #include <benchmark/benchmark.h>
 
-#include <stdlib.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "BenchData.h"
-#include "GeneratedLanguageModel.h"
-#include "host/SystemRoot.h"
+#include "DictionaryAndModel.h"
 #include "service/engine/CCompositionProcessorEngine.h"
-#include "service/engine/DictionaryDataFolder.h"
 #include "service/engine/EngineDriver.h"
 #include "service/settings/ProcessSettings.h"
-#include "suggest/LoadState.h"
 
 namespace {
 
-// Puts both files in a data folder of their own and loads them through an
-// engine's dictionary thread; returns why that failed, or nothing.
-std::string LoadDefaultDictionaryAndModel() {
-  std::ifstream in(DefaultDictionaryPath(), std::ios::binary);
-  const std::string dictionary{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (dictionary.empty()) return "no default dictionary at " + DefaultDictionaryPath() + " (run ./setup.sh)";
-  const GeneratedModel model = GenerateLanguageModel();
-  if (model.path.empty()) return "cannot write the model";
-  std::filesystem::remove_all(std::filesystem::path(model.path).parent_path());
-
-  char root[] = "/tmp/lutem-bench-XXXXXX";
-  if (mkdtemp(root) == nullptr) return "cannot make a system root";
-  const char* old = std::getenv("LUTEM_SYSTEM_ROOT");
-  const std::string oldRoot = old != nullptr ? old : "";
-  const bool hadRoot = old != nullptr;
-  setenv("LUTEM_SYSTEM_ROOT", root, 1);
-  std::u16string folder;
-  DictionaryDataFolder(&folder);
-  const std::string host = platform::HostPathFromWindowsPath(folder);
-  platform::EnsureFolder(host.substr(0, host.size() - 1));
-  std::ofstream(host + "lutem_bn-BD.bin", std::ios::binary) << dictionary;
-  std::ofstream(host + "Lutem_LM.bin", std::ios::binary) << model.file;
-  {
-    CCompositionProcessorEngine loader;
-    EngineDriver::LoadDictionaries(loader);
-  }
-  if (hadRoot)
-    setenv("LUTEM_SYSTEM_ROOT", oldRoot.c_str(), 1);
-  else
-    unsetenv("LUTEM_SYSTEM_ROOT");
-  std::filesystem::remove_all(root);
-  if (!IsLoadReady(WordDictionaryState) || !IsLoadReady(LanguageModelState)) return "a load failed";
-  return {};
-}
-
 void BM_TypeWordLayout1WithDictionaryAndModel(benchmark::State& state) {
-  static const std::string failure = LoadDefaultDictionaryAndModel();
+  const std::string failure = LoadDefaultDictionaryAndModel();
   if (!failure.empty()) {
     state.SkipWithError(failure.c_str());
     return;

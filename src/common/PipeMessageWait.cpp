@@ -1,15 +1,30 @@
 #include "common/PipeMessageWait.h"
 
+#include <algorithm>
 #include <thread>
 
+namespace {
+
+// How long the wait only yields before it sleeps. A sleep of one millisecond
+// lasts a whole timer tick on Windows (about 15.6 ms unless some program
+// raised the timer resolution), so counting a fixed number of yields, which
+// a busy machine runs through in microseconds, would make every slow reply
+// cost a tick.
+constexpr std::chrono::milliseconds kYieldPhase(5);
+
+}  // namespace
+
 bool WaitForPipeMessage(HANDLE pipe, std::chrono::milliseconds timeout) {
-  auto deadline = std::chrono::steady_clock::now() + timeout;
-  for (int round = 0;; ++round) {
+  const auto start = std::chrono::steady_clock::now();
+  const auto deadline = start + timeout;
+  const auto yieldUntil = start + std::min(timeout, kYieldPhase);
+  for (;;) {
     DWORD available = 0, leftInMessage = 0;
     if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, &leftInMessage)) return true;
     if (available > 0 || leftInMessage > 0) return true;
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    if (round < 200)
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) return false;
+    if (now < yieldUntil)
       std::this_thread::yield();
     else
       std::this_thread::sleep_for(std::chrono::milliseconds(1));

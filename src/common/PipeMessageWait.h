@@ -8,6 +8,7 @@
 // time-out has passed with neither (false). Peeking lets the caller keep a
 // plain blocking ReadFile and needs neither overlapped I/O nor a second
 // thread. Messages normally come within a millisecond, so the first checks
-// only yield before the wait falls back to sleeping a millisecond at a time.
+// only yield, for a few milliseconds, before the wait falls back to sleeping
+// a millisecond at a time.
 // An empty message cannot be seen this way; it looks like no message yet.
 bool WaitForPipeMessage(HANDLE pipe, std::chrono::milliseconds timeout);

@@ -71,7 +71,7 @@ TEST_P(KeysAndFocusTest, CtrlSpaceTurnsTheKeyboardOffAndOnWithTheNativeBit) {
     if (message.message == WM_KEYDOWN) EXPECT_NE(message.wParam, static_cast<WPARAM>(VK_SPACE));
   }
 
-  // Until the keys are classified, every other key goes to the application.
+  // Closed, the keyboard leaves every other key to the application.
   ASSERT_TRUE(host::PressChord("a"));
   host::PumpMessages();
   EXPECT_EQ(host::ApplicationCharacters(), u"a");

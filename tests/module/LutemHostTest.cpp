@@ -14,6 +14,7 @@
 #include "Platform.h"
 #include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
+#include "support/TestText.h"
 
 namespace {
 
@@ -107,7 +108,11 @@ TEST_F(LutemHostTest, ASessionReportsEachStepWithWhatTheInputMethodAskedTheServe
       << next.output;
   EXPECT_NE(next.output.find("{\"text\":\"Avro Phonetic\",\"checked\":true}"), std::string::npos);
   EXPECT_NE(next.output.find("{\"separator\":true}"), std::string::npos);
-  EXPECT_NE(next.output.find("],\"pipe\":[\"LOAD_ALL\"]}\n"), std::string::npos);
+  EXPECT_NE(next.output.find("],\"pipe\":[\"LOAD_ALL\"],\"document\":\"\",\"composition\":null,"
+                             "\"candidates\":null,\"selection\":null,\"pages\":null,"
+                             "\"visible\":false,\"window\":null,\"learned\":[]}\n"),
+            std::string::npos)
+      << next.output;
 }
 
 TEST_F(LutemHostTest, TheSessionSavesLayoutAndEncodingAndReadsItsScriptFromInput) {
@@ -126,14 +131,63 @@ TEST_F(LutemHostTest, TheSessionSavesLayoutAndEncodingAndReadsItsScriptFromInput
       << run.output;
 }
 
+// Typing in the session: each character a key, then what the application
+// shows after it, as JSON.
+TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWindow) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  const std::string pictures = root_.path() + "/pictures";
+  HostRun run = RunHost("--json --layout 1 --picture " + pictures +
+                        " 'am {Backspace}mi{Down}{Enter}ami{Wheel -1}{Click 1}{Caret 0}{Terminate}'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::vector<nlohmann::json> steps;
+  size_t at = 0;
+  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
+    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  ASSERT_EQ(steps.size(), 14u) << run.output;
+  const std::string ami = U8(U"\u0986\u09AE\u09BF");
+  EXPECT_EQ(steps[0]["step"], "a");
+  EXPECT_EQ(steps[0]["document"], U8(U"\u0986"));
+  EXPECT_EQ(steps[0]["composition"], nlohmann::json::array({0, 1}));
+  EXPECT_EQ(steps[0]["candidates"], nlohmann::json::array({U8(U"\u0986"), "a"}));
+  EXPECT_EQ(steps[0]["selection"], 0);
+  EXPECT_EQ(steps[0]["pages"], nlohmann::json::array({0}));
+  EXPECT_EQ(steps[0]["visible"], true);
+  EXPECT_EQ(steps[0]["window"], (nlohmann::json{{"x", 100}, {"y", 120}, {"w", 148}, {"h", steps[0]["window"]["h"]}}));
+  EXPECT_EQ(steps[2]["step"], "{Backspace}");
+  EXPECT_EQ(steps[2]["document"], U8(U"\u0986"));
+  EXPECT_EQ(steps[4]["document"], ami);
+  EXPECT_EQ(steps[5]["selection"], 1) << "{Down}";
+  EXPECT_EQ(steps[6]["document"], "ami\r");
+  EXPECT_EQ(steps[6]["composition"], nullptr);
+  EXPECT_EQ(steps[6]["candidates"], nullptr);
+  EXPECT_EQ(steps[6]["window"], nullptr);
+  EXPECT_EQ(steps[6]["learned"], nlohmann::json::array({"ami:ami"}));
+  EXPECT_EQ(steps[9]["candidates"], nlohmann::json::array({"ami", ami})) << "learned: first now";
+  EXPECT_EQ(steps[10]["selection"], 1) << "the wheel towards the user";
+  EXPECT_EQ(steps[11]["document"], "ami\rami") << "row 1 clicked";
+  EXPECT_EQ(steps[11]["learned"], nlohmann::json::array());
+  // A picture for each step that left the window shown (not after the
+  // commits, steps 7 and 12).
+  for (int step = 1; step <= 14; ++step) {
+    char name[32];
+    std::snprintf(name, sizeof(name), "/step-%03d.png", step);
+    EXPECT_EQ(std::filesystem::exists(pictures + name), step <= 6 || (step >= 8 && step <= 11))
+        << name;
+  }
+}
+
 TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
   struct Case {
     std::string arguments;
     std::string message;
   } cases[] = {
-      {"launch", "unexpected text \"launch\""},
       {"'{Ctrl+Space'", "unclosed item"},
-      {"'{Alt+F4}'", "unknown item {Alt+F4}"},
+      {"'{Alt+Nothing}'", "unknown item {Alt+Nothing}"},
+      {"'{Click 0}'", "{Click N} takes a row from 1 to 9"},
+      {"'{Wheel 0}'", "{Wheel N} takes notches from -99 to 99, not 0"},
+      {"'{Caret x}'", "{Caret N} takes an offset from 0"},
+      {"'{Dpi 20}'", "{Dpi N} takes a DPI from 48 to 480"},
+      {"--picture", "--picture takes a folder"},
       {"--layout 9 '{Menu}'", "--layout takes a layout from 1 to 8"},
       {"--encoding 2", "--encoding takes 0 (Unicode) or 1 (ANSI)"},
       {"'{Menu}' '{Focus}'", "unexpected argument {Focus}"},

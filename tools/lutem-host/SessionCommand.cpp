@@ -1,11 +1,13 @@
 // lutem-host's session: an application thread with a thread manager that
 // activates the registered input method for Bengali (Bangladesh), gives a
-// new document the focus, plays a script of keys, menu choices and focus
-// changes, and reports after each step what the input method shows and
-// what it asked of the settings server.
+// new document the focus, plays a script of typing, keys, clicks, menu
+// choices and the application's own changes, and reports after each step
+// what the application shows (its text, the composition, the candidate
+// list and window) and what the input method asked of the settings server.
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -20,13 +22,19 @@
 #include "conversion/WideToUtf8.h"
 #include "host/kernel32/PipeTraffic.h"
 #include "host/msctf/Compartments.h"
+#include "host/msctf/Documents.h"
 #include "host/msctf/LanguageBar.h"
 #include "host/msctf/Profiles.h"
 #include "host/msctf/TsfApplication.h"
+#include "host/msctf/UIElements.h"
+#include "host/user32/Desktop.h"
 #include "host/user32/Icons.h"
 #include "host/user32/Keyboard.h"
+#include "host/user32/LayeredPicture.h"
 #include "host/user32/Menus.h"
 #include "host/user32/MessagePump.h"
+#include "host/user32/Monitors.h"
+#include "host/user32/Mouse.h"
 #include "service/settings/SendSettingsCommand.h"
 
 namespace {
@@ -35,6 +43,8 @@ constexpr LANGID kBengaliBangladesh = 0x0845;
 
 struct Options {
   bool json = false;
+  bool uiless = false;
+  std::optional<std::string> pictures;
   std::optional<int> layout;
   std::optional<int> encoding;
   std::optional<std::string> script;
@@ -53,6 +63,16 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options, std::s
     int value = 0;
     if (arg == "--json") {
       options->json = true;
+    } else if (arg == "--uiless") {
+      options->uiless = true;
+    } else if (arg == "--picture") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        *error = "--picture takes a folder";
+        return false;
+      }
+      options->pictures = args[++i];
+      std::error_code ignored;
+      std::filesystem::create_directories(*options->pictures, ignored);
     } else if (arg == "--layout" || arg == "--encoding") {
       bool layout = arg == "--layout";
       if (i + 1 >= args.size() || !ParseNumber(args[i + 1], layout ? 1 : 0, layout ? 8 : 1, &value)) {
@@ -105,13 +125,26 @@ std::string ModulePath(REFCLSID clsid) {
   return result == ERROR_SUCCESS ? WideToUtf8(AsChar16(path)) : std::string();
 }
 
+const char16_t kCandidateWindowClass[] = u"LutemIME.CandidateWindow";
+const char16_t kLearnCommand[] = u"SAVE_USER_DICT ";
+
+// The candidate window shown last, if any.
+std::optional<host::WindowInfo> CandidateWindow() {
+  std::vector<HWND> windows = host::WindowsOfClass(kCandidateWindowClass);
+  if (windows.empty()) return std::nullopt;
+  return host::DescribeWindow(windows.back());
+}
+
 class Session {
  public:
-  explicit Session(bool json) : json_(json) {}
+  Session(bool json, std::optional<std::string> pictures)
+      : json_(json), pictures_(std::move(pictures)) {}
 
-  // Activates the input method of clsid; the HRESULT of a failure.
-  HRESULT Activate(REFCLSID clsid) {
+  // Activates the input method of clsid; the HRESULT of a failure. UI-less:
+  // the application draws the candidate list itself.
+  HRESULT Activate(REFCLSID clsid, bool uiless) {
     clsid_ = clsid;
+    host::SetUIElementShow(!uiless);
     HRESULT hr = app_.ActivateTextService(clsid);
     host::PumpMessages();
     if (FAILED(hr)) return hr;
@@ -134,9 +167,37 @@ class Session {
     bool done = true;
     StepReport report;
     report.step = step.item;
+    ++stepNumber_;
     switch (step.kind) {
+      case ScriptStep::Kind::Type:
+        host::TypeText(step.text);
+        break;
       case ScriptStep::Kind::Chord:
         done = host::PressChord(step.chord);
+        break;
+      case ScriptStep::Kind::Click:
+        done = ClickRow(step.number);
+        break;
+      case ScriptStep::Kind::Wheel:
+        done = TurnWheel(step.number);
+        break;
+      case ScriptStep::Kind::Caret:
+        if (ITfContext* context = FocusedContext()) {
+          host::MoveCaret(context, step.number);
+          context->Release();
+        } else {
+          std::fprintf(stderr, "lutem-host: no document has the focus for %s\n", step.item.c_str());
+          done = false;
+        }
+        break;
+      case ScriptStep::Kind::Terminate:
+        if (ITfContext* context = FocusedContext()) {
+          host::TerminateCompositions(context);
+          context->Release();
+        }
+        break;
+      case ScriptStep::Kind::Dpi:
+        host::SetMonitorDpi(0, static_cast<UINT>(step.number));
         break;
       case ScriptStep::Kind::Menu:
         done = ClickMenu(step.menuItem, &report);
@@ -158,8 +219,12 @@ class Session {
     }
     Describe(&report);
     for (const host::PipeClientWrite& write : host::PipeClientWritesSince(mark)) {
-      if (write.threadId == GetCurrentThreadId()) report.pipe.push_back(write.Text());
+      if (write.threadId != GetCurrentThreadId()) continue;
+      report.pipe.push_back(write.Text());
+      if (report.pipe.back().rfind(kLearnCommand, 0) == 0)
+        report.learned.push_back(report.pipe.back().substr(std::char_traits<char16_t>::length(kLearnCommand)));
     }
+    if (!WritePicture()) done = false;
     std::puts((json_ ? StepJson(report) : StepLine(report)).c_str());
     std::fflush(stdout);
     return done;
@@ -211,9 +276,75 @@ class Session {
     report->encoding = variables_.Read<int32_t>("CurrentEncoding");
     report->candidateWindow = variables_.Read<uint32_t>("CandidateWindow");
     report->icon = icon_;
+
+    if (ITfContext* context = FocusedContext()) {
+      report->document = host::DocumentText(context);
+      std::vector<host::CompositionInfo> open = host::Compositions(context);
+      if (!open.empty()) report->composition = std::make_pair(open.back().start, open.back().end);
+      context->Release();
+    }
+    if (std::optional<host::LiveCandidateList> list = host::ReadLiveCandidateList()) {
+      report->candidates = list->reading.strings;
+      report->selection = list->reading.selection;
+      report->pages = list->reading.pageStarts;
+    }
+    if (std::optional<host::WindowInfo> window = CandidateWindow()) {
+      report->visible = window->visible;
+      report->window = window->rect;
+    }
+  }
+
+  // The focused document's top context, with a reference; null without one.
+  ITfContext* FocusedContext() {
+    ITfDocumentMgr* focused = nullptr;
+    if (FAILED(app_.threadMgr()->GetFocus(&focused)) || focused == nullptr) return nullptr;
+    ITfContext* context = nullptr;
+    if (FAILED(focused->GetTop(&context))) context = nullptr;
+    focused->Release();
+    return context;
+  }
+
+  // The visible candidate window, or a message why a step needing it cannot
+  // be played.
+  std::optional<host::WindowInfo> ShownCandidateWindow(const char* step) {
+    std::optional<host::WindowInfo> window = CandidateWindow();
+    if (!window || !window->visible) {
+      std::fprintf(stderr, "lutem-host: no candidate window is shown for %s\n", step);
+      return std::nullopt;
+    }
+    return window;
+  }
+
+  // A click in the middle of row N (from 1) of the page the window shows.
+  bool ClickRow(int row) {
+    std::optional<host::WindowInfo> window = ShownCandidateWindow("{Click}");
+    if (!window) return false;
+    const int dpi = static_cast<int>(window->dpi);
+    const int rows = window->rect.bottom - window->rect.top - 2 * MulDiv(5, dpi, 96);
+    const int rowHeight = rows / 7;
+    return host::Click(window->window, MulDiv(20, dpi, 96), (row - 1) * rowHeight + rowHeight / 2);
+  }
+
+  bool TurnWheel(int notches) {
+    std::optional<host::WindowInfo> window = ShownCandidateWindow("{Wheel}");
+    return window && host::Wheel(window->window, notches * WHEEL_DELTA);
+  }
+
+  // DIR/step-NNN.png of the candidate window while it is shown.
+  bool WritePicture() {
+    if (!pictures_) return true;
+    std::optional<host::WindowInfo> window = CandidateWindow();
+    if (!window || !window->visible) return true;
+    char name[32];
+    std::snprintf(name, sizeof(name), "/step-%03d.png", stepNumber_);
+    if (host::WriteLayeredPicturePng(window->window, *pictures_ + name)) return true;
+    std::fprintf(stderr, "lutem-host: cannot write %s%s\n", pictures_->c_str(), name);
+    return false;
   }
 
   bool json_;
+  std::optional<std::string> pictures_;
+  int stepNumber_ = 0;
   host::TsfApplication app_;
   CLSID clsid_ = GUID_NULL;
   bool active_ = false;
@@ -269,8 +400,8 @@ int SessionCommand(const std::vector<std::string>& args) {
 
   int status = 0;
   {
-    Session session(options.json);
-    HRESULT hr = session.Activate(*clsid);
+    Session session(options.json, options.pictures);
+    HRESULT hr = session.Activate(*clsid, options.uiless);
     if (FAILED(hr)) {
       std::fprintf(stderr, "lutem-host: the input method %s did not activate (0x%08X)\n",
                    GuidText(*clsid).c_str(), static_cast<unsigned>(hr));

@@ -1,5 +1,7 @@
 #include "SessionReport.h"
 
+#include <cstdio>
+
 #include <nlohmann/json.hpp>
 
 #include "conversion/WideToUtf8.h"
@@ -39,6 +41,34 @@ void CheckedItems(const std::vector<host::MenuItemView>& items, std::string* tex
   }
 }
 
+// Text for a line: control characters written as escapes ("\\r", "\\t").
+std::string Printable(const std::u16string& text) {
+  std::string line;
+  size_t run = 0;  // start of the units not written yet
+  for (size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && text[i] >= 0x20) continue;
+    line += WideToUtf8(std::u16string_view(text).substr(run, i - run));
+    run = i + 1;
+    if (i == text.size()) break;
+    char escape[8];
+    switch (text[i]) {
+      case u'\r':
+        line += "\\r";
+        break;
+      case u'\n':
+        line += "\\n";
+        break;
+      case u'\t':
+        line += "\\t";
+        break;
+      default:
+        std::snprintf(escape, sizeof(escape), "\\x%02X", static_cast<unsigned>(text[i]));
+        line += escape;
+    }
+  }
+  return line;
+}
+
 template <typename Number>
 std::string Shown(const std::optional<Number>& value) {
   return value ? std::to_string(*value) : "?";
@@ -58,6 +88,29 @@ std::string StepJson(const StepReport& report) {
   Json pipe = Json::array();
   for (const std::u16string& request : report.pipe) pipe.push_back(WideToUtf8(request));
   json["pipe"] = pipe;
+  json["document"] = report.document ? Json(WideToUtf8(*report.document)) : Json(nullptr);
+  json["composition"] = report.composition
+                            ? Json::array({report.composition->first, report.composition->second})
+                            : Json(nullptr);
+  Json candidates = nullptr;
+  if (report.candidates) {
+    candidates = Json::array();
+    for (const std::u16string& candidate : *report.candidates)
+      candidates.push_back(WideToUtf8(candidate));
+  }
+  json["candidates"] = candidates;
+  json["selection"] = NumberOrNull(report.selection);
+  json["pages"] = report.pages ? Json(*report.pages) : Json(nullptr);
+  json["visible"] = report.visible;
+  Json window = nullptr;
+  if (report.window) {
+    const RECT& r = *report.window;
+    window = Json{{"x", r.left}, {"y", r.top}, {"w", r.right - r.left}, {"h", r.bottom - r.top}};
+  }
+  json["window"] = window;
+  Json learned = Json::array();
+  for (const std::u16string& pair : report.learned) learned.push_back(WideToUtf8(pair));
+  json["learned"] = learned;
   return json.dump();
 }
 
@@ -75,5 +128,27 @@ std::string StepLine(const StepReport& report) {
   if (report.pipe.empty()) line += " none";
   for (size_t i = 0; i < report.pipe.size(); ++i)
     line += (i == 0 ? " " : ", ") + WideToUtf8(report.pipe[i]);
+  const bool typed = (report.document && !report.document->empty()) || report.composition ||
+                     report.candidates;
+  if (!typed) return line;
+  line += "; document \"" + Printable(report.document.value_or(u"")) + "\"";
+  if (report.composition)
+    line += ", composition [" + std::to_string(report.composition->first) + ", " +
+            std::to_string(report.composition->second) + "]";
+  if (report.candidates) {
+    line += ", candidates";
+    for (size_t i = 0; i < report.candidates->size(); ++i) {
+      line += i == 0 ? " " : " | ";
+      if (report.selection && *report.selection == i) line += ">";
+      line += Printable((*report.candidates)[i]);
+    }
+  }
+  if (report.window) {
+    const RECT& r = *report.window;
+    line += std::string(", window ") + (report.visible ? "" : "hidden ") + "at " +
+            std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+  }
+  for (const std::u16string& pair : report.learned) line += ", learned " + WideToUtf8(pair);
   return line;
 }

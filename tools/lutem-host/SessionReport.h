@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "Platform.h"
 #include "host/user32/Menus.h"
 
 // What a session step left: the state of the keyboard, the button and the
@@ -20,12 +22,30 @@ struct StepReport {
   // The menu as shown when the step opened it, with its check marks.
   std::optional<std::vector<host::MenuItemView>> menu;
   std::vector<std::u16string> pipe;  // requests, as text
+
+  // What the application shows: the focused document's text (none without
+  // one), the composition's [start, end) in UTF-16 units, the candidate
+  // list (every item, the selection, the page starts) while one is open,
+  // and the candidate window: whether it is visible and where it is.
+  std::optional<std::u16string> document;
+  std::optional<std::pair<LONG, LONG>> composition;
+  std::optional<std::vector<std::u16string>> candidates;
+  std::optional<UINT> selection;
+  std::optional<std::vector<UINT>> pages;
+  bool visible = false;
+  std::optional<RECT> window;
+  // The pairs "keys:text" of the SAVE_USER_DICT requests sent.
+  std::vector<std::u16string> learned;
 };
 
 // One JSON object: "step", "open", "layout", "encoding", "candidateWindow",
 // "icon", "menu" (null, or the items: {"text", "checked"}, popups with their
-// "items", separators as {"separator": true}), "pipe" (an array of texts).
+// "items", separators as {"separator": true}), "pipe" (an array of texts),
+// "document", "composition" ([start, end] or null), "candidates" (an array
+// or null), "selection", "pages", "visible", "window" ({"x", "y", "w", "h"}
+// or null) and "learned".
 std::string StepJson(const StepReport& report);
 // The same on one line for people: the settings, the checked menu items and
-// the requests.
+// the requests; then, once anything was typed, the document, the
+// composition, the candidates (the selected one marked) and the window.
 std::string StepLine(const StepReport& report);

@@ -166,4 +166,11 @@ size_t LiveUIElementCount() {
   return threadMgr ? threadMgr->uiElements().liveCount() : 0;
 }
 
+std::optional<LiveCandidateList> ReadLiveCandidateList() {
+  ThreadMgr* threadMgr = ThreadMgr::Current();
+  if (threadMgr == nullptr) return std::nullopt;
+  ComPtr<ITfThreadMgr> keep(threadMgr);
+  return threadMgr->uiElements().ReadNewest();
+}
+
 }  // namespace host

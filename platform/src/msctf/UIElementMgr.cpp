@@ -99,6 +99,17 @@ CandidateListReading UIElementMgr::Read(ITfUIElement* element) {
   return reading;
 }
 
+std::optional<host::LiveCandidateList> UIElementMgr::ReadNewest() {
+  if (elements_.empty()) return std::nullopt;
+  Element newest = elements_.back();
+  host::LiveCandidateList list;
+  list.id = newest.id;
+  list.show = newest.show;
+  if (FAILED(newest.element->IsShown(&list.shown))) list.shown = FALSE;
+  list.reading = Read(newest.element.get());
+  return list;
+}
+
 void UIElementMgr::Clear() {
   std::vector<Element> dropped;
   dropped.swap(elements_);

@@ -11,6 +11,7 @@
 // Failure switch: "ITfUIElementMgr::BeginUIElement".
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "Platform.h"
@@ -41,6 +42,8 @@ class UIElementMgr final : public AggregatedInterface<ITfUIElementMgr> {
   void ClearCalls() { calls_.clear(); }
   // The number of elements begun and not ended.
   size_t liveCount() const { return elements_.size(); }
+  // The newest live element, read; nothing without one.
+  std::optional<host::LiveCandidateList> ReadNewest();
   void Clear();
 
  private:

@@ -29,6 +29,8 @@ bool PressChord(const std::string& chord) {
   return true;
 }
 
+bool IsKnownChord(const std::string& chord) { return !platform::ParseChord(chord).empty(); }
+
 void TypeText(const std::u16string& text) {
   for (char16_t character : text) {
     UINT vk;

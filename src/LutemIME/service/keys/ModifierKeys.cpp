@@ -41,6 +41,12 @@ BOOL TrackModifierKeys(ModifierKeysDown down, WPARAM wParam, LPARAM lParam) {
   return TRUE;
 }
 
+BOOL TrackModifierKeys(WPARAM wParam, LPARAM lParam) {
+  const ModifierKeysDown down = {GetKeyState(VK_MENU) < 0, GetKeyState(VK_CONTROL) < 0,
+                                 GetKeyState(VK_SHIFT) < 0};
+  return TrackModifierKeys(down, wParam, lParam);
+}
+
 bool CompositionKeyModifiersMatch(UINT rowModifiers, UINT recorded) {
   const UINT row = rowModifiers & ~static_cast<UINT>(TF_MOD_ON_KEYUP);
   if ((row & TF_MOD_IGNORE_ALL_MODIFIER) || row == recorded) return true;

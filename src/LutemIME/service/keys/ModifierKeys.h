@@ -23,6 +23,9 @@ struct ModifierKeysDown {
 // clears the bits of every modifier that is up. Every key sink callback runs
 // it first. Always TRUE.
 BOOL TrackModifierKeys(ModifierKeysDown down, WPARAM wParam, LPARAM lParam);
+// The same with the modifiers read now with GetKeyState, as the key sink
+// calls it.
+BOOL TrackModifierKeys(WPARAM wParam, LPARAM lParam);
 
 // Whether a composition-key row's TF_MOD_* modifiers match the recorded ones.
 // A row with TF_MOD_IGNORE_ALL_MODIFIER always matches, TF_MOD_ON_KEYUP plays

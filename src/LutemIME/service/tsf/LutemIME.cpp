@@ -26,7 +26,14 @@ LutemIME::LutemIME()
       lastFocusedDocumentMgr(nullptr),
       compositionContext(nullptr),
       refCount(1),
-      searchCandidateProvider(nullptr) {
+      searchCandidateProvider(nullptr),
+      waitingKeySessions(0),
+      heldKeys(0),
+      testedWParam(0),
+      testedLParam(0),
+      testedReturning(SentKeys::Returning::No),
+      testedValid(false),
+      testedHeld(false) {
   DllAddRef();
 }
 
@@ -34,6 +41,9 @@ LutemIME::~LutemIME() {
   // TSF deactivates before it lets go; a host that does not must not leak
   // the engine and its dictionary thread.
   delete engine;
+  // A composition whose close never ran (its context went first).
+  if (composition != nullptr) composition->Release();
+  if (compositionContext != nullptr) compositionContext->Release();
 }
 
 HRESULT LutemIME::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppvObject) {

@@ -4,6 +4,10 @@
 
 #include "Platform.h"
 #include "common/ThemeColors.h"
+#include "service/keys/KeyToSend.h"
+#include "service/keys/KeystrokeState.h"
+#include "service/keys/SentKeys.h"
+#include "suggest/CStringRange.h"
 
 class CCompositionProcessorEngine;
 class CCandidateListUIPresenter;
@@ -20,9 +24,13 @@ class CSearchCandidateProvider;
 // The implementation is split by concern: LutemIME.cpp (creation, counting,
 // interfaces), LutemIMEActivation.cpp, LutemIMEEngine.cpp,
 // LutemIMEThreadMgrSink.cpp (focus, text edits, profile, thread focus),
-// LutemIMEKeyEventSink.cpp, LutemIMEComposition.cpp,
+// LutemIMEKeyEventSink.cpp, LutemIMEComposition.cpp (the composition sink),
 // LutemIMEFunctionProvider.cpp, LutemIMEDisplayAttributes.cpp,
-// LutemIMEPresenter.cpp (the candidate list's share of those events).
+// LutemIMEPresenter.cpp (the candidate list's share of those events); in
+// service/keys/: LutemIMEKeys.cpp (classification and key sessions),
+// LutemIMECompositionLife.cpp (start, end, cancel, commit),
+// LutemIMECompositionText.cpp (typing into it) and
+// LutemIMECandidateCommit.cpp (the conversion list and the commits).
 class LutemIME final : public ITfTextInputProcessorEx,
                  public ITfThreadMgrEventSink,
                  public ITfTextEditSink,
@@ -104,6 +112,39 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // text service may have been deactivated meanwhile.
   void RequestCloseComposition(ITfContext* context);
 
+  // Keys (service/keys/LutemIMEKeys.cpp). ClassifyKey gathers the facts
+  // ClassifyKeyStroke classifies; state may be null (key-up).
+  BOOL ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* character,
+                   KeystrokeState* state);
+  // No focused document or context, or the context is disabled or empty.
+  BOOL IsTypingBlocked();
+  // Asks for the key's handler in an edit session that may run now or
+  // later; the request's result.
+  HRESULT RequestKeyHandler(ITfContext* context, UINT code, WCHAR character,
+                            KeystrokeState state);
+  // Sends key to the application with SendInput; its events then pass the
+  // key sink unclassified.
+  void SendKeyToApplication(const KeyToSend& key);
+
+  // The composition's life (service/keys/LutemIMEComposition*.cpp). Each runs
+  // inside an edit session of context with its cookie.
+  HRESULT InsertComposingText(TfEditCookie ec, ITfContext* context, const CStringRange& text);
+  HRESULT WriteCompositionRange(TfEditCookie ec, ITfContext* context, ITfRange* range,
+                                const CStringRange& text, BOOL found);
+  // Ends the composition, its text kept; the keys and the list go with it.
+  void CloseComposition(TfEditCookie ec, ITfContext* context);
+  // Ends the composition and removes its text.
+  HRESULT CancelComposition(TfEditCookie ec, ITfContext* context);
+  // Ends it for a pass-through key: the text stays while the caret is in it.
+  HRESULT CommitComposition(TfEditCookie ec, ITfContext* context);
+  HRESULT AppendKeystroke(TfEditCookie ec, ITfContext* context, WCHAR character);
+  HRESULT UpdateCompositionAndCandidates(TfEditCookie ec, ITfContext* context);
+  HRESULT ShowConversionCandidates(TfEditCookie ec, ITfContext* context);
+  HRESULT FinalizeSelectedCandidate(TfEditCookie ec, ITfContext* context);
+  HRESULT FinalizeCandidateAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code);
+  // Keeps a composition just started on context (one reference each).
+  void AdoptComposition(ITfComposition* started, ITfContext* context);
+
   // The fields, in the order the text service keeps them. The key sink,
   // the compositions and the candidate list read and write them.
   ThemeColors themeColors;
@@ -125,6 +166,12 @@ class LutemIME final : public ITfTextInputProcessorEx,
   ITfContext* compositionContext;          // one reference
   ULONG refCount;
   CSearchCandidateProvider* searchCandidateProvider;  // one reference
+  // Key sessions waiting for their lock, and keys held back to be sent
+  // again by one (CKeyHandlerEditSession counts both).
+  UINT waitingKeySessions;
+  UINT heldKeys;
+  // Keys sent back to the application, on their way through the key sink.
+  SentKeys sentKeys;
 
  private:
   LutemIME();
@@ -140,6 +187,39 @@ class LutemIME final : public ITfTextInputProcessorEx,
   void UnadviseThreadMgrSinks();
   // Drops the search provider, telling it that this object is going.
   void ReleaseSearchCandidateProvider();
+
+  // The key sink's steps (service/tsf/LutemIMEKeyEventSink.cpp).
+  BOOL KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, bool test);
+  BOOL KeyUpEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, bool test);
+  // Whether the key event is one the text service sent; the key-down and
+  // key-up that follow a test of the same event get the test's answer.
+  SentKeys::Returning ReturningKey(WPARAM wParam, LPARAM lParam, bool up, bool test);
+  // Ends the composition before a pass-through key reaches the
+  // application; TRUE when the key had to be eaten, to be sent again after
+  // the commit.
+  BOOL PassKeyOn(ITfContext* context, UINT vk, UINT code, WCHAR character, LPARAM lParam);
+  // Eats the key and sends it again after the sessions that wait: as it is
+  // for the application (after a commit, state the handler to run first),
+  // or to be typed again (retype).
+  BOOL HoldKey(ITfContext* context, UINT vk, UINT code, WCHAR character, LPARAM lParam,
+               KeystrokeState state, bool retype);
+  // Frees the key buffer and closes the candidate list (mode 0): what every
+  // end of a composition leaves.
+  void ForgetComposedKeys();
+  // Runs the start of a composition at context's selection now, inside the
+  // running key session.
+  void StartCompositionAtSelection(ITfContext* context);
+  // A new presenter in mode, its list begun on the composition: the result
+  // of BeginCandidateList (E_FAIL without a document manager or a
+  // composition range; mode 0 again after a failure).
+  HRESULT BeginNewCandidateList(TfEditCookie ec, ITfContext* context, UINT mode);
+  // The key event the last test saw: whether it was one the text service
+  // sent, and whether the test held it back (its KeyDown then does nothing).
+  WPARAM testedWParam;
+  LPARAM testedLParam;
+  SentKeys::Returning testedReturning;
+  bool testedValid;
+  bool testedHeld;
 
   // The candidate list's share of the text service's events (see
   // LutemIMEPresenter.cpp).

@@ -4,6 +4,7 @@
 // and End calls with what the UI-less reader saw after each update.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,5 +47,15 @@ std::vector<UIElementCall> UIElementCalls();
 void ClearUIElementCalls();
 // Elements begun and not yet ended.
 size_t LiveUIElementCount();
+// What the newest element begun and not yet ended shows, read as the
+// UI-less reader reads it (whatever its show answer), and whether it says
+// it is shown (ITfUIElement::IsShown); nothing when no element is live.
+struct LiveCandidateList {
+  DWORD id = 0;
+  BOOL show = TRUE;     // the answer it was begun with
+  BOOL shown = FALSE;   // IsShown
+  CandidateListReading reading;
+};
+std::optional<LiveCandidateList> ReadLiveCandidateList();
 
 }  // namespace host

@@ -28,6 +28,8 @@ void PressKey(UINT vk);  // down, then up
 // case does not matter in names. False, and nothing pressed, for a name it
 // does not know.
 bool PressChord(const std::string& chord);
+// Whether PressChord knows every name of chord (nothing is pressed).
+bool IsKnownChord(const std::string& chord);
 
 // Each character as the US layout types it, Shift held where needed; a
 // character no key types arrives as a VK_PACKET key.

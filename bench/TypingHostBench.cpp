@@ -1,0 +1,163 @@
+// Typing through the host as a user types: each key goes down the whole
+// road (the key sink, the key session, the composition written, the list
+// rebuilt, the candidate window sized and drawn, the picture handed to the
+// layered window), with the default dictionary and the generated language
+// model loaded, in every layout and both encodings. One iteration is one
+// key; the p99 counter is the 99th percentile of single keys. The text
+// service runs in this process, so the same engines can be timed alone on
+// the same keys: "outside_engines" is the share of a key spent outside the
+// conversion and the list build (TSF, the window, the drawing).
+#include <benchmark/benchmark.h>
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "BenchData.h"
+#include "DictionaryAndModel.h"
+#include "Platform.h"
+#include "host/gdiplus/GdiplusCalls.h"
+#include "host/msctf/Profiles.h"
+#include "host/msctf/TsfApplication.h"
+#include "host/user32/Desktop.h"
+#include "host/user32/Keyboard.h"
+#include "host/user32/MessagePump.h"
+#include "service/engine/CCompositionProcessorEngine.h"
+#include "service/engine/EngineDriver.h"
+#include "service/module/TextServiceGuids.h"
+#include "service/settings/ProcessSettings.h"
+#include "service/tsf/LutemIME.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kKeys = 3000;
+constexpr size_t kWords = 60;
+
+// A drive C: of its own (no settings server: the defaults stand, and each
+// run sets the layout and encoding itself) and the window class.
+std::string SetUpHost() {
+  static const std::string failure = []() -> std::string {
+    std::string loaded = LoadDefaultDictionaryAndModel();
+    if (!loaded.empty()) return loaded;
+    char root[] = "/tmp/lutem-bench-XXXXXX";
+    if (mkdtemp(root) == nullptr) return "cannot make a system root";
+    setenv("LUTEM_SYSTEM_ROOT", root, 1);
+    if (CandidateWindowClass() == 0) return "cannot register the candidate window's class";
+    host::SetDefaultProfile(0x0845, GUID_TFCAT_TIP_KEYBOARD, CLSID_TextService,
+                            GUID_KeyboardProfile);
+    return {};
+  }();
+  return failure;
+}
+
+std::vector<std::u16string> Words() {
+  std::vector<std::u16string> words;
+  for (const std::string& typed : GeneratedModelTyping()) {
+    if (words.size() == kWords) break;
+    words.emplace_back(typed.begin(), typed.end());
+  }
+  return words;
+}
+
+double Percentile(std::vector<double> times, size_t percent) {
+  std::sort(times.begin(), times.end());
+  return times[std::min(times.size() - 1, times.size() * percent / 100)];
+}
+
+// The engine alone on the same keys: each prefix converted and its list
+// built, as the composition does for every key.
+double EngineMicrosecondsPerKey(const std::vector<std::u16string>& words) {
+  CCompositionProcessorEngine engine;
+  EngineDriver::LoadDictionaries(engine);
+  LutemIMEArray<CCandidateListItem> list;
+  double total = 0;
+  int keys = 0;
+  for (size_t w = 0; keys < kKeys; w = (w + 1) % words.size()) {
+    for (size_t length = 1; length <= words[w].size() && keys < kKeys; ++length, ++keys) {
+      const Clock::time_point start = Clock::now();
+      EngineDriver::Type(engine, std::u16string_view(words[w]).substr(0, length), &list);
+      total += std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+    }
+  }
+  EngineDriver::SetKeys(engine, {});
+  return total / keys;
+}
+
+void BM_TypeKeyThroughTheHost(benchmark::State& state) {
+  const std::string failure = SetUpHost();
+  if (!failure.empty()) {
+    state.SkipWithError(failure.c_str());
+    return;
+  }
+  const int32_t layout = static_cast<int32_t>(state.range(0));
+  const int32_t encoding = static_cast<int32_t>(state.range(1));
+  const std::vector<std::u16string> words = Words();
+  if (words.empty()) {
+    state.SkipWithError("the generated model gave no words");
+    return;
+  }
+  host::RecordGdiplusCalls(false);
+  std::vector<double> times;
+  times.reserve(kKeys);
+  {
+    host::TsfApplication app;
+    app.Focus(app.CreateDocument());
+    ITfTextInputProcessorEx* service = nullptr;
+    if (LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
+                                 reinterpret_cast<void**>(&service)) != S_OK ||
+        app.ActivateTextService(CLSID_TextService, service) != S_OK) {
+      state.SkipWithError("the text service did not activate");
+      if (service != nullptr) service->Release();
+      return;
+    }
+    host::PumpMessages();
+    CurrentLayout = layout;
+    CurrentEncoding = encoding;
+    CandidateWindow = 1;
+
+    size_t word = 0;
+    size_t at = 0;
+    for (auto _ : state) {
+      const Clock::time_point start = Clock::now();
+      host::TypeText(std::u16string(1, words[word][at]));
+      host::PumpMessages();
+      const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+      state.SetIterationTime(seconds);
+      times.push_back(seconds * 1e6);
+      if (++at == words[word].size()) {
+        // The word is let go, untimed: the next key starts a new composition.
+        host::PressChord("Escape");
+        host::PumpMessages();
+        at = 0;
+        word = (word + 1) % words.size();
+      }
+    }
+    app.DeactivateTextService(CLSID_TextService);
+    service->Release();
+  }
+  host::ResetDesktop();
+  host::RecordGdiplusCalls(true);
+
+  double mean = 0;
+  for (double time : times) mean += time;
+  mean /= static_cast<double>(times.size());
+  const double engine = EngineMicrosecondsPerKey(words);
+  state.counters["p50_us"] = Percentile(times, 50);
+  state.counters["p99_us"] = Percentile(times, 99);
+  state.counters["mean_us"] = mean;
+  state.counters["engine_us"] = engine;
+  state.counters["outside_engines"] = std::max(0.0, 1.0 - engine / mean);
+}
+BENCHMARK(BM_TypeKeyThroughTheHost)
+    ->ArgNames({"layout", "encoding"})
+    ->ArgsProduct({{1, 2, 3, 4, 5, 6, 7, 8}, {0, 1}})
+    ->Iterations(kKeys)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "service/keys/CEditSessionBase.h"
+
+// Ends the composition that was open when the session was asked for, its
+// text kept (the caret left it, or the text service was deactivated). By
+// the time it runs that composition may be gone and another one open: the
+// other one is left alone.
+class CEndCompositionEditSession final : public CEditSessionBase {
+ public:
+  CEndCompositionEditSession(LutemIME* textService, ITfContext* context,
+                             ITfComposition* composition);
+
+  // ITfEditSession
+  STDMETHODIMP DoEditSession(TfEditCookie ec) override;
+
+ private:
+  ~CEndCompositionEditSession() override;
+
+  ITfComposition* composition;  // one reference
+};

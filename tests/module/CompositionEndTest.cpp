@@ -1,0 +1,126 @@
+// How a composition ends when the user or the application leaves it: the
+// caret moving away, the application terminating it, a document that does
+// not take typing, and the input method switched off in the middle.
+#include <gmock/gmock.h>
+
+#include "TypingFixture.h"
+
+namespace {
+
+using ::testing::ElementsAre;
+
+const std::u16string kAmi = u"\u0986\u09AE\u09BF";  // আমি
+const std::u16string kKa = u"\u0995";              // ক
+
+class CompositionEndTest : public TypingFixture {
+ protected:
+  static bool HasAttribute(ITfContext* context) {
+    for (const host::PropertyRun& run : host::PropertyRuns(context, GUID_PROP_ATTRIBUTE))
+      if (run.type != VT_EMPTY) return true;
+    return false;
+  }
+  void SetContextCompartment(REFGUID guid, LONG value) {
+    ITfCompartmentMgr* manager = nullptr;
+    ASSERT_EQ(context_->QueryInterface(IID_ITfCompartmentMgr, reinterpret_cast<void**>(&manager)),
+              S_OK);
+    ITfCompartment* compartment = nullptr;
+    ASSERT_EQ(manager->GetCompartment(guid, &compartment), S_OK);
+    VARIANT variant;
+    VariantInit(&variant);
+    variant.vt = VT_I4;
+    variant.lVal = value;
+    EXPECT_EQ(compartment->SetValue(App().clientId(), &variant), S_OK);
+    compartment->Release();
+    manager->Release();
+  }
+};
+
+TEST_P(CompositionEndTest, TheCaretLeavingEndsTheWordAndTheNextKeyStartsANewOne) {
+  Start(1);
+  host::LoadDocument(context_, u"x", 1);
+  host::PumpMessages();
+  Type(u"ami");
+  host::MoveCaret(context_, 0);
+  host::PumpMessages();
+  EXPECT_EQ(Text(), u"x" + kAmi);
+  EXPECT_EQ(Composition(), std::nullopt);
+  EXPECT_FALSE(HasAttribute(context_));
+  EXPECT_EQ(List(), std::nullopt);
+  // The old keys went with the composition: the word is not written again.
+  Type(u"k");
+  EXPECT_EQ(Text(), kKa + u"x" + kAmi);
+  EXPECT_EQ(Composition(), std::make_pair(LONG{0}, LONG{1}));
+  EXPECT_THAT(Candidates(), ElementsAre(kKa, u"k"));
+}
+
+TEST_P(CompositionEndTest, AKeyTypedBeforeTheCloseCameRoundIsNotLost) {
+  Start(1);
+  host::LoadDocument(context_, u"x", 1);
+  host::PumpMessages();
+  Type(u"ami");
+  host::MoveCaret(context_, 0);
+  host::TypeText(u"k");  // before the application lets the close run
+  host::PumpMessages();
+  EXPECT_EQ(Text(), kKa + u"x" + kAmi);
+  EXPECT_EQ(Composition(), std::make_pair(LONG{0}, LONG{1}));
+  EXPECT_EQ(host::ApplicationCharacters(), u"");
+}
+
+TEST_P(CompositionEndTest, WithTheCaretInsideTheWordTheWholeWordIsWrittenAgain) {
+  Start(1);
+  Type(u"ami");
+  host::MoveCaret(context_, 1);
+  host::PumpMessages();
+  ASSERT_TRUE(Composition()) << "the caret is still inside";
+  Type(u"k");
+  EXPECT_EQ(Text(), kAmi + kKa);
+  EXPECT_EQ(Composition(), std::make_pair(LONG{0}, LONG{4}));
+}
+
+TEST_P(CompositionEndTest, TheApplicationEndingTheCompositionKeepsTheUsersText) {
+  Start(1);
+  host::LoadDocument(context_, u"x", 1);
+  host::PumpMessages();
+  Type(u"ami");
+  EXPECT_EQ(host::TerminateCompositions(context_), S_OK);
+  host::PumpMessages();
+  EXPECT_EQ(Text(), u"x" + kAmi);
+  EXPECT_EQ(Composition(), std::nullopt);
+  EXPECT_FALSE(HasAttribute(context_));
+  EXPECT_EQ(List(), std::nullopt);
+  Type(u"k");
+  EXPECT_EQ(Text(), u"x" + kAmi + kKa) << "a new word, not the old one again";
+  EXPECT_EQ(Composition(), std::make_pair(LONG{4}, LONG{5}));
+}
+
+TEST_P(CompositionEndTest, ADisabledOrEmptyContextLeavesEveryKeyToTheApplication) {
+  for (const GUID& compartment : {GUID_COMPARTMENT_KEYBOARD_DISABLED, GUID_COMPARTMENT_EMPTYCONTEXT}) {
+    Start(1);
+    SetContextCompartment(compartment, 1);
+    Type(u"ami");
+    EXPECT_EQ(Composition(), std::nullopt);
+    EXPECT_EQ(host::ApplicationCharacters(), u"ami");
+    EXPECT_EQ(Text(), u"ami");
+    SetContextCompartment(compartment, 0);
+    Type(u"k");
+    EXPECT_EQ(Text(), u"ami" + kKa);
+    Deactivate();
+  }
+}
+
+TEST_P(CompositionEndTest, SwitchedOffInTheMiddleOfAWordTheTextStaysAndNothingLateHarmsIt) {
+  Start(1);
+  Type(u"am");
+  host::TypeText(u"i");  // may still wait for its lock
+  EXPECT_EQ(Deactivate(), S_OK);
+  host::PumpMessages();
+  // A key granted its lock at once wrote its letter; one still waiting when
+  // the input method went does nothing.
+  EXPECT_EQ(Text(), GetParam() == host::EditSessionGrant::Immediate ? kAmi : u"\u0986\u09AE");
+  EXPECT_EQ(Composition(), std::nullopt);
+  EXPECT_FALSE(CandidateWindow());
+}
+
+INSTANTIATE_TEST_SUITE_P(Grants, CompositionEndTest, LUTEM_TYPING_GRANTS, GrantName);
+
+}  // namespace
