@@ -455,9 +455,9 @@ if [ -f "$program_files/Hollin/Lutem Keyboard/LutemIME.dll" ] &&
   fi
   unregister "$install_dir\\LutemIME.dll"
   cp "$work/smoke.out" build-win/activation-smoke.txt
-  echo "activation smoke: Wine's TSF loaded, activated and deactivated the registered" \
-       "text service, which took its settings from the server; the module unloaded" \
-       "(build-win/activation-smoke.txt)"
+  echo "activation smoke: Wine's TSF loaded the registered text service and called its" \
+       "Activate, which took the settings from the server; no sink was left, the module" \
+       "unloaded (build-win/activation-smoke.txt)"
   sed -n 's/^ *this TSF lacks /  Wine lacks /p' "$work/smoke.out"
 else
   echo "activation smoke not run: the artifact has no LutemIME.dll or settings server" >&2
@@ -508,8 +508,8 @@ Wine's GDI+ draws Bengali without shaping: no conjuncts, no reordered vowel
 signs (the e-kar stands after its consonant, the hasanta shows), so these
 pictures show the right letters, not the look Windows gives them. It takes
 every glyph from the one font asked for, without fallback: Lohit Bengali has
-no Latin letters, so the candidate "ami" shows as boxes, and its row
-numbers do not fit their column and are not drawn.
+no Latin letters, so the candidate "ami" shows as boxes, and Wine's GDI+
+leaves the row numbers out in that face (it draws them in FreeSans).
 TEXT
 echo "candidate window: build-win/screenshots/candidate-window-{96,144}dpi{,-page2}.png" \
      "(build-win/screenshots/README.txt: Wine's GDI+ draws Bengali without shaping)"

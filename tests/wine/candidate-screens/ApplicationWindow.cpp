@@ -6,7 +6,7 @@ const WCHAR kClassName[] = L"LutemCandidateScreensApplication";
 // The composition "ami" in Bengali: U+0986 U+09AE U+09BF.
 const WCHAR kComposition[] = L"\x0986\x09AE\x09BF";
 constexpr int kWidth = 440;
-constexpr int kHeight = 340;
+constexpr int kHeight = 420;
 constexpr int kTextLeft = 24;
 constexpr int kTextTop = 24;
 constexpr int kTextHeight = 28;
