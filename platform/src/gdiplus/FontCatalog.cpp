@@ -4,6 +4,7 @@
 #include <pango/pangofc-fontmap.h>
 
 #include <cctype>
+#include <functional>
 
 namespace platform {
 
@@ -25,6 +26,9 @@ struct Alias {
   const char* face;
 };
 const Alias kAliases[] = {{"Segoe UI", "DejaVu Sans"}};
+
+// Enough for every string a few windows show at once, with their labels.
+constexpr size_t kShapedKept = 512;
 
 std::string Folded(const std::string& text) {
   std::string folded = text;
@@ -122,6 +126,53 @@ FaceMetrics FontCatalog::Metrics(const std::string& face, int style, double pixe
   }
   metrics_[key] = metrics;
   return metrics;
+}
+
+bool FontCatalog::ShapedKey::operator==(const ShapedKey& other) const {
+  return utf8 == other.utf8 && face == other.face && style == other.style &&
+         pixelSize == other.pixelSize && hint == other.hint && wrapWidth == other.wrapWidth;
+}
+
+size_t FontCatalog::ShapedKeyHash::operator()(const ShapedKey& key) const {
+  size_t hash = std::hash<std::string>()(key.utf8);
+  auto mix = [&hash](size_t value) { hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2); };
+  mix(std::hash<std::string>()(key.face));
+  mix(std::hash<int>()(key.style));
+  mix(std::hash<double>()(key.pixelSize));
+  mix(std::hash<int>()(key.hint));
+  mix(std::hash<int>()(key.wrapWidth));
+  return hash;
+}
+
+PangoLayout* FontCatalog::Shaped(const std::string& utf8, const std::string& face, int style,
+                                 double pixelSize, Gdiplus::TextRenderingHint hint,
+                                 int wrapWidth) {
+  ShapedKey key{utf8, face, style & Gdiplus::FontStyleBoldItalic, pixelSize,
+                static_cast<int>(hint), wrapWidth};
+  auto found = shapedIndex_.find(key);
+  if (found != shapedIndex_.end()) {
+    shaped_.splice(shaped_.begin(), shaped_, found->second);
+    return PANGO_LAYOUT(g_object_ref(found->second->second));
+  }
+  PangoLayout* layout = pango_layout_new(Context(hint));
+  PangoFontDescription* description = Describe(face, style, pixelSize);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
+  if (wrapWidth >= 0) {
+    pango_layout_set_width(layout, wrapWidth);
+    pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  }
+  // Laid out now, so that every later reader only reads.
+  pango_layout_get_line_count(layout);
+  shaped_.emplace_front(key, layout);
+  shapedIndex_[std::move(key)] = shaped_.begin();
+  if (shaped_.size() > kShapedKept) {
+    shapedIndex_.erase(shaped_.back().first);
+    g_object_unref(shaped_.back().second);
+    shaped_.pop_back();
+  }
+  return PANGO_LAYOUT(g_object_ref(layout));
 }
 
 }  // namespace platform

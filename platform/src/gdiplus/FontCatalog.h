@@ -10,10 +10,12 @@
 
 #include <pango/pangocairo.h>
 
+#include <list>
 #include <map>
 #include <mutex>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include "Platform.h"
 
@@ -46,14 +48,38 @@ class FontCatalog {
   // The metrics of face itself (not of a fallback) in pixels. Needs Lock().
   FaceMetrics Metrics(const std::string& face, int style, double pixelSize,
                       Gdiplus::TextRenderingHint hint);
+  // utf8 laid out in face at a size in pixels, wrapped at wrapWidth pango
+  // units (-1: not wrapped); a new reference, which the caller must not
+  // change (copy it first). GDI+ keeps shaped runs and glyphs between calls;
+  // pango's itemising and font fallback cost far more than Windows' shaping,
+  // and a window measures and draws the same strings again and again, so the
+  // most recently used layouts are kept. Needs Lock().
+  PangoLayout* Shaped(const std::string& utf8, const std::string& face, int style,
+                      double pixelSize, Gdiplus::TextRenderingHint hint, int wrapWidth);
 
  private:
   FontCatalog();
+
+  struct ShapedKey {
+    std::string utf8;
+    std::string face;
+    int style;
+    double pixelSize;
+    int hint;
+    int wrapWidth;
+    bool operator==(const ShapedKey& other) const;
+  };
+  struct ShapedKeyHash {
+    size_t operator()(const ShapedKey& key) const;
+  };
+  using ShapedList = std::list<std::pair<ShapedKey, PangoLayout*>>;
 
   std::recursive_mutex lock_;
   PangoFontMap* fontMap_ = nullptr;
   std::map<int, PangoContext*> contexts_;
   std::map<std::tuple<std::string, int, double, int>, FaceMetrics> metrics_;
+  ShapedList shaped_;  // most recently used first
+  std::unordered_map<ShapedKey, ShapedList::iterator, ShapedKeyHash> shapedIndex_;
 };
 
 }  // namespace platform

@@ -72,18 +72,21 @@ TextLayout::TextLayout(std::u16string_view text, const Font& font, int dpi,
   FaceMetrics metrics = catalog.Metrics(font.face, font.style, em, hint);
   double pad = em / 6;
 
-  layout_ = pango_layout_new(catalog.Context(hint));
-  PangoFontDescription* description = FontCatalog::Describe(font.face, font.style, em);
-  pango_layout_set_font_description(layout_, description);
-  pango_font_description_free(description);
-  pango_layout_set_text(layout_, utf8_.data(), static_cast<int>(utf8_.size()));
-
   bool widthBounded = box.Width > 0;
   bool wrap = widthBounded && !(flags_ & Gdiplus::StringFormatFlagsNoWrap);
   double inner = std::max(0.0, box.Width - 2 * pad);
+  layout_ = catalog.Shaped(utf8_, font.face, font.style, em, hint, -1);
   if (wrap) {
-    pango_layout_set_width(layout_, static_cast<int>(inner * PANGO_SCALE));
-    pango_layout_set_wrap(layout_, PANGO_WRAP_WORD_CHAR);
+    // One line that fits is laid out the same wrapped or not: the unwrapped
+    // layout, which measuring made already, serves the drawing too.
+    double unusedX;
+    bool fits = pango_layout_get_line_count(layout_) == 1 &&
+                LineWidth(pango_layout_get_line_readonly(layout_, 0), &unusedX) <= inner;
+    if (!fits) {
+      g_object_unref(layout_);
+      layout_ = catalog.Shaped(utf8_, font.face, font.style, em, hint,
+                               static_cast<int>(inner * PANGO_SCALE));
+    }
   }
   int total = pango_layout_get_line_count(layout_);
   int kept = total;
@@ -114,6 +117,10 @@ TextLayout::TextLayout(std::u16string_view text, const Font& font, int dpi,
                   trimming == Gdiplus::StringTrimmingEllipsisWord ||
                   trimming == Gdiplus::StringTrimmingEllipsisPath;
   if (leftOver && ellipsis && widthBounded) {
+    // The shared layout stays as it is: the ellipsis goes on a copy.
+    PangoLayout* own = pango_layout_copy(layout_);
+    g_object_unref(layout_);
+    layout_ = own;
     pango_layout_set_ellipsize(layout_, trimming == Gdiplus::StringTrimmingEllipsisPath
                                             ? PANGO_ELLIPSIZE_MIDDLE
                                             : PANGO_ELLIPSIZE_END);

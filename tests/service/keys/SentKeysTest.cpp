@@ -1,6 +1,6 @@
 // The keys the text service sends the application again: what SendInput
-// gets, and which returning key events are recognised as its own. The
-// keyboard is the stand-in's, so these run here only.
+// gets, and which returning key events are recognised as its own. SendInput
+// is read back from the stand-in, so these run here only.
 #ifndef _WIN32
 #include <gtest/gtest.h>
 
@@ -100,5 +100,4 @@ TEST_F(SentKeysTest, NothingIsExpectedWhenSendInputRefuses) {
 }
 
 }  // namespace
-
 #endif  // _WIN32

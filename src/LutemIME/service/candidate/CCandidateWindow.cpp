@@ -76,12 +76,15 @@ CCandidateWindow::~CCandidateWindow() { ClearList(); }
 void CCandidateWindow::Move(int x, int y) { CBaseWindow::Move(x, y); }
 
 void CCandidateWindow::Show(BOOL show) {
-  if (hwnd != nullptr) {
-    ShowWindow(hwnd, show ? SW_SHOWNA : SW_HIDE);
-  } else {
+  if (hwnd == nullptr) {
     visible = show;
+    return;
   }
-  if (show) Render();
+  // A hidden window is painted by its WM_SHOWWINDOW; one already shown is
+  // painted again here, as callers expect.
+  const BOOL wasVisible = IsWindowVisible(hwnd);
+  ShowWindow(hwnd, show ? SW_SHOWNA : SW_HIDE);
+  if (show && wasVisible) Render();
 }
 
 void CCandidateWindow::SetColors(const ThemeColors& newColors) {
@@ -137,6 +140,11 @@ void CCandidateWindow::ResizeToContent() {
 }
 
 void CCandidateWindow::Render() {
+  if (hwnd == nullptr || !IsWindowVisible(hwnd)) return;
+  Paint();
+}
+
+void CCandidateWindow::Paint() {
   if (hwnd == nullptr) return;
   RECT place = {};
   if (!::GetWindowRect(hwnd, &place)) return;
@@ -350,7 +358,8 @@ LRESULT CCandidateWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_DESTROY:
       return 0;
     case WM_SHOWWINDOW:
-      if (wParam) Render();
+      // Sent before the window shows, while it still counts as hidden.
+      if (wParam) Paint();
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETCURSOR:
       OnSetCursor(window, HIWORD(lParam));

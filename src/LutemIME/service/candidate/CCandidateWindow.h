@@ -58,7 +58,8 @@ class CCandidateWindow : public CBaseWindow {
   // Room for seven rows whatever the count, and the widest candidate (at
   // least 148 pixels at 96 DPI); the top-left corner stays.
   void ResizeToContent();
-  // Paints the whole window; the only painting path.
+  // Paints the whole window, unless it is hidden: a hidden layered window
+  // shows nothing, and it is painted when it is shown (WM_SHOWWINDOW).
   void Render();
 
   UINT ItemCount() const { return static_cast<UINT>(items.Count()); }
@@ -95,6 +96,8 @@ class CCandidateWindow : public CBaseWindow {
   UINT Dpi() const { return dpi; }
 
  private:
+  // The painting itself, hidden or not.
+  void Paint();
   enum class RowHit { NoPages, Miss, Row };
 
   // The font for the DPI and the row metrics measured with it.

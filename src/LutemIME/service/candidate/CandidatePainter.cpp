@@ -61,7 +61,7 @@ CandidatePainter::CandidatePainter(HDC dc, int width, int height, float scale,
     GdipSetInterpolationMode(made, InterpolationModeHighQuality);
     GdipSetPixelOffsetMode(made, PixelOffsetModeHighQuality);
     GdipSetSmoothingMode(made, SmoothingModeAntiAlias);
-    GdipSetTextRenderingHint(made, TextRenderingHintAntiAliasGridFit);
+    GdipSetTextRenderingHint(made, kCandidateTextHint);
     GdipGraphicsClear(made, 0);
   }
   GpPath* madePath = nullptr;

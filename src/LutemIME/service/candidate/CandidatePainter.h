@@ -6,6 +6,10 @@
 #include "suggest/CCandidateListItem.h"
 #include "suggest/LutemIMEArray.h"
 
+// How the rows' text is rendered; text is measured the same way, since the
+// hint changes the advance widths.
+constexpr Gdiplus::TextRenderingHint kCandidateTextHint = Gdiplus::TextRenderingHintAntiAliasGridFit;
+
 // One page of the candidate list as the rows to draw.
 struct CandidateRows {
   const LutemIMEArray<CCandidateListItem>* items = nullptr;

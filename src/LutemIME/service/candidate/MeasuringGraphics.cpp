@@ -1,11 +1,15 @@
 #include "service/candidate/MeasuringGraphics.h"
 
+#include "service/candidate/CandidatePainter.h"
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 MeasuringGraphics::MeasuringGraphics(HWND window) : window(window) {
   dc = GetDC(window);
   if (dc != nullptr && GdipCreateFromHDC(dc, &graphics) != Ok) graphics = nullptr;
+  // Measured as drawn: a width taken with another hint cuts the drawn text.
+  if (graphics != nullptr) GdipSetTextRenderingHint(graphics, kCandidateTextHint);
 }
 
 MeasuringGraphics::~MeasuringGraphics() {

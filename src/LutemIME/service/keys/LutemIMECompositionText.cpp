@@ -150,8 +150,11 @@ HRESULT LutemIME::UpdateCompositionAndCandidates(TfEditCookie ec, ITfContext* co
 
   if (CurrentLayout == kLowercaseLayout && CandidateWindow != 0) {
     // The Shift marker alone shows no word yet: the list waits for a letter.
+    // Shown again only where the marker alone hid it: a shown window was
+    // painted and placed by the update already.
     if (keys.length != 1) {
-      presenter->ShowIfShowMode();
+      if (presenter->window != nullptr && !presenter->window->IsVisible())
+        presenter->ShowIfShowMode();
     } else if (keys.text[0] == kShiftMarker) {
       presenter->HideIfShowMode();
     }
