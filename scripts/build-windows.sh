@@ -305,30 +305,37 @@ fi
 # TSF has no ITfInputProcessorProfileMgr::RegisterProfile (E_NOTIMPL), so the
 # profile goes through ITfInputProcessorProfiles there.
 clsid='{DA57B8A4-6DDE-42D9-843E-F97CE3F5A823}'
-dll_path="Z:$(realpath build-win/bin/LutemIME.dll | tr / '\\')"
 reg_value() {  # reg_value KEY NAME|"" -> the value's data, nothing when absent
   local which=(/ve)
   if [ -n "$2" ]; then which=(/v "$2"); fi
   "$wine" reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' |
     awk -F '    ' '/REG_SZ/ {print $NF}'
 }
-status=0
-"$wine" regsvr32 /s build-win/bin/LutemIME.dll || status=$?
-server="HKCR\\CLSID\\$clsid\\InProcServer32"
-if [ "$status" -ne 0 ] || [ "$(reg_value "HKCR\\CLSID\\$clsid" "")" != "Lutem Keyboard" ] ||
-   [ "$(reg_value "$server" "")" != "$dll_path" ] ||
-   [ "$(reg_value "$server" ThreadingModel)" != "Apartment" ]; then
-  echo "regsvr32 LutemIME.dll under Wine: exit $status; the class key holds:" >&2
-  "$wine" reg query "HKCR\\CLSID\\$clsid" /s >&2 || true
-  exit 1
-fi
-status=0
-"$wine" regsvr32 /u /s build-win/bin/LutemIME.dll || status=$?
-if [ "$status" -ne 0 ] || "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 ||
-   "$wine" reg query "HKLM\\Software\\Microsoft\\CTF\\TIP\\$clsid" >/dev/null 2>&1; then
-  echo "regsvr32 /u LutemIME.dll under Wine: exit $status, or a key is left" >&2
-  exit 1
-fi
+# register DLL WINDOWS-PATH: regsvr32 the DLL, and the class key must name
+# the file at WINDOWS-PATH as its in-process server, apartment-threaded.
+register() {
+  local status=0 server="HKCR\\CLSID\\$clsid\\InProcServer32"
+  "$wine" regsvr32 /s "$1" || status=$?
+  if [ "$status" -ne 0 ] || [ "$(reg_value "HKCR\\CLSID\\$clsid" "")" != "Lutem Keyboard" ] ||
+     [ "$(reg_value "$server" "")" != "$2" ] ||
+     [ "$(reg_value "$server" ThreadingModel)" != "Apartment" ]; then
+    echo "regsvr32 $1 under Wine: exit $status; the class key holds:" >&2
+    "$wine" reg query "HKCR\\CLSID\\$clsid" /s >&2 || true
+    return 1
+  fi
+}
+# unregister DLL: regsvr32 /u, and neither the class key nor the TSF key is left.
+unregister() {
+  local status=0
+  "$wine" regsvr32 /u /s "$1" || status=$?
+  if [ "$status" -ne 0 ] || "$wine" reg query "HKCR\\CLSID\\$clsid" >/dev/null 2>&1 ||
+     "$wine" reg query "HKLM\\Software\\Microsoft\\CTF\\TIP\\$clsid" >/dev/null 2>&1; then
+    echo "regsvr32 /u $1 under Wine: exit $status, or a key is left" >&2
+    return 1
+  fi
+}
+register build-win/bin/LutemIME.dll "Z:$(realpath build-win/bin/LutemIME.dll | tr / '\\')"
+unregister build-win/bin/LutemIME.dll
 echo "LutemIME.dll: four exports; regsvr32 registers and unregisters it under Wine"
 
 # Key lines for the comparisons below: random runs of the keys the layouts
@@ -418,6 +425,45 @@ else
        "build and the artifact" >&2
 fi
 
+# --- The installed input method activated by Wine's TSF ----------------------
+# As INSTALL.txt has it: the installation root recorded for the user, the
+# installed DLL registered, the settings server started as the user. Then
+# lutem-activation-smoke, as an application, has Wine's TSF load and
+# activate the text service for Bengali (Bangladesh), which must be the
+# current input language (Wine takes it from the locale), and deactivate it
+# again; its last line is "activation smoke: passed" with exit code 0. Where
+# Wine's TSF refuses a call that the activation needs, it says which.
+install_dir='C:\Program Files (x86)\Hollin\Lutem Keyboard'
+if [ -f "$program_files/Hollin/Lutem Keyboard/LutemIME.dll" ] &&
+   [ -f "$program_files/Hollin/Lutem Keyboard/lutem-settings-server.exe" ]; then
+  "$wine" reg add 'HKCU\Software\Hollin\Lutem Keyboard' /v rootDir /t REG_SZ \
+    /d "$install_dir" /f >/dev/null 2>&1
+  register "$install_dir\\LutemIME.dll" "$install_dir\\LutemIME.dll"
+  "$wine" "$install_dir\\lutem-settings-server.exe" > "$work/server.out" 2>&1 &
+  settings_server=$!
+  status=0
+  LANG=bn_BD.UTF-8 LC_ALL=bn_BD.UTF-8 timeout 180 "$wine" build-win/bin/lutem-activation-smoke.exe \
+    2>&1 | tr -d '\r' > "$work/smoke.out" || status=$?
+  kill "$settings_server" 2>/dev/null || true
+  wait "$settings_server" 2>/dev/null || true
+  if [ "$status" -ne 0 ] || [ "$(tail -n 1 "$work/smoke.out")" != "activation smoke: passed" ]; then
+    echo "lutem-activation-smoke under Wine: exit $status, without its passing line:" >&2
+    sed 's/^/  | /' "$work/smoke.out" >&2
+    echo "  the settings server said:" >&2
+    tr -d '\r' < "$work/server.out" | sed 's/^/  | /' >&2
+    exit 1
+  fi
+  unregister "$install_dir\\LutemIME.dll"
+  cp "$work/smoke.out" build-win/activation-smoke.txt
+  echo "activation smoke: Wine's TSF loaded the registered text service and called its" \
+       "Activate, which took the settings from the server; no sink was left, the module" \
+       "unloaded (build-win/activation-smoke.txt)"
+  sed -n 's/^ *this TSF lacks /  Wine lacks /p' "$work/smoke.out"
+else
+  echo "activation smoke not run: the artifact has no LutemIME.dll or settings server" >&2
+  if [ "${CI:-}" = true ]; then exit 1; fi
+fi
+
 # --- Windowed programs under Xvfb ----------------------------------------------
 # scripts/windows/screenshots.sh runs a windowed program on a screen of its own
 # and saves the pictures it asks for; the product's go to build-win/screenshots/.
@@ -437,3 +483,33 @@ if [ -f "$program_files/Hollin/Lutem Keyboard/LutemSettings.exe" ]; then
   echo "settings program: build-win/screenshots/settings-dialog*.png, about-box.png," \
        "licence-dialog.png"
 fi
+# The candidate window of the DLL's own code, with a fixed list, over an
+# application's window at 96 and 144 DPI. The product's face is not in the
+# prefix, and Wine's GDI+ takes glyphs from one font only: Lohit Bengali
+# stands in for it.
+"$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+  /v 'Selvu Sans Bangla' /t REG_SZ /d 'Lohit Bengali' /f >/dev/null 2>&1
+for dpi in 96 144; do
+  scripts/windows/screenshots.sh --dpi "$dpi" build-win/screenshots \
+    build-win/bin/lutem-candidate-screens.exe "$dpi"
+done
+cat > build-win/screenshots/README.txt <<'TEXT'
+Pictures taken under Wine on an Xvfb screen.
+
+settings-dialog*.png, about-box.png, licence-dialog.png: the settings
+program (32-bit), installed in the prefix; FreeSans stands in for Segoe UI.
+
+candidate-window-96dpi*.png, candidate-window-144dpi*.png: the input
+method's candidate window with a fixed list of ten candidates (first and
+second page) below the text of an application's window, at 96 and 144 DPI.
+Lohit Bengali stands in for the candidate window's face.
+
+Wine's GDI+ draws Bengali without shaping: no conjuncts, no reordered vowel
+signs (the e-kar stands after its consonant, the hasanta shows), so these
+pictures show the right letters, not the look Windows gives them. It takes
+every glyph from the one font asked for, without fallback: Lohit Bengali has
+no Latin letters, so the candidate "ami" shows as boxes, and Wine's GDI+
+leaves the row numbers out in that face (it draws them in FreeSans).
+TEXT
+echo "candidate window: build-win/screenshots/candidate-window-{96,144}dpi{,-page2}.png" \
+     "(build-win/screenshots/README.txt: Wine's GDI+ draws Bengali without shaping)"

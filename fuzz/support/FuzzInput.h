@@ -14,6 +14,8 @@ class FuzzInput {
  public:
   FuzzInput(const uint8_t* data, size_t size) : bytes_(reinterpret_cast<const char*>(data), size) {}
 
+  bool Empty() const { return bytes_.empty(); }
+
   uint8_t TakeByte() {
     if (bytes_.empty()) return 0;
     const uint8_t b = static_cast<uint8_t>(bytes_.front());

@@ -95,15 +95,22 @@ Installing:
 2. In the same Command Prompt, register the input method with the Text
    Services Framework:
      regsvr32 "%ProgramFiles(x86)%\Hollin\Lutem Keyboard\LutemIME.dll"
-3. As yourself, not as administrator (an elevated server's pipe is closed
+3. As yourself, not as administrator, record where the files are: the
+   settings program reads its themes from there and stops with "Could not
+   find the application's root directory" without it. In an ordinary
+   Command Prompt:
+     reg add "HKCU\Software\Hollin\Lutem Keyboard" /v rootDir /t REG_SZ /d "%ProgramFiles(x86)%\Hollin\Lutem Keyboard" /f
+   (An installer sets the same value, a REG_SZ named "rootDir" under
+   HKEY_CURRENT_USER\Software\Hollin\Lutem Keyboard, for each user.)
+4. As yourself, not as administrator (an elevated server's pipe is closed
    to ordinary programs), start the settings server, which keeps the
    settings and the learned words; without it the defaults apply and
-   nothing is learned. In an ordinary Command Prompt:
+   nothing is learned. In the same Command Prompt:
      start "" /min "%ProgramFiles(x86)%\Hollin\Lutem Keyboard\lutem-settings-server.exe"
    To start it at every sign-in, put a shortcut to the same program, set to
    run minimised, into the folder that "shell:startup" opens (Windows key +
    R).
-4. Add the language Bengali (Bangladesh) in Settings, Time & language, if it
+5. Add the language Bengali (Bangladesh) in Settings, Time & language, if it
    is not there, and choose "Lutem Keyboard" as its keyboard (Windows key +
    Space switches keyboards). Ctrl+Space turns the keyboard on and off.
 

@@ -5,11 +5,12 @@
 #   scripts/windows/screenshots.sh [--dpi N] OUTDIR PROGRAM.exe [ARGS...]
 # The program prints "LUTEM SCREEN READY name" when what it shows is drawn;
 # the whole screen is then saved as OUTDIR/name.png and one line is written
-# to the program's standard input, which it reads before it goes on. It may
-# ask for several pictures. The run fails unless the program ends with code
-# 0 within LUTEM_SCREEN_TIMEOUT seconds (default 120) having asked for at
-# least one picture: a program that Wine cannot run (a 32-bit one without
-# wine32) ends with code 0 and prints nothing.
+# to the program's standard input, which it reads before it goes on. A
+# rectangle after the name, "WxH+X+Y" in screen pixels, keeps only that part
+# of the screen. It may ask for several pictures. The run fails unless the
+# program ends with code 0 within LUTEM_SCREEN_TIMEOUT seconds (default 120)
+# having asked for at least one picture: a program that Wine cannot run (a
+# 32-bit one without wine32) ends with code 0 and prints nothing.
 # WINEPREFIX names the prefix. Wine's desktop belongs to the screen of the
 # first windowed program of a wineserver, so the prefix's wineserver is
 # ended before and after. --dpi sets the prefix's screen resolution first
@@ -33,15 +34,15 @@ on_screen() {
   # Held open here, so the program's input neither ends nor blocks its start.
   exec 3> "$work/input"
   local taken=0 deadline=$((SECONDS + ${LUTEM_SCREEN_TIMEOUT:-120})) status=0
-  local names count name
+  local asked count name area
   while :; do
-    names=$(tr -d '\r' < "$work/output" |
-            sed -n 's/^LUTEM SCREEN READY \([A-Za-z0-9._-]*\)$/\1/p')
-    count=$(printf '%s' "$names" | grep -c . || true)
+    asked=$(tr -d '\r' < "$work/output" |
+            sed -n 's/^LUTEM SCREEN READY \([A-Za-z0-9._-]*\)\( [0-9]*x[0-9]*+[0-9]*+[0-9]*\)\{0,1\}$/\1\2/p')
+    count=$(printf '%s' "$asked" | grep -c . || true)
     while [ "$taken" -lt "$count" ]; do
       taken=$((taken + 1))
-      name=$(printf '%s\n' "$names" | sed -n "${taken}p")
-      import -window root "$outdir/$name.png"
+      read -r name area <<<"$(printf '%s\n' "$asked" | sed -n "${taken}p")"
+      import -window root ${area:+-crop "$area" +repage} "$outdir/$name.png"
       echo >&3
     done
     if ! kill -0 "$program" 2>/dev/null; then break; fi

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "Platform.h"
@@ -14,19 +15,31 @@
 
 namespace {
 
-const WCHAR kTestKey[] = TEXT("Software\\Hollin\\Lutem Keyboard Settings Tests");
+// One key per test process on Windows: ctest runs the tests in parallel
+// processes that share the registry there, and one test's SetUp would delete
+// another's key. (Elsewhere each test has a system root of its own.)
+const WCHAR* TestKey() {
+  static const std::u16string path = [] {
+    std::u16string key = u"Software\\Hollin\\Lutem Keyboard Settings Tests";
+#ifdef _WIN32
+    for (char digit : " " + std::to_string(GetCurrentProcessId())) key += digit;
+#endif
+    return key;
+  }();
+  return AsWchar(path.c_str());
+}
 
 class SettingsValuesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+    RegDeleteKeyW(HKEY_CURRENT_USER, TestKey());
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, TestKey(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                               KEY_READ | KEY_WRITE, nullptr, &key_, nullptr),
               ERROR_SUCCESS);
   }
   void TearDown() override {
     RegCloseKey(key_);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, TestKey());
   }
   void Set(const WCHAR* name, DWORD type, const void* data, DWORD size) {
     RegSetValueExW(key_, name, 0, type, static_cast<const BYTE*>(data), size);

@@ -1,7 +1,7 @@
 // The settings program's reading of the theme file.
 #include <gtest/gtest.h>
 
-#include "themes/ParseColor.h"
+#include "themes/ParseThemeListColor.h"
 #include "themes/ThemeFileReader.h"
 
 namespace {
@@ -15,7 +15,7 @@ const char kFive[] =
     "\"windowBackground\": [1, 2, 3], \"border\": [4, 5, 6], \"text\": [7, 8, 9], "
     "\"highlightBackground\": [10, 20, 30], \"highlightText\": [40, 50, 60]";
 
-TEST(ParseColorTest, AtLeastThreeElementsEachAByte) {
+TEST(ParseThemeListColorTest, AtLeastThreeElementsEachAByte) {
   struct Case {
     const char* json;
     std::optional<uint32_t> color;
@@ -34,7 +34,7 @@ TEST(ParseColorTest, AtLeastThreeElementsEachAByte) {
       {"null", std::nullopt},
   };
   for (const Case& c : kCases)
-    EXPECT_EQ(ParseColor(nlohmann::json::parse(c.json)), c.color) << c.json;
+    EXPECT_EQ(ParseThemeListColor(nlohmann::json::parse(c.json)), c.color) << c.json;
 }
 
 TEST(ThemeFileReaderTest, ThemesInByteOrderOfTheirIds) {

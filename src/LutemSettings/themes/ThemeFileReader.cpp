@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "Platform.h"
-#include "themes/ParseColor.h"
+#include "themes/ParseThemeListColor.h"
 
 namespace {
 
@@ -54,7 +54,8 @@ std::optional<ThemeRecord> ReadTheme(const std::string& id, const json& theme,
   record.name = Utf16(name->get<std::string>());
   for (const ColorField& field : kRequiredColors) {
     auto value = colors->find(field.key);
-    std::optional<uint32_t> color = value == colors->end() ? std::nullopt : ParseColor(*value);
+    std::optional<uint32_t> color =
+        value == colors->end() ? std::nullopt : ParseThemeListColor(*value);
     if (!color) {
       *reason = std::string("its colour \"") + field.key +
                 "\" is missing, not an array of at least three elements, or holds an element "
@@ -68,7 +69,7 @@ std::optional<ThemeRecord> ReadTheme(const std::string& id, const json& theme,
   record.colors.selectionBar = record.colors.highlightBackground;
   auto bar = colors->find("selectionBar");
   if (bar != colors->end() && bar->is_array() && bar->size() == 3) {
-    std::optional<uint32_t> color = ParseColor(*bar);
+    std::optional<uint32_t> color = ParseThemeListColor(*bar);
     if (!color) {
       *reason =
           "its colour \"selectionBar\" holds an element that is neither a number nor a "

@@ -28,7 +28,7 @@ struct ThemeFileContents {
 // themes; an object holds one theme per member, each an object with a
 // string "theme_name" and an object "colors" holding the five colours
 // windowBackground, border, text, highlightBackground and highlightText
-// (ParseColor's rule), and optionally selectionBar, which is read only when
+// (ParseThemeListColor's rule), and optionally selectionBar, which is read only when
 // it is an array of exactly three elements and is otherwise the theme's
 // highlightBackground. A theme that breaks a rule is left out and named;
 // any other value (an array, a string, a number, a boolean) holds no

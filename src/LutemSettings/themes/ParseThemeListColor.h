@@ -9,4 +9,4 @@
 // ignored), each converted to a byte as ColorComponentByte does, gives
 // 0xFF000000 | red << 16 | green << 8 | blue. Nothing for any other value,
 // a shorter array, or an element that is neither a number nor a boolean.
-std::optional<uint32_t> ParseColor(const nlohmann::json& value);
+std::optional<uint32_t> ParseThemeListColor(const nlohmann::json& value);
