@@ -40,6 +40,8 @@ fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:symbolize=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The test suite's own: what libraries keep for the process's life.
+export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0
 rm -rf build-fuzz/logs
 mkdir -p build-fuzz/logs
 

@@ -118,11 +118,7 @@ TEST_P(CandidateElementTest, AChoiceMadeAfterTheFocusMovedGoesIntoTheListsDocume
 }
 
 TEST_P(CandidateElementTest, TheConversionListIsDrawnInTheUsersTheme) {
-  const std::string folder = root_.path() + "/Program Files (x86)/Hollin/Lutem Keyboard/UI";
-  ASSERT_TRUE(platform::EnsureFolder(folder));
-  std::ifstream shipped(LUTEM_SHIPPED_THEMES, std::ios::binary);
-  std::ofstream(folder + "/themes.dov", std::ios::binary) << shipped.rdbuf();
-  server_.Store(u"ThemeID", u"lutem_dark");
+  InstallShippedThemes(u"lutem_dark");
   // The list kept while typing cannot be begun, so the composition goes on
   // without one, and Enter asks for the conversion list instead.
   host::FailCall("ITfSource::AdviseSink:IID_ITfTextLayoutSink");

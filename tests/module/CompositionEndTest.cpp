@@ -1,6 +1,7 @@
 // How a composition ends when the user or the application leaves it: the
 // caret moving away, the application terminating it, a document that does
-// not take typing, and the input method switched off in the middle.
+// not take typing, the keyboard switched off, and the input method switched
+// off in the middle.
 #include <gmock/gmock.h>
 
 #include "TypingFixture.h"
@@ -119,6 +120,22 @@ TEST_P(CompositionEndTest, SwitchedOffInTheMiddleOfAWordTheTextStaysAndNothingLa
   EXPECT_EQ(Text(), GetParam() == host::EditSessionGrant::Immediate ? kAmi : u"\u0986\u09AE");
   EXPECT_EQ(Composition(), std::nullopt);
   EXPECT_FALSE(CandidateWindow());
+}
+
+TEST_P(CompositionEndTest, SwitchedOffTheKeyboardEndsTheCompositionAndWhatIsTypedThenStays) {
+  // In Probhat "i" is a vowel sign waiting for its consonant: a composition
+  // with no text yet, which Ctrl does not commit.
+  Start(6);
+  Type(u"i");
+  ASSERT_EQ(Composition(), std::make_pair(LONG{0}, LONG{0}));
+  Press("Ctrl+Space");
+  EXPECT_EQ(Composition(), std::nullopt);
+  Type(u"abc");
+  EXPECT_EQ(Text(), u"abc");
+  Press("Ctrl+Space");
+  Type(u"k");
+  EXPECT_EQ(Text(), u"abc" + kKa);
+  EXPECT_EQ(Composition(), std::make_pair(LONG{3}, LONG{4}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Grants, CompositionEndTest, LUTEM_TYPING_GRANTS, GrantName);

@@ -52,6 +52,15 @@ class TypingFixture : public TextServiceFixture,
     ASSERT_TRUE(platform::EnsureFolder(path.substr(0, path.size() - 1)));
     std::ofstream(path + "lutem_bn-BD.bin", std::ios::binary) << BuildWordDictionary(KaWords());
   }
+  // The themes that ship, where the input method reads them; the server
+  // names the theme in use.
+  void InstallShippedThemes(const std::u16string& themeId) {
+    const std::string folder = root_.path() + "/Program Files (x86)/Hollin/Lutem Keyboard/UI";
+    ASSERT_TRUE(platform::EnsureFolder(folder));
+    std::ifstream shipped(LUTEM_SHIPPED_THEMES, std::ios::binary);
+    std::ofstream(folder + "/themes.dov", std::ios::binary) << shipped.rdbuf();
+    server_.Store(u"ThemeID", themeId);
+  }
   void TearDown() override {
     host::SetEditSessionGrant(host::EditSessionGrant::Immediate);
     host::SetUIElementShow(true);

@@ -193,6 +193,18 @@ TEST_P(TypingTest, InLayoutEightShiftAloneWaitsForALetterBeforeTheListShows) {
   EXPECT_EQ(host::ApplicationCharacters(), u"\r");
 }
 
+TEST_P(TypingTest, ReadingTheKeysCharactersLeavesTheUsersDeadKeysAlone) {
+  Start(1);
+  Type(u"ami");
+  Press("Tab");
+  Type(u"Ami");
+  Press("Backspace");
+  Press("Enter");
+  Press("Ctrl+A");
+  EXPECT_EQ(host::ToUnicodeCallsChangingState(), 0)
+      << "a translation that changes the keyboard state uses up a dead key typed for the application";
+}
+
 INSTANTIATE_TEST_SUITE_P(Grants, TypingTest, LUTEM_TYPING_GRANTS, GrantName);
 
 }  // namespace

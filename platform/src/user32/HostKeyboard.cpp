@@ -68,6 +68,10 @@ std::vector<INPUT> SentInput() { return KeyPipeline::ForThread().sentInput; }
 
 void ReplayPendingInput() { KeyPipeline::ForThread().ReplayPending(); }
 
+int ToUnicodeCallsChangingState() {
+  return platform::KeyboardState::ForThread().stateChangingTranslations;
+}
+
 void ResetKeyboard() {
   platform::KeyboardState::ForThread().Reset();
   KeyPipeline::ForThread() = KeyPipeline();

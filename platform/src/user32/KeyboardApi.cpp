@@ -25,6 +25,7 @@ BOOL GetKeyboardState(BYTE* lpKeyState) {
 int ToUnicode(UINT wVirtKey, UINT wScanCode, const BYTE* lpKeyState, LPWSTR pwszBuff,
               int cchBuff, UINT wFlags) {
   if (lpKeyState == nullptr || pwszBuff == nullptr || cchBuff < 1) return 0;
+  if ((wFlags & 0x4) == 0) ++platform::KeyboardState::ForThread().stateChangingTranslations;
   return platform::UsKeyboardLayout::Translate(wVirtKey, lpKeyState, pwszBuff);
 }
 

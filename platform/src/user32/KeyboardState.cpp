@@ -59,6 +59,9 @@ SHORT KeyboardState::Get(int vk) const {
   return static_cast<SHORT>(((key & 0x80) ? 0x8000 : 0) | (key & 0x01));
 }
 
-void KeyboardState::Reset() { std::memset(keys_, 0, sizeof keys_); }
+void KeyboardState::Reset() {
+  std::memset(keys_, 0, sizeof keys_);
+  stateChangingTranslations = 0;
+}
 
 }  // namespace platform

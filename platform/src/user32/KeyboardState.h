@@ -16,8 +16,12 @@ class KeyboardState {
   bool Apply(const KeyEvent& event);
   SHORT Get(int vk) const;
   const BYTE* bytes() const { return keys_; }
-  // Every key up, nothing toggled.
+  // Every key up, nothing toggled, no translation counted.
   void Reset();
+
+  // ToUnicode calls that would have changed the layout's dead-key state on
+  // Windows (no flag bit 2).
+  int stateChangingTranslations = 0;
 
  private:
   // The side's code of a modifier event, or 0 for any other key.

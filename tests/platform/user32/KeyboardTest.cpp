@@ -29,6 +29,18 @@ std::u16string Translate(UINT vk, std::initializer_list<UINT> held = {}, bool ca
   return std::u16string(AsChar16(buffer), count);
 }
 
+TEST_F(KeyboardTest, OnlyATranslationWithoutFlagFourCountsAsChangingTheKeyboardState) {
+  BYTE state[256] = {};
+  WCHAR buffer[2] = {};
+  EXPECT_EQ(ToUnicode('A', 0x1E, state, buffer, 1, 0x4), 1);
+  EXPECT_EQ(host::ToUnicodeCallsChangingState(), 0);
+  EXPECT_EQ(ToUnicode('A', 0x1E, state, buffer, 1, 0), 1);
+  EXPECT_EQ(ToUnicode('B', 0x30, state, buffer, 1, 0x1), 1);
+  EXPECT_EQ(host::ToUnicodeCallsChangingState(), 2);
+  host::ResetKeyboard();
+  EXPECT_EQ(host::ToUnicodeCallsChangingState(), 0);
+}
+
 TEST_F(KeyboardTest, ToUnicodeFollowsTheUsLayout) {
   struct Case {
     UINT vk;

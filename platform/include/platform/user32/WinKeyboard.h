@@ -15,8 +15,10 @@
 // Ctrl+Backspace 0x7F, Ctrl+Space 0x20); Enter 0x0D, Tab 0x09, Esc 0x1B,
 // Backspace 0x08; the numeric keypad's digits and operators; 0 for function
 // keys, arrows, bare modifiers and Ctrl+Alt. The layout has no dead keys, so
-// ToUnicode never returns -1 and keeps no state between calls: flags make no
-// difference. VK_PACKET: the virtual-key value carries the injected
+// ToUnicode never returns -1 and keeps no state between calls. On Windows a
+// call without flag bit 2 (0x4, Windows 10 1607 and later) changes the
+// keyboard state, using up a dead key typed before it; the stand-in counts
+// such calls per thread (host::ToUnicodeCallsChangingState). VK_PACKET: the virtual-key value carries the injected
 // character in its high word (MAKEWPARAM(VK_PACKET, character), the "32-bit
 // virtual-key value" VK_PACKET's documentation speaks of, as the key
 // messages' wParam holds it); ToUnicode returns that character, and nothing

@@ -332,6 +332,7 @@ void CCandidateWindow::OnDpiChanged(HWND window, UINT newDpi, const RECT* sugges
 void CCandidateWindow::OnThemeUpdate() {
   RefreshThemeIdFromServer();
   LoadTheme(ThemeUpdateColors);
+  AnnounceTheme(ThemeUpdateColors);
   SetColors(ThemeUpdateColors);
 }
 

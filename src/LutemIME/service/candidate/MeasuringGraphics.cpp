@@ -8,8 +8,6 @@ using namespace Gdiplus::DllExports;
 MeasuringGraphics::MeasuringGraphics(HWND window) : window(window) {
   dc = GetDC(window);
   if (dc != nullptr && GdipCreateFromHDC(dc, &graphics) != Ok) graphics = nullptr;
-  // Measured as drawn: a width taken with another hint cuts the drawn text.
-  if (graphics != nullptr) GdipSetTextRenderingHint(graphics, kCandidateTextHint);
 }
 
 MeasuringGraphics::~MeasuringGraphics() {
@@ -20,6 +18,9 @@ MeasuringGraphics::~MeasuringGraphics() {
 bool MeasuringGraphics::TextWidth(const GpFont* font, const WCHAR* text, INT length,
                                   float* width) const {
   if (graphics == nullptr || font == nullptr || text == nullptr || length <= 0) return false;
+  // Measured as drawn: a width taken with another hint cuts the drawn text.
+  // Only widths: the font's height is the DC's, as it always was.
+  GdipSetTextRenderingHint(graphics, kCandidateTextHint);
   const RectF layout;
   RectF box;
   if (GdipMeasureString(graphics, text, length, font, &layout, nullptr, &box, nullptr, nullptr) !=

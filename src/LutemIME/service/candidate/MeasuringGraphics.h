@@ -16,7 +16,8 @@ class MeasuringGraphics {
   Gdiplus::GpGraphics* get() const { return graphics; }
 
   // The width of length units of text in font (no layout box, no string
-  // format); false when it could not be measured.
+  // format) with the hint the rows are drawn with, which stays set on the
+  // graphics; false when it could not be measured.
   bool TextWidth(const Gdiplus::GpFont* font, const WCHAR* text, INT length, float* width) const;
 
  private:

@@ -1,5 +1,6 @@
 #include "service/candidate/ThemeManager.h"
 
+#include <mutex>
 #include <sstream>
 #include <string>
 
@@ -15,6 +16,10 @@
 ThemeColors ThemeUpdateColors;
 
 namespace {
+
+std::mutex announcedLock;
+ThemeColors announcedColors;
+uint64_t announcedNumber = 0;
 
 using nlohmann::json;
 
@@ -122,4 +127,23 @@ void RefreshThemeIdFromServer() {
   } catch (...) {
     // Out of memory: the theme id stays as it was.
   }
+}
+
+void AnnounceTheme(const ThemeColors& colors) {
+  std::lock_guard<std::mutex> hold(announcedLock);
+  announcedColors = colors;
+  ++announcedNumber;
+}
+
+uint64_t LatestThemeAnnouncement() {
+  std::lock_guard<std::mutex> hold(announcedLock);
+  return announcedNumber;
+}
+
+bool TakeNewerTheme(uint64_t* seen, ThemeColors* colors) {
+  std::lock_guard<std::mutex> hold(announcedLock);
+  if (announcedNumber <= *seen) return false;
+  *colors = announcedColors;
+  *seen = announcedNumber;
+  return true;
 }

@@ -17,6 +17,18 @@
 // last load left for the life of the process.
 extern ThemeColors ThemeUpdateColors;
 
+// A theme that a window loaded for the message is also announced to the text
+// services of the process, so that their later lists and windows keep it: the
+// colours they read at activation would otherwise come back at the next key.
+// Announcements are numbered from 1; several UI threads may announce and
+// read at once.
+void AnnounceTheme(const ThemeColors& colors);
+// The number of the newest announcement (0: none yet).
+uint64_t LatestThemeAnnouncement();
+// When an announcement newer than *seen was made, its colours go to colors,
+// *seen becomes its number and the answer is true; otherwise nothing changes.
+bool TakeNewerTheme(uint64_t* seen, ThemeColors* colors);
+
 // Fills colors from the theme file. Any failure to read it (no file, a JSON
 // syntax error or an empty file, no theme of that id, a theme, "colors" or
 // colour element of the wrong type) gives the six defaults. A theme found

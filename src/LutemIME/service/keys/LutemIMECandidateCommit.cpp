@@ -3,6 +3,7 @@
 
 #include "service/candidate/CCandidateListUIPresenter.h"
 #include "service/candidate/CCandidateWindow.h"
+#include "service/candidate/ThemeManager.h"
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "service/keys/RangeOperations.h"
 #include "service/module/DllMain.h"
@@ -44,6 +45,7 @@ HRESULT LutemIME::ShowConversionCandidates(TfEditCookie ec, ITfContext* context)
   const HRESULT result = BeginNewCandidateList(ec, context, CandidateModeConvert);
   if (FAILED(result) || presenter == nullptr) return result;
   // Drawn in the user's theme like the list kept while typing.
+  TakeNewerTheme(&themeAnnouncementSeen, &themeColors);
   if (presenter->window != nullptr) presenter->window->SetColors(themeColors);
   presenter->AddCandidates(list);
   return result;

@@ -6,6 +6,7 @@
 
 #include "service/candidate/CCandidateListUIPresenter.h"
 #include "service/candidate/CCandidateWindow.h"
+#include "service/candidate/ThemeManager.h"
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "service/keys/CStartCompositionEditSession.h"
 #include "service/keys/RangeCovers.h"
@@ -142,6 +143,7 @@ HRESULT LutemIME::UpdateCompositionAndCandidates(TfEditCookie ec, ITfContext* co
   }
   CCandidateWindow* window = presenter->window;
   if (window == nullptr) return result;
+  TakeNewerTheme(&themeAnnouncementSeen, &themeColors);
   // Painted only when the colours change: the update paints anyway.
   if (window->Colors() != themeColors) window->SetColors(themeColors);
   window->ClearList();

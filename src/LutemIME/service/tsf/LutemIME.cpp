@@ -29,6 +29,7 @@ LutemIME::LutemIME()
       searchCandidateProvider(nullptr),
       waitingKeySessions(0),
       heldKeys(0),
+      themeAnnouncementSeen(0),
       testedWParam(0),
       testedLParam(0),
       testedReturning(SentKeys::Returning::No),

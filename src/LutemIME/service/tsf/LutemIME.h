@@ -172,6 +172,8 @@ class LutemIME final : public ITfTextInputProcessorEx,
   UINT heldKeys;
   // Keys sent back to the application, on their way through the key sink.
   SentKeys sentKeys;
+  // The last theme announcement themeColors follows (ThemeManager.h).
+  uint64_t themeAnnouncementSeen;
 
  private:
   LutemIME();

@@ -33,6 +33,8 @@ STDMETHODIMP LutemIME::Activate(ITfThreadMgr* ptim, TfClientId tid) { return Act
 
 STDMETHODIMP LutemIME::ActivateEx(ITfThreadMgr* ptim, TfClientId tid, DWORD dwFlags) {
   LoadSettings();
+  // The theme read now is newer than any announced before.
+  themeAnnouncementSeen = LatestThemeAnnouncement();
   try {
     LoadTheme(themeColors);
   } catch (...) {

@@ -6,6 +6,7 @@
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "service/keys/CKeyHandlerEditSession.h"
 #include "service/keys/ModifierKeys.h"
+#include "service/langbar/CCompartmentValue.h"
 #include "service/tsf/LutemIME.h"
 
 namespace {
@@ -57,7 +58,22 @@ STDMETHODIMP LutemIME::OnKeyUp(ITfContext* pic, WPARAM wParam, LPARAM lParam, BO
 STDMETHODIMP LutemIME::OnPreservedKey(ITfContext*, REFGUID rguid, BOOL* pfEaten) {
   if (pfEaten == nullptr) return E_INVALIDARG;
   *pfEaten = FALSE;
-  if (engine != nullptr) engine->HandlePreservedKey(rguid, pfEaten, threadMgr, clientId);
+  if (engine == nullptr) return S_OK;
+  engine->HandlePreservedKey(rguid, pfEaten, threadMgr, clientId);
+  // A composition the keyboard was switched off in (one whose keys convert
+  // to nothing yet is not committed by Ctrl) would take in what the user
+  // types next, and the first key after the keyboard is on again would
+  // write its word over that text. It ends here, its text kept.
+  DWORD open = 1;
+  if (composition != nullptr && compositionContext != nullptr &&
+      SUCCEEDED(CCompartmentValue(GUID_COMPARTMENT_KEYBOARD_OPENCLOSE, threadMgr, clientId)
+                    .GetDword(&open)) &&
+      open == 0) {
+    ITfContext* context = compositionContext;
+    context->AddRef();
+    RequestCloseComposition(context);
+    context->Release();
+  }
   return S_OK;
 }
 

@@ -65,6 +65,11 @@ std::vector<INPUT> SentInput();
 // by itself when the outermost key event the host plays has been handled).
 void ReplayPendingInput();
 
+// ToUnicode calls on the thread since the last ResetKeyboard that, on
+// Windows, would have changed the keyboard state (a dead key typed for the
+// application would be used up by them).
+int ToUnicodeCallsChangingState();
+
 // Every key up and nothing toggled, the logs empty and nothing pending, the
 // delivery back to TestThenKeyDown.
 void ResetKeyboard();
