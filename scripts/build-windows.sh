@@ -353,23 +353,37 @@ random_keys() {
 }
 
 # Runs both builds of lutem-convert on the key lines with the given
-# arguments and says where they differ; the native output stays in
-# KEYS.linux.
+# arguments and says where they differ; the outputs go to OUT.linux and
+# OUT.windows.
+#   same_on_both KEYS OUT ARGS...
 same_on_both() {
-  local keys=$1
-  shift
-  build/bin/lutem-convert "$@" < "$keys" > "$keys.linux" 2>/dev/null || true
+  local keys=$1 out=$2
+  shift 2
+  build/bin/lutem-convert "$@" < "$keys" > "$out.linux" 2>/dev/null || true
   if ! "$wine" build-win/bin/lutem-convert.exe "$@" < "$keys" 2>/dev/null |
-       tr -d '\r' > "$keys.windows"; then
+       tr -d '\r' > "$out.windows"; then
     echo "lutem-convert.exe $* failed under Wine" >&2
     return 1
   fi
-  if [ "$(wc -l < "$keys.linux")" -ne "$(wc -l < "$keys")" ] ||
-     ! cmp -s "$keys.linux" "$keys.windows"; then
+  if [ "$(wc -l < "$out.linux")" -ne "$(wc -l < "$keys")" ] ||
+     ! cmp -s "$out.linux" "$out.windows"; then
     echo "lutem-convert $* differs on Windows:" >&2
-    diff "$keys.linux" "$keys.windows" | head -5 >&2
+    diff "$out.linux" "$out.windows" | head -5 >&2
     return 1
   fi
+}
+# Each comparison starts its own Wine process, which mostly waits on the
+# wineserver: they run side by side, and the stage waits for them all.
+comparisons=()
+compare_in_background() {  # compare_in_background ARGS... (as same_on_both's)
+  same_on_both "$@" &
+  comparisons+=("$!")
+}
+comparisons_differ() {  # true when a comparison started since the last call failed
+  local pid differ=1
+  for pid in "${comparisons[@]}"; do wait "$pid" || differ=0; done
+  comparisons=()
+  return "$differ"
 }
 
 # The same keys through both builds of lutem-convert, every layout and both
@@ -377,13 +391,13 @@ same_on_both() {
 if [ -x build/bin/lutem-convert ]; then
   keys=$work/keys
   random_keys 3000 9 > "$keys"
-  differ=0
   for layout in 1 2 3 4 5 6 7 8; do
     for encoding in 0 1; do
-      same_on_both "$keys" --layout $layout --encoding $encoding || differ=1
+      compare_in_background "$keys" "$work/text-$layout-$encoding" \
+        --layout $layout --encoding $encoding
     done
   done
-  if [ "$differ" -ne 0 ]; then exit 1; fi
+  if comparisons_differ; then exit 1; fi
   echo "lutem-convert: $(wc -l < "$keys") key lines, 8 layouts x 2 encodings:" \
        "the same text on Windows"
 fi
@@ -405,18 +419,20 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
   data=$(LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-data-folder)
   mkdir -p "$data"
   cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
-  differ=0
+  export LUTEM_SYSTEM_ROOT=$native_root
   for layout in 1 2 3 4 5 6 7 8; do
-    LUTEM_SYSTEM_ROOT=$native_root same_on_both "$keys" --layout $layout --candidates ||
-      differ=1
-    # Without a dictionary both builds would agree on offering none: the
-    # native one must offer words after the text and the keys of "kotha".
-    if [ "$layout" -eq 3 ] &&
-       ! awk -F'\t' '$2 == "kotha" && NF > 2 {found = 1} END {exit !found}' "$keys.linux"; then
-      echo "lutem-convert --layout 3 --candidates offers no dictionary word for kotha" >&2
-      differ=1
-    fi
+    compare_in_background "$keys" "$work/candidates-$layout" --layout $layout --candidates
   done
+  differ=0
+  if comparisons_differ; then differ=1; fi
+  unset LUTEM_SYSTEM_ROOT
+  # Without a dictionary both builds would agree on offering none: the
+  # native one must offer words after the text and the keys of "kotha".
+  if ! awk -F'\t' '$2 == "kotha" && NF > 2 {found = 1} END {exit !found}' \
+       "$work/candidates-3.linux"; then
+    echo "lutem-convert --layout 3 --candidates offers no dictionary word for kotha" >&2
+    differ=1
+  fi
   if [ "$differ" -ne 0 ]; then exit 1; fi
   echo "lutem-convert --candidates: $(wc -l < "$keys") key lines, 8 layouts:" \
        "the same dictionary words on Windows"

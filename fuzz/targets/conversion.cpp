@@ -11,23 +11,11 @@
 #include <string>
 
 #include "FuzzInput.h"
+#include "WellFormedUtf16.h"
 #include "conversion/ConversionDispatcher.h"
 #include "conversion/WideToUtf8.h"
 
 namespace {
-
-bool IsWellFormed(std::u16string_view text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t u = text[i];
-    if (u >= 0xD800 && u <= 0xDBFF) {
-      if (i + 1 >= text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) return false;
-      ++i;
-    } else if (u >= 0xDC00 && u <= 0xDFFF) {
-      return false;
-    }
-  }
-  return true;
-}
 
 bool IsVowelSign(char16_t u) {
   return (u >= 0x09BE && u <= 0x09C4) || u == 0x09C7 || u == 0x09C8 || u == 0x09CB ||
@@ -62,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const std::exception&) {
     return 0;  // the engine gives the keys back as typed; nothing to check
   }
-  if (IsWellFormed(keys)) FUZZ_CHECK(IsWellFormed(out));
+  if (IsWellFormedUtf16(keys)) FUZZ_CHECK(IsWellFormedUtf16(out));
   const bool tableDriven = layout == 1 || layout == 3 || layout == 8 || layout < 2 || layout > 8;
   if (tableDriven && encoding != 1 && OnlyLetters(keys)) {
     for (size_t i = 0; i + 1 < out.size(); ++i)

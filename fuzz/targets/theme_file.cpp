@@ -14,13 +14,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
 #include "FuzzInput.h"
 #include "FuzzScratch.h"
+#include "WellFormedUtf16.h"
 #include "common/ThemeFile.h"
 #include "conversion/WideToUtf8.h"
 #include "service/candidate/ThemeManager.h"
@@ -39,19 +39,6 @@ bool Opaque(const ThemeColors& c) {
   return true;
 }
 
-bool IsWellFormed(std::u16string_view text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t u = text[i];
-    if (u >= 0xD800 && u <= 0xDBFF) {
-      if (i + 1 >= text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF) return false;
-      ++i;
-    } else if (u >= 0xDC00 && u <= 0xDFFF) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // Where rootDir leads: the installation root's "UI" folder, in the scratch
 // folder (on the stand-in, the scratch folder is drive C:).
 std::string ThemeFileName() {
@@ -63,7 +50,8 @@ std::string ThemeFileName() {
 #else
     FUZZ_CHECK(setenv("LUTEM_SYSTEM_ROOT", FuzzScratch::Folder().c_str(), 1) == 0);
     rootDir = u"C:\\Lutem";
-    std::filesystem::create_directories(std::filesystem::path(FuzzScratch::Folder()) / "Lutem" / "UI");
+    std::filesystem::create_directories(std::filesystem::path(FuzzScratch::Folder()) / "Lutem" /
+                                        "UI");
     return std::string("Lutem/UI/themes.dov");
 #endif
   }();
@@ -83,10 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzInput in(data, size);
   const uint8_t choice = in.TakeByte();
   switch (choice & 3) {
-    case 0: ThemeID = u"lutem_light"; break;
-    case 1: ThemeID = u"lutem_dark"; break;
-    case 2: ThemeID.clear(); break;
-    default: ThemeID = Utf8ToWide(in.TakeUntilNul()); break;
+    case 0:
+      ThemeID = u"lutem_light";
+      break;
+    case 1:
+      ThemeID = u"lutem_dark";
+      break;
+    case 2:
+      ThemeID.clear();
+      break;
+    default:
+      ThemeID = Utf8ToWide(in.TakeUntilNul());
+      break;
   }
   ThemeColors before;
   if ((choice & 4) != 0) before.selectionBar = kKeptBar;
@@ -102,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ThemeFileContents contents = ThemeFileReader::Read(text);
   for (const ThemeRecord& record : contents.themes) {
     FUZZ_CHECK(Opaque(record.colors));
-    FUZZ_CHECK(IsWellFormed(record.id) && IsWellFormed(record.name));
+    FUZZ_CHECK(IsWellFormedUtf16(record.id) && IsWellFormedUtf16(record.name));
   }
 
   nlohmann::json document;
@@ -136,7 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const nlohmann::json& colors = document[id]["colors"];
   ThemeColors expected = listed->colors;
-  expected.windowBackground = ServiceColor(colors["windowBackground"], listed->colors.windowBackground);
+  expected.windowBackground =
+      ServiceColor(colors["windowBackground"], listed->colors.windowBackground);
   expected.border = ServiceColor(colors["border"], listed->colors.border);
   expected.text = ServiceColor(colors["text"], listed->colors.text);
   expected.highlightBackground =
