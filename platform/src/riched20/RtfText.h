@@ -1,4 +1,4 @@
-// The plain text of an RTF document (the Rich Text Format specification,
+// The plain text of an RTF document (Rich Text Format as published,
 // version 1.9.1): what the rich edit control shows of it, without the
 // formatting. Paragraph marks (\par, a backslash before a line end) become
 // carriage returns, \line a vertical tab, \tab a tab; \'hh is a Windows-1252
