@@ -20,9 +20,11 @@ class CompositionEndTest : public TypingFixture {
       if (run.type != VT_EMPTY) return true;
     return false;
   }
-  void SetContextCompartment(REFGUID guid, LONG value) {
+  void SetContextCompartment(REFGUID guid, LONG value) { SetCompartment(context_, guid, value); }
+  // As the application writes it: under its own client id.
+  void SetCompartment(IUnknown* owner, REFGUID guid, LONG value) {
     ITfCompartmentMgr* manager = nullptr;
-    ASSERT_EQ(context_->QueryInterface(IID_ITfCompartmentMgr, reinterpret_cast<void**>(&manager)),
+    ASSERT_EQ(owner->QueryInterface(IID_ITfCompartmentMgr, reinterpret_cast<void**>(&manager)),
               S_OK);
     ITfCompartment* compartment = nullptr;
     ASSERT_EQ(manager->GetCompartment(guid, &compartment), S_OK);
@@ -136,6 +138,28 @@ TEST_P(CompositionEndTest, SwitchedOffTheKeyboardEndsTheCompositionAndWhatIsType
   Type(u"k");
   EXPECT_EQ(Text(), u"abc" + kKa);
   EXPECT_EQ(Composition(), std::make_pair(LONG{3}, LONG{4}));
+}
+
+TEST_P(CompositionEndTest, TheApplicationSwitchingTheKeyboardOffEndsTheCompositionAtTheNextKey) {
+  // An empty composition (a Probhat vowel sign waiting for its consonant)
+  // and a word: either ends before the first key typed while off goes on.
+  struct Case {
+    int layout;
+    const char16_t* typed;
+    std::u16string kept;
+  } cases[] = {{6, u"i", u""}, {1, u"ami", kAmi}};
+  for (const Case& c : cases) {
+    Start(c.layout);
+    Type(c.typed);
+    SetCompartment(App().threadMgr(), GUID_COMPARTMENT_KEYBOARD_OPENCLOSE, 0);
+    Type(u"abc");
+    EXPECT_EQ(Composition(), std::nullopt) << c.layout;
+    EXPECT_EQ(Text(), c.kept + u"abc") << c.layout;
+    SetCompartment(App().threadMgr(), GUID_COMPARTMENT_KEYBOARD_OPENCLOSE, 1);
+    Type(u"k");
+    EXPECT_EQ(Text().substr(0, c.kept.size() + 3), c.kept + u"abc") << c.layout;
+    Deactivate();
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Grants, CompositionEndTest, LUTEM_TYPING_GRANTS, GrantName);

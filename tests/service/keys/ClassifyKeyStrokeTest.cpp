@@ -185,7 +185,8 @@ TEST_F(ClassifyKeyStrokeTest, InjectedPacketKeysStandForTheirCharacter) {
        KeystrokeState{CategoryComposing, FunctionConvert}},
       {"anything else keeps the packet code", 0x00E9, CandidateModeNone, true, VK_PACKET, FALSE,
        kPassOn},
-      {"a letter while closed", u'a', CandidateModeNone, false, 'A', FALSE, kNothing},
+      {"a letter while closed ends the composition", u'a', CandidateModeNone, false, 'A', FALSE,
+       kPassOn},
   };
   Keys(u"ami");
   Hold(kNone);

@@ -131,6 +131,11 @@ class Classifier {
     if (!facts_.keyboardOpen) {
       // Paging keys injected into a list are eaten even while closed.
       result_.eaten = marked ? TRUE : FALSE;
+      // A composition left open when the keyboard was switched off (by the
+      // button or by the application) would take in what the user types now,
+      // and the first key after the keyboard is on again would write its word
+      // over it: the key ends it first, as any key passed on does.
+      if (!marked && facts_.composing) result_.state = {CategoryPassThrough, FunctionFinalize};
       return result_;
     }
 
