@@ -21,20 +21,8 @@ class CompositionEndTest : public TypingFixture {
     return false;
   }
   void SetContextCompartment(REFGUID guid, LONG value) { SetCompartment(context_, guid, value); }
-  // As the application writes it: under its own client id.
   void SetCompartment(IUnknown* owner, REFGUID guid, LONG value) {
-    ITfCompartmentMgr* manager = nullptr;
-    ASSERT_EQ(owner->QueryInterface(IID_ITfCompartmentMgr, reinterpret_cast<void**>(&manager)),
-              S_OK);
-    ITfCompartment* compartment = nullptr;
-    ASSERT_EQ(manager->GetCompartment(guid, &compartment), S_OK);
-    VARIANT variant;
-    VariantInit(&variant);
-    variant.vt = VT_I4;
-    variant.lVal = value;
-    EXPECT_EQ(compartment->SetValue(App().clientId(), &variant), S_OK);
-    compartment->Release();
-    manager->Release();
+    WriteCompartment(owner, App().clientId(), guid, value);
   }
 };
 

@@ -12,19 +12,7 @@ using ::testing::ElementsAre;
 
 // Writes a thread-manager compartment as another component would.
 void WriteCompartment(host::TsfApplication& app, REFGUID guid, LONG value) {
-  ITfCompartmentMgr* manager = nullptr;
-  ASSERT_EQ(app.threadMgr()->QueryInterface(IID_ITfCompartmentMgr, reinterpret_cast<void**>(&manager)),
-            S_OK);
-  ITfCompartment* compartment = nullptr;
-  ASSERT_EQ(manager->GetCompartment(guid, &compartment), S_OK);
-  VARIANT variant;
-  VariantInit(&variant);
-  variant.vt = VT_I4;
-  variant.lVal = value;
-  EXPECT_EQ(compartment->SetValue(app.clientId(), &variant), S_OK);
-  compartment->Release();
-  manager->Release();
-  host::PumpMessages();
+  WriteCompartment(app.threadMgr(), app.clientId(), guid, value);
 }
 
 // The "Suggestion Bar" mark of a menu shown and dismissed.

@@ -34,6 +34,23 @@
 #include "service/module/TextServiceGuids.h"
 #include "support/TempSystemRoot.h"
 
+// Writes a compartment of a thread manager or a context as another component
+// (the application, the language bar) would: under that component's client id.
+inline void WriteCompartment(IUnknown* owner, TfClientId client, REFGUID guid, LONG value) {
+  ITfCompartmentMgr* manager = nullptr;
+  ASSERT_EQ(owner->QueryInterface(IID_ITfCompartmentMgr, reinterpret_cast<void**>(&manager)), S_OK);
+  ITfCompartment* compartment = nullptr;
+  ASSERT_EQ(manager->GetCompartment(guid, &compartment), S_OK);
+  VARIANT variant;
+  VariantInit(&variant);
+  variant.vt = VT_I4;
+  variant.lVal = value;
+  EXPECT_EQ(compartment->SetValue(client, &variant), S_OK);
+  compartment->Release();
+  manager->Release();
+  host::PumpMessages();
+}
+
 class TextServiceFixture : public ::testing::Test {
  protected:
   void SetUp() override {
