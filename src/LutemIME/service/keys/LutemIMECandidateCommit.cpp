@@ -71,10 +71,9 @@ HRESULT LutemIME::FinalizeSelectedCandidate(TfEditCookie ec, ITfContext* context
 
 HRESULT LutemIME::FinalizeCandidateAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code) {
   if (presenter == nullptr) return S_OK;
-  CCandidateWindow* window = presenter->window;
-  if (window == nullptr || window->Selection() >= window->ItemCount() ||
-      window->GetItem(window->Selection())->length == 0)
-    return S_FALSE;
+  // A chosen candidate that is empty (a Probhat vowel sign still waiting for
+  // its consonant), or none to choose, still ends the word as it stands: a
+  // refusal would eat the key and leave the user with nothing happening.
   const HRESULT result = FinalizeSelectedCandidate(ec, context);
   if (result != S_OK) return result;
   // The key that committed was eaten; the application still gets its Enter
