@@ -30,7 +30,13 @@ HRESULT LutemIME::BeginNewCandidateList(TfEditCookie ec, ITfContext* context, UI
     result = presenter->BeginCandidateList(clientId, document.get(), context, ec, composed.get(),
                                            engine->candidateListWidth);
   }
-  if (FAILED(result)) candidateMode = CandidateModeNone;
+  if (FAILED(result)) {
+    // A presenter kept without its list would make the next key commit the
+    // word it is typing into (a presenter outside the mode kept while
+    // typing means a list to leave); the word goes on without a list.
+    DeletePresenter();
+    candidateMode = CandidateModeNone;
+  }
   return result;
 }
 

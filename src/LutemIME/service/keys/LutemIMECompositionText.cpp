@@ -142,7 +142,11 @@ HRESULT LutemIME::UpdateCompositionAndCandidates(TfEditCookie ec, ITfContext* co
   HRESULT result = S_OK;
   if (candidateMode == CandidateModeNone && presenter != nullptr) DeletePresenter();
   if (presenter == nullptr) {
+    // Once refused, not asked again for this word: each key would set up
+    // and take down a list the application does not let it show.
+    if (candidateListRefused) return S_OK;
     result = BeginNewCandidateList(ec, context, CandidateModeIncremental);
+    candidateListRefused = FAILED(result);
     if (FAILED(result) || presenter == nullptr) return result;
   }
   CCandidateWindow* window = presenter->window;

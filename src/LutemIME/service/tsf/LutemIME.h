@@ -182,6 +182,9 @@ class LutemIME final : public ITfTextInputProcessorEx,
   SentKeys sentKeys;
   // The last theme announcement themeColors follows (ThemeManager.h).
   uint64_t themeAnnouncementSeen;
+  // The list kept while typing could not be begun for this word; the word
+  // goes on without one, and the next word tries again.
+  bool candidateListRefused = false;
 
  private:
   LutemIME();
