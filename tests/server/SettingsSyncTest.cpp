@@ -39,8 +39,8 @@ class SettingsSyncTest : public ::testing::Test {
 
 TEST_F(SettingsSyncTest, WithoutServerLoadKeepsDefaultsAndSettersKeepTheirValue) {
   LoadSettings();
-  EXPECT_EQ(ProgramFilesRoot(), rootDir);
-  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(ProgramFilesRoot(), rootDir.Get());
+  EXPECT_EQ(u"lutem_light", ThemeID.Get());
   EXPECT_EQ(1u, SmartCorrection);
   EXPECT_EQ(1u, SaveCandidates);
   EXPECT_EQ(1u, CandidateWindow);
@@ -60,7 +60,7 @@ TEST_F(SettingsSyncTest, LoadAppliesTheReplyOverTheDefaults) {
   LoadSettings();
   EXPECT_EQ(RequestBytes(u"LOAD_ALL"), server.Request());
   EXPECT_EQ(5, CurrentLayout);
-  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(u"lutem_light", ThemeID.Get());
   EXPECT_EQ(0u, SaveCandidates);
   EXPECT_EQ(0, CurrentEncoding);
 }
@@ -70,7 +70,7 @@ TEST_F(SettingsSyncTest, ErrorReplyLeavesTheDefaults) {
   ASSERT_TRUE(server.ready());
   LoadSettings();
   EXPECT_EQ(2, CurrentLayout);
-  EXPECT_EQ(ProgramFilesRoot(), rootDir);
+  EXPECT_EQ(ProgramFilesRoot(), rootDir.Get());
 }
 
 TEST_F(SettingsSyncTest, RefreshSkipsSaveCandidatesAndSetsNoDefaults) {
@@ -80,7 +80,7 @@ TEST_F(SettingsSyncTest, RefreshSkipsSaveCandidatesAndSetsNoDefaults) {
   EXPECT_EQ(7u, SaveCandidates);
   EXPECT_EQ(1, CurrentEncoding);
   EXPECT_EQ(7, CurrentLayout);
-  EXPECT_EQ(u"stale", ThemeID);
+  EXPECT_EQ(u"stale", ThemeID.Get());
 }
 
 TEST_F(SettingsSyncTest, SettersStoreFirstThenSendOneSaveRequest) {

@@ -36,7 +36,7 @@ TEST_F(SettingsReplyTest, RepliesApplyAsTheServerSays) {
   EXPECT_EQ(5, CurrentLayout);
 
   Apply(u"ThemeID=;CurrentEncoding=1");
-  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(u"lutem_light", ThemeID.Get());
   EXPECT_EQ(1, CurrentEncoding);
 
   Apply(u"CandidateWindow=2");
@@ -46,7 +46,7 @@ TEST_F(SettingsReplyTest, RepliesApplyAsTheServerSays) {
   EXPECT_EQ(5, CurrentLayout);
 
   Apply(u"rootDir=D:\\a=b;x;y=");
-  EXPECT_EQ(u"D:\\a=b", rootDir);
+  EXPECT_EQ(u"D:\\a=b", rootDir.Get());
 
   Apply(u"SmartCorrection=0;SaveCandidates=1");
   EXPECT_EQ(0u, SmartCorrection);

@@ -16,8 +16,28 @@ std::map<std::u16string, std::u16string> ParseSettingsReply(std::u16string_view 
 // or a value beyond 32 bits, is not a number.
 std::optional<uint32_t> ReadSettingsNumber(std::u16string_view value);
 
-// Stores the parsed keys with a non-empty value into the process-wide
-// settings; a numeric key whose value is not a number keeps its setting.
-// The refresh passes applySaveCandidates = false.
+// Values bound for the process-wide settings; a field left empty keeps its
+// setting.
+struct SettingsUpdate {
+  std::optional<std::u16string> rootDir;
+  std::optional<std::u16string> themeId;
+  std::optional<uint32_t> smartCorrection;
+  std::optional<uint32_t> saveCandidates;
+  std::optional<uint32_t> candidateWindow;
+  std::optional<int32_t> currentLayout;
+  std::optional<int32_t> currentEncoding;
+};
+
+// Sets the fields of into that the parsed keys with a non-empty value give.
+// A numeric key whose value is not a number sets nothing ("CandidateWindow"
+// is 1 for the number 1 and 0 otherwise). withSaveCandidates = false (the
+// refresh) leaves "SaveCandidates" out.
+void ReadSettingsReply(const std::map<std::u16string, std::u16string>& pairs,
+                       bool withSaveCandidates, SettingsUpdate* into);
+
+// Stores every field that is set into the process-wide settings.
+void StoreSettings(const SettingsUpdate& update);
+
+// ReadSettingsReply over an empty update, then StoreSettings.
 void ApplySettings(const std::map<std::u16string, std::u16string>& pairs,
                    bool applySaveCandidates);
