@@ -73,6 +73,33 @@ TEST_F(SettingsSyncTest, ErrorReplyLeavesTheDefaults) {
   EXPECT_EQ(ProgramFilesRoot(), rootDir.Get());
 }
 
+// A layout or an encoding the server stored (another program wrote the
+// registry) that the input method cannot use counts as the default, at the
+// load and at every refresh.
+TEST_F(SettingsSyncTest, StoredNumbersOutOfRangeCountAsTheDefaults) {
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, AsWchar(u"Software\\Hollin\\Lutem Keyboard"), 0,
+                            nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const DWORD layout = 9, encoding = 2;
+  RegSetValueExW(key, AsWchar(u"CurrentLayout"), 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&layout), sizeof(layout));
+  RegSetValueExW(key, AsWchar(u"CurrentEncoding"), 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&encoding), sizeof(encoding));
+  RegCloseKey(key);
+
+  LoadSettings();
+  EXPECT_EQ(2, CurrentLayout);
+  EXPECT_EQ(0, CurrentEncoding);
+  CurrentLayout = 5;
+  CurrentEncoding = 1;
+  RefreshSettingsFromServer();
+  EXPECT_EQ(2, CurrentLayout);
+  EXPECT_EQ(0, CurrentEncoding);
+}
+
 TEST_F(SettingsSyncTest, RefreshSkipsSaveCandidatesAndSetsNoDefaults) {
   ScriptedServer server(Utf16Bytes(u"SaveCandidates=0;CurrentEncoding=1"));
   ASSERT_TRUE(server.ready());

@@ -36,11 +36,13 @@ std::optional<uint32_t> ReadSettingsNumber(std::u16string_view value) {
 
 namespace {
 
-// A numeric setting that could not be read keeps its value, so the input
-// method always runs on a setting it understands.
+// A number the setting can hold keeps it, any other gives the default; a
+// value that is not a number leaves the setting alone.
 template <typename T>
-void ReadNumber(const std::u16string& value, std::optional<T>* setting) {
-  if (std::optional<uint32_t> n = ReadSettingsNumber(value)) *setting = static_cast<T>(*n);
+void ReadNumber(const std::u16string& value, uint32_t low, uint32_t high, T fallback,
+                std::optional<T>* setting) {
+  if (std::optional<uint32_t> n = ReadSettingsNumber(value))
+    *setting = *n >= low && *n <= high ? static_cast<T>(*n) : fallback;
 }
 
 }  // namespace
@@ -54,16 +56,18 @@ void ReadSettingsReply(const std::map<std::u16string, std::u16string>& pairs,
   };
   if (auto v = value(C::keyRootDir)) into->rootDir = *v;
   if (auto v = value(C::keyThemeId)) into->themeId = *v;
-  if (auto v = value(C::keySmartCorrection)) ReadNumber(*v, &into->smartCorrection);
+  if (auto v = value(C::keySmartCorrection))
+    ReadNumber(*v, 0, 1, kDefaultSmartCorrection, &into->smartCorrection);
   if (withSaveCandidates) {
-    if (auto v = value(C::keySaveCandidates)) ReadNumber(*v, &into->saveCandidates);
+    if (auto v = value(C::keySaveCandidates))
+      ReadNumber(*v, 0, 1, kDefaultSaveCandidates, &into->saveCandidates);
   }
-  if (auto v = value(C::keyCandidateWindow)) {
-    std::optional<uint32_t> n = ReadSettingsNumber(*v);
-    into->candidateWindow = n && *n == 1 ? 1 : 0;
-  }
-  if (auto v = value(C::keyCurrentLayout)) ReadNumber(*v, &into->currentLayout);
-  if (auto v = value(C::keyCurrentEncoding)) ReadNumber(*v, &into->currentEncoding);
+  if (auto v = value(C::keyCandidateWindow))
+    ReadNumber(*v, 0, 1, kDefaultCandidateWindow, &into->candidateWindow);
+  if (auto v = value(C::keyCurrentLayout))
+    ReadNumber(*v, 1, 8, kDefaultCurrentLayout, &into->currentLayout);
+  if (auto v = value(C::keyCurrentEncoding))
+    ReadNumber(*v, 0, 1, kDefaultCurrentEncoding, &into->currentEncoding);
 }
 
 void StoreSettings(const SettingsUpdate& update) {

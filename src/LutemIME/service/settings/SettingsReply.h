@@ -29,9 +29,11 @@ struct SettingsUpdate {
 };
 
 // Sets the fields of into that the parsed keys with a non-empty value give.
-// A numeric key whose value is not a number sets nothing ("CandidateWindow"
-// is 1 for the number 1 and 0 otherwise). withSaveCandidates = false (the
-// refresh) leaves "SaveCandidates" out.
+// A numeric key whose value is not a number sets nothing; a number the input
+// method cannot use (a layout outside 1 to 8, an encoding outside 0 and 1, a
+// flag other than 0 and 1) gives that setting's default, so the menu, the
+// icon and the conversion always agree on it. withSaveCandidates = false
+// (the refresh) leaves "SaveCandidates" out.
 void ReadSettingsReply(const std::map<std::u16string, std::u16string>& pairs,
                        bool withSaveCandidates, SettingsUpdate* into);
 
