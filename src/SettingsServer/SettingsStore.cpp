@@ -100,6 +100,11 @@ std::u16string SettingsStore::RootFolder() {
   return ReadText(Keys::keyRootDir, DefaultRootFolder());
 }
 
+bool SettingsStore::SavesCandidates() {
+  std::lock_guard<std::mutex> hold(lock_);
+  return ReadNumber(Keys::keySaveCandidates, 1) != 0;
+}
+
 std::u16string SettingsStore::Load(std::u16string_view key) {
   if (key == Keys::keyRootDir) return RootFolder();
   std::lock_guard<std::mutex> hold(lock_);

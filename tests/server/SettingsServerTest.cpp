@@ -192,6 +192,25 @@ TEST_F(SettingsServerTest, LearnedPairsComeBackNewestWinning) {
             u"tumi:\u09A4\u09C1\u09AE\u09BF\nami:" + ami + u"\u0993\na:b:c");
 }
 
+// "Remember Candidate Selection" off, from the input method's pipe or from
+// the settings program's registry value: a choice is answered as before and
+// not kept; on again, choices are kept from then on.
+TEST_F(SettingsServerTest, NothingIsLearnedWhileSaveCandidatesIsOff) {
+  const std::u16string ami = u"\u0986\u09AE\u09BF";
+  ASSERT_EQ(SendSettingsCommand(u"SAVE SaveCandidates 0"), u"OK");
+  EXPECT_EQ(SendSettingsCommand(u"SAVE_USER_DICT ami:" + ami), u"OK");
+  EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"");
+
+  ASSERT_EQ(SendSettingsCommand(u"SAVE SaveCandidates 1"), u"OK");
+  ASSERT_TRUE(LearnAndWait(u"ami", ami));
+  EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"ami:" + ami);
+
+  DWORD off = 0;
+  WriteRegistry(u"SaveCandidates", REG_DWORD, &off, sizeof(off));
+  EXPECT_EQ(SendSettingsCommand(u"SAVE_USER_DICT ami:" + ami + u"\u0993"), u"OK");
+  EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"ami:" + ami) << "the old choice stays";
+}
+
 TEST_F(SettingsServerTest, DictionaryReplyHoldsTheNewestWholeLinesThatFit) {
   // 300 lines of 7 or 8 units cannot all fit in 1023.
   for (int i = 0; i < 300; ++i) {
