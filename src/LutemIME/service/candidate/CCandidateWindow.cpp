@@ -348,9 +348,7 @@ void CCandidateWindow::OnDpiChanged(HWND window, UINT newDpi, const RECT* sugges
 
 void CCandidateWindow::OnThemeUpdate() {
   RefreshThemeIdFromServer();
-  LoadTheme(ThemeUpdateColors);
-  AnnounceTheme(ThemeUpdateColors);
-  SetColors(ThemeUpdateColors);
+  SetColors(LoadAndAnnounceThemeUpdate());
 }
 
 LRESULT CCandidateWindow::HandleMessage(HWND window, UINT message, WPARAM wParam,
