@@ -175,4 +175,80 @@ BENCHMARK(BM_TypeKeyThroughTheHost)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
+// A user who never types a space: 10,000 keys in one composition (and 2,000,
+// to show how a key's cost grows with the buffer), each key converting the
+// whole buffer again and rebuilding the list and the window. One iteration
+// is the whole run; "engine_s" is the engines alone on the same keys,
+// "last_keys_ms" the mean of the last 100 keys through the host.
+std::u16string LongKeys(size_t count) {
+  const std::u16string letters = u"amikhbsrtnlodgpe";
+  std::u16string keys;
+  uint32_t seed = 1;
+  for (size_t i = 0; i < count; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    keys += letters[(seed >> 16) % letters.size()];
+  }
+  return keys;
+}
+
+void BM_TypeLongWordThroughTheHost(benchmark::State& state) {
+  const std::string failure = SetUpHost();
+  if (!failure.empty()) {
+    state.SkipWithError(failure.c_str());
+    return;
+  }
+  const int32_t layout = static_cast<int32_t>(state.range(0));
+  const std::u16string keys = LongKeys(static_cast<size_t>(state.range(1)));
+  host::RecordGdiplusCalls(false);
+  double lastKeys = 0;
+  for (auto _ : state) {
+    host::TsfApplication app;
+    app.Focus(app.CreateDocument());
+    ITfTextInputProcessorEx* service = nullptr;
+    if (LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
+                                 reinterpret_cast<void**>(&service)) != S_OK ||
+        app.ActivateTextService(CLSID_TextService, service) != S_OK) {
+      state.SkipWithError("the text service did not activate");
+      if (service != nullptr) service->Release();
+      return;
+    }
+    host::PumpMessages();
+    CurrentLayout = layout;
+    CurrentEncoding = 0;
+    CandidateWindow = 1;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point lastStart = start;
+    for (size_t i = 0; i < keys.size(); ++i) {
+      if (i + 100 == keys.size()) lastStart = Clock::now();
+      host::TypeText(keys.substr(i, 1));
+      host::PumpMessages();
+    }
+    const Clock::time_point end = Clock::now();
+    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    lastKeys = std::chrono::duration<double, std::milli>(end - lastStart).count() / 100;
+    host::PressChord("Escape");
+    host::PumpMessages();
+    app.DeactivateTextService(CLSID_TextService);
+    service->Release();
+  }
+  host::ResetDesktop();
+  host::RecordGdiplusCalls(true);
+
+  CCompositionProcessorEngine engine;
+  EngineDriver::LoadDictionaries(engine);
+  LutemIMEArray<CCandidateListItem> list;
+  const Clock::time_point start = Clock::now();
+  for (size_t length = 1; length <= keys.size(); ++length)
+    EngineDriver::Type(engine, std::u16string_view(keys).substr(0, length), &list);
+  state.counters["engine_s"] = std::chrono::duration<double>(Clock::now() - start).count();
+  EngineDriver::SetKeys(engine, {});
+  state.counters["last_keys_ms"] = lastKeys;
+}
+BENCHMARK(BM_TypeLongWordThroughTheHost)
+    ->ArgNames({"layout", "keys"})
+    ->ArgsProduct({{1, 2, 3, 4, 5, 6, 7, 8}, {2000, 10000}})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
 }  // namespace
