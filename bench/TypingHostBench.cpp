@@ -100,6 +100,24 @@ double EngineMicrosecondsPerKey(const std::vector<std::u16string>& words, double
   return total / keys;
 }
 
+// The text service activated in app's focused document and set to the
+// layout and encoding, the suggestion bar on; null when it did not activate.
+ITfTextInputProcessorEx* ActivateService(host::TsfApplication& app, int32_t layout,
+                                         int32_t encoding) {
+  ITfTextInputProcessorEx* service = nullptr;
+  if (LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
+                               reinterpret_cast<void**>(&service)) != S_OK ||
+      app.ActivateTextService(CLSID_TextService, service) != S_OK) {
+    if (service != nullptr) service->Release();
+    return nullptr;
+  }
+  host::PumpMessages();
+  CurrentLayout = layout;
+  CurrentEncoding = encoding;
+  CandidateWindow = 1;
+  return service;
+}
+
 void BM_TypeKeyThroughTheHost(benchmark::State& state) {
   const std::string failure = SetUpHost();
   if (!failure.empty()) {
@@ -121,18 +139,11 @@ void BM_TypeKeyThroughTheHost(benchmark::State& state) {
   {
     host::TsfApplication app;
     app.Focus(app.CreateDocument());
-    ITfTextInputProcessorEx* service = nullptr;
-    if (LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
-                                 reinterpret_cast<void**>(&service)) != S_OK ||
-        app.ActivateTextService(CLSID_TextService, service) != S_OK) {
+    ITfTextInputProcessorEx* service = ActivateService(app, layout, encoding);
+    if (service == nullptr) {
       state.SkipWithError("the text service did not activate");
-      if (service != nullptr) service->Release();
       return;
     }
-    host::PumpMessages();
-    CurrentLayout = layout;
-    CurrentEncoding = encoding;
-    CandidateWindow = 1;
 
     size_t word = 0;
     size_t at = 0;
@@ -209,18 +220,11 @@ void BM_TypeLongWordThroughTheHost(benchmark::State& state) {
   for (auto _ : state) {
     host::TsfApplication app;
     app.Focus(app.CreateDocument());
-    ITfTextInputProcessorEx* service = nullptr;
-    if (LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
-                                 reinterpret_cast<void**>(&service)) != S_OK ||
-        app.ActivateTextService(CLSID_TextService, service) != S_OK) {
+    ITfTextInputProcessorEx* service = ActivateService(app, layout, 0);
+    if (service == nullptr) {
       state.SkipWithError("the text service did not activate");
-      if (service != nullptr) service->Release();
       return;
     }
-    host::PumpMessages();
-    CurrentLayout = layout;
-    CurrentEncoding = 0;
-    CandidateWindow = 1;
     const Clock::time_point start = Clock::now();
     Clock::time_point lastStart = start;
     for (size_t i = 0; i < keys.size(); ++i) {
