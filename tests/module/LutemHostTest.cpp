@@ -120,7 +120,8 @@ TEST_F(LutemHostTest, ASessionReportsEachStepWithWhatTheInputMethodAskedTheServe
   EXPECT_NE(next.output.find("{\"separator\":true}"), std::string::npos);
   EXPECT_NE(next.output.find("],\"pipe\":[\"LOAD_ALL\"],\"document\":\"\",\"composition\":null,"
                              "\"candidates\":null,\"selection\":null,\"pages\":null,"
-                             "\"visible\":false,\"window\":null,\"learned\":[]}\n"),
+                             "\"visible\":false,\"window\":null,\"learned\":[],"
+                             "\"documents\":[{\"text\":\"\",\"composition\":null}]}\n"),
             std::string::npos)
       << next.output;
 }
@@ -183,6 +184,39 @@ TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWin
   }
 }
 
+// Several documents: {Focus} makes one, {Focus N} goes back to one, and
+// "documents" holds them all in the order made.
+TEST_F(LutemHostTest, ASessionGoesBackToADocumentAndReportsEveryDocument) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun run = RunHost("--json --layout 1 'ami{Space}{Focus}k{Focus 1}a{Focus 2}{Focus none}'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::vector<nlohmann::json> steps;
+  size_t at = 0;
+  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
+    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  ASSERT_EQ(steps.size(), 10u) << run.output;
+  const std::string ami = U8(U"\u0986\u09AE\u09BF ");
+  EXPECT_EQ(steps[3]["documents"], nlohmann::json::parse(R"([{"text":")" + ami +
+                                                         R"(","composition":null}])"));
+  EXPECT_EQ(steps[4]["document"], "") << "{Focus}: a new document";
+  EXPECT_EQ(steps[4]["documents"].size(), 2u);
+  EXPECT_EQ(steps[5]["documents"][1]["composition"], nlohmann::json::array({0, 1}));
+  EXPECT_EQ(steps[6]["step"], "{Focus 1}");
+  EXPECT_EQ(steps[7]["document"], ami + U8(U"\u0986")) << "typed in the first again";
+  EXPECT_EQ(steps[7]["documents"][0]["composition"], nlohmann::json::array({4, 5}));
+  EXPECT_EQ(steps[7]["documents"].size(), 2u) << "{Focus 1} made no document";
+  EXPECT_EQ(steps[9]["document"], nullptr) << "{Focus none}";
+  EXPECT_EQ(steps[9]["documents"].size(), 2u);
+
+  HostRun missing = RunHost("'{Focus 3}{Focus}{Focus}{Focus 3}'");
+  EXPECT_EQ(missing.status, 1) << missing.output;
+  EXPECT_NE(missing.output.find("there is no document 3 for {Focus 3}"), std::string::npos)
+      << missing.output;
+  EXPECT_EQ(missing.output.find("there is no document 3", missing.output.find("{Focus}:")),
+            std::string::npos)
+      << "the third document exists by then";
+}
+
 TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
   struct Case {
     std::string arguments;
@@ -194,6 +228,7 @@ TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
       {"'{Wheel 0}'", "{Wheel N} takes notches from -99 to 99, not 0"},
       {"'{Caret x}'", "{Caret N} takes an offset from 0"},
       {"'{Dpi 20}'", "{Dpi N} takes a DPI from 48 to 480"},
+      {"'{Focus 0}'", "{Focus N} takes a document from 1"},
       {"--picture", "--picture takes a folder"},
       {"--picture /dev/null/pictures '{Menu}'", "cannot make the picture folder /dev/null/pictures"},
       {"--layout 9 '{Menu}'", "--layout takes a layout from 1 to 8"},
@@ -254,7 +289,7 @@ TEST_F(LutemHostTest, SettingsRunsTheProgramByAScriptAndReportsEachStep) {
   EXPECT_EQ(steps[0]["dialogs"][0]["title"], "Lutem Settings");
   EXPECT_EQ(steps[1]["action"], "{Check 1003}");
   EXPECT_EQ(steps[1]["settings"]["CandidateWindow"], 0);
-  EXPECT_EQ(steps[1]["settings"]["SmartCorrection"], 1);
+  EXPECT_TRUE(steps[1]["settings"]["SmartCorrection"].is_null()) << "only the box clicked is written";
   EXPECT_EQ(steps[2]["settings"]["ThemeID"], "lutem_dark");
   EXPECT_EQ(steps[2]["themeMessageReachedCandidateWindow"], false);
   EXPECT_TRUE(std::filesystem::exists(steps[2]["preview"].get<std::string>()));
