@@ -48,9 +48,9 @@ std::string SetUpHost() {
   static const std::string failure = []() -> std::string {
     std::string loaded = LoadDefaultDictionaryAndModel();
     if (!loaded.empty()) return loaded;
-    char root[] = "/tmp/lutem-bench-XXXXXX";
-    if (mkdtemp(root) == nullptr) return "cannot make a system root";
-    setenv("LUTEM_SYSTEM_ROOT", root, 1);
+    const std::string root = BenchTempFolder("lutem-bench");
+    if (root.empty()) return "cannot make a system root";
+    setenv("LUTEM_SYSTEM_ROOT", root.c_str(), 1);
     if (CandidateWindowClass() == 0) return "cannot register the candidate window's class";
     host::SetDefaultProfile(0x0845, GUID_TFCAT_TIP_KEYBOARD, CLSID_TextService,
                             GUID_KeyboardProfile);
