@@ -1,5 +1,6 @@
 #include "kernel32/PipeListener.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "host/SystemRoot.h"
+#include "kernel32/PipeSecurity.h"
 
 namespace platform {
 
@@ -39,7 +41,9 @@ bool SocketIsStale(const std::string& path, int type) {
 }  // namespace
 
 DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxInstances,
-                         bool firstInstance, std::shared_ptr<PipeListener>& listener) {
+                         bool firstInstance, std::shared_ptr<PipeListener>& listener,
+                         bool& created) {
+  created = false;
   std::unique_lock<std::mutex> hold(registryLock_);
   for (auto it = registry_.find(path); it != registry_.end(); it = registry_.find(path)) {
     listener = it->second.lock();
@@ -64,7 +68,7 @@ DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxIns
   std::string folder = path.substr(0, path.rfind('/'));
   if (!EnsureFolder(folder)) return ERROR_PATH_NOT_FOUND;
   int type = messageType ? SOCK_SEQPACKET : SOCK_STREAM;
-  int fd = socket(AF_UNIX, type | SOCK_CLOEXEC, 0);
+  int fd = socket(AF_UNIX, type | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (fd < 0) return ERROR_NOT_ENOUGH_MEMORY;
   sockaddr_un address = AddressOf(path);
   int bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
@@ -82,6 +86,7 @@ DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxIns
   listener->free_ = 1;
   listener->UpdateBacklog();
   registry_[path] = listener;
+  created = true;
   return ERROR_SUCCESS;
 }
 
@@ -93,6 +98,7 @@ PipeListener::~PipeListener() {
   auto it = registry_.find(path_);
   if (it != registry_.end() && it->second.expired()) registry_.erase(it);
   unlink(path_.c_str());
+  RemovePipeSecurity(path_);
   close(fd_);
 }
 
@@ -103,6 +109,18 @@ void PipeListener::UpdateBacklog() {
 }
 
 int PipeListener::Accept() {
+  // The listening socket does not block, so that AcceptWaiting can ask
+  // without waiting; this one waits for a client another instance has not
+  // taken first.
+  for (;;) {
+    int fd = AcceptWaiting();
+    if (fd >= 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) return fd;
+    pollfd ready{fd_, POLLIN, 0};
+    poll(&ready, 1, -1);
+  }
+}
+
+int PipeListener::AcceptWaiting() {
   for (;;) {
     int fd = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0 && errno == EINTR) continue;

@@ -13,6 +13,8 @@ struct Record {
   std::mutex lock;
   std::deque<host::PipeClientWrite> writes;
   uint64_t dropped = 0;  // writes no longer kept, oldest first
+  std::deque<host::PipeClientOpen> opens;
+  uint64_t droppedOpens = 0;
 };
 
 Record& TheRecord() {
@@ -43,6 +45,20 @@ void RecordPipeClientWrite(const std::u16string& pipe, const void* bytes, size_t
   }
 }
 
+void RecordPipeClientOpen(const std::u16string& pipe, DWORD access, DWORD flags, DWORD error) {
+  try {
+    host::PipeClientOpen open{pipe, GetCurrentThreadId(), access, flags, error};
+    Record& record = TheRecord();
+    std::lock_guard<std::mutex> hold(record.lock);
+    record.opens.push_back(std::move(open));
+    if (record.opens.size() > kKept) {
+      record.opens.pop_front();
+      ++record.droppedOpens;
+    }
+  } catch (...) {
+  }
+}
+
 }  // namespace platform
 
 namespace host {
@@ -70,6 +86,27 @@ std::vector<PipeClientWrite> PipeClientWritesSince(uint64_t mark) {
   uint64_t index = record.dropped;
   for (const PipeClientWrite& write : record.writes) {
     if (index++ >= mark) since.push_back(write);
+  }
+  return since;
+}
+
+}  // namespace host
+
+namespace host {
+
+uint64_t PipeOpenMark() {
+  Record& record = TheRecord();
+  std::lock_guard<std::mutex> hold(record.lock);
+  return record.droppedOpens + record.opens.size();
+}
+
+std::vector<PipeClientOpen> PipeClientOpensSince(uint64_t mark) {
+  Record& record = TheRecord();
+  std::lock_guard<std::mutex> hold(record.lock);
+  std::vector<PipeClientOpen> since;
+  uint64_t index = record.droppedOpens;
+  for (const PipeClientOpen& open : record.opens) {
+    if (index++ >= mark) since.push_back(open);
   }
   return since;
 }
