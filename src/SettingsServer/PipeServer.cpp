@@ -6,12 +6,12 @@
 
 namespace {
 
-HANDLE CreateInstance(bool first) {
+HANDLE CreateInstance(bool first, LPSECURITY_ATTRIBUTES security) {
   DWORD openMode = PIPE_ACCESS_DUPLEX | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
   DWORD pipeMode =
       PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS;
   return CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
-                          openMode, pipeMode, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, nullptr);
+                          openMode, pipeMode, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, security);
 }
 
 }  // namespace
@@ -19,8 +19,11 @@ HANDLE CreateInstance(bool first) {
 PipeServer::PipeServer(SettingsRequestHandler& handler) : handler_(handler) {}
 
 bool PipeServer::Start() {
+  if (!security_.ok()) return false;
   for (unsigned i = 0; i < kInstances; ++i) {
-    HANDLE pipe = CreateInstance(i == 0);
+    // The first instance must be the pipe's first: where another program
+    // made the name its own first, this server does not serve beside it.
+    HANDLE pipe = CreateInstance(i == 0, security_.attributes());
     if (pipe == INVALID_HANDLE_VALUE) {
       if (i == 0) return false;
       break;

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "PipeSecurity.h"
 #include "Platform.h"
 
 class SettingsRequestHandler;
@@ -26,7 +27,8 @@ class PipeServer {
   explicit PipeServer(SettingsRequestHandler& handler);
 
   // Creates the pipe's instances and starts their threads; false (with
-  // GetLastError) when the pipe cannot be created, e.g. it is served already.
+  // GetLastError) when the pipe cannot be created: ERROR_ACCESS_DENIED when
+  // its name is taken (another server, or a program posing as one).
   bool Start();
   // Serves until the process ends.
   void Run();
@@ -36,6 +38,7 @@ class PipeServer {
   void Answer(HANDLE pipe);
 
   SettingsRequestHandler& handler_;
+  PipeSecurity security_;
   std::vector<HANDLE> pipes_;
   std::vector<std::thread> threads_;
 };
