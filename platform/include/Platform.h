@@ -87,6 +87,7 @@
 #include "platform/kernel32/WinFile.h"
 #include "platform/kernel32/WinPipe.h"
 #include "platform/kernel32/WinProcess.h"
+#include "platform/kernel32/WinConsole.h"
 #include "platform/kernel32/WinSync.h"
 #include "platform/kernel32/ModuleImage.h"
 #include "platform/kernel32/WinModule.h"

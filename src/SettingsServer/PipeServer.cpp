@@ -30,16 +30,38 @@ bool PipeServer::Start() {
     }
     pipes_.push_back(pipe);
   }
+  serving_ = static_cast<unsigned>(pipes_.size());
   for (HANDLE pipe : pipes_) threads_.emplace_back(&PipeServer::Serve, this, pipe);
   return true;
 }
 
 void PipeServer::Run() {
   for (std::thread& thread : threads_) thread.join();
+  threads_.clear();
+}
+
+void PipeServer::Stop() {
+  stopping_ = true;
+  // A worker that waits for a client is woken by one that says nothing; it
+  // then serves what is waiting and ends. Clients that came first are
+  // served before these, in their turn.
+  while (serving_.load() > 0) {
+    HANDLE wake = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                              GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (wake != INVALID_HANDLE_VALUE) CloseHandle(wake);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 void PipeServer::Serve(HANDLE pipe) {
+  bool draining = false;
   for (;;) {
+    if (stopping_ && !draining) {
+      // From now on a connect only takes a client that is already there.
+      DWORD mode = PIPE_READMODE_MESSAGE | PIPE_NOWAIT;
+      SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr);
+      draining = true;
+    }
     // A client may connect before this thread is waiting for it
     // (ERROR_PIPE_CONNECTED), and may even have written and closed by then
     // (ERROR_NO_DATA): a learning request is sent that way, and its message
@@ -47,14 +69,16 @@ void PipeServer::Serve(HANDLE pipe) {
     DWORD error = ConnectNamedPipe(pipe, nullptr) ? ERROR_SUCCESS : GetLastError();
     if (error == ERROR_SUCCESS || error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA) {
       Answer(pipe);
+    } else if (draining) {
+      break;  // nobody is waiting any more
     } else {
       // Out of handles or memory: wait a little rather than spin.
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    // Lets the client read the reply before the connection goes.
-    FlushFileBuffers(pipe);
     DisconnectNamedPipe(pipe);
   }
+  CloseHandle(pipe);
+  --serving_;
 }
 
 void PipeServer::Answer(HANDLE pipe) {
@@ -82,6 +106,7 @@ void PipeServer::Answer(HANDLE pipe) {
   // PeekNamedPipe could not tell from no reply yet.
   if (reply.empty()) reply.push_back(u'\0');
   DWORD written = 0;
-  WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size() * sizeof(char16_t)), &written,
-            nullptr);
+  if (WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size() * sizeof(char16_t)), &written,
+                nullptr))
+    WaitForPipeEnd(pipe, kReplyTimeout);
 }

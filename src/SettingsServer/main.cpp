@@ -17,6 +17,18 @@
 
 namespace {
 
+PipeServer* runningServer = nullptr;
+UserDictionaryStore* runningDictionary = nullptr;
+
+// Ctrl+C, the console closing, log-off and shut-down: what clients already
+// sent is served and stored before the server ends.
+BOOL WINAPI StopServer(DWORD) {
+  if (runningServer == nullptr) return FALSE;
+  runningServer->Stop();
+  runningDictionary->Flush();
+  return TRUE;
+}
+
 int RunServer(const std::vector<std::u16string>& args) {
   std::u16string program;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -50,9 +62,15 @@ int RunServer(const std::vector<std::u16string>& args) {
                    static_cast<unsigned>(error));
     return 1;
   }
+  runningServer = &server;
+  runningDictionary = &dictionary;
+  SetConsoleCtrlHandler(StopServer, TRUE);
   std::printf("lutem-settings-server: serving with %zu learned pairs\n", dictionary.size());
   std::fflush(stdout);
   server.Run();
+  dictionary.Flush();
+  SetConsoleCtrlHandler(StopServer, FALSE);
+  runningServer = nullptr;
   return 0;
 }
 

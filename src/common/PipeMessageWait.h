@@ -12,3 +12,8 @@
 // a millisecond at a time.
 // An empty message cannot be seen this way; it looks like no message yet.
 bool WaitForPipeMessage(HANDLE pipe, std::chrono::milliseconds timeout);
+
+// Waits until the far end has closed or disconnected (true), or the
+// time-out has passed (false). A server waits so for a client to take its
+// reply, since its disconnection would throw away what is still unread.
+bool WaitForPipeEnd(HANDLE pipe, std::chrono::milliseconds timeout);

@@ -68,7 +68,7 @@ DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxIns
   std::string folder = path.substr(0, path.rfind('/'));
   if (!EnsureFolder(folder)) return ERROR_PATH_NOT_FOUND;
   int type = messageType ? SOCK_SEQPACKET : SOCK_STREAM;
-  int fd = socket(AF_UNIX, type | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  int fd = socket(AF_UNIX, type | SOCK_CLOEXEC, 0);
   if (fd < 0) return ERROR_NOT_ENOUGH_MEMORY;
   sockaddr_un address = AddressOf(path);
   int bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
@@ -109,28 +109,29 @@ void PipeListener::UpdateBacklog() {
 }
 
 int PipeListener::Accept() {
-  // The listening socket does not block, so that AcceptWaiting can ask
-  // without waiting; this one waits for a client another instance has not
-  // taken first.
   for (;;) {
-    int fd = AcceptWaiting();
-    if (fd >= 0 || (errno != EAGAIN && errno != EWOULDBLOCK)) return fd;
-    pollfd ready{fd_, POLLIN, 0};
-    poll(&ready, 1, -1);
+    int fd = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0 && errno == EINTR) continue;
+    if (fd >= 0) Taken();
+    return fd;
   }
 }
 
 int PipeListener::AcceptWaiting() {
-  for (;;) {
-    int fd = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (fd < 0 && errno == EINTR) continue;
-    if (fd >= 0) {
-      std::lock_guard<std::mutex> hold(lock_);
-      if (free_ > 0) --free_;
-      UpdateBacklog();
-    }
-    return fd;
+  pollfd ready{fd_, POLLIN, 0};
+  if (poll(&ready, 1, 0) <= 0 || (ready.revents & POLLIN) == 0) {
+    errno = EAGAIN;
+    return -1;
   }
+  // Another instance may take that client first; this one then waits for
+  // the next, as Accept does.
+  return Accept();
+}
+
+void PipeListener::Taken() {
+  std::lock_guard<std::mutex> hold(lock_);
+  if (free_ > 0) --free_;
+  UpdateBacklog();
 }
 
 void PipeListener::InstanceFreed() {

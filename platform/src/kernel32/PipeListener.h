@@ -30,7 +30,7 @@ class PipeListener {
 
   // Blocks until a client connects; the connected socket, or -1 and errno.
   int Accept();
-  // A client already waiting, without blocking; -1 (errno EAGAIN) for none.
+  // A client already waiting; -1 (errno EAGAIN) at once when there is none.
   int AcceptWaiting();
   // Book-keeping of the instances for the backlog.
   void InstanceFreed();
@@ -40,6 +40,7 @@ class PipeListener {
  private:
   PipeListener(std::string path, int fd, bool messageType, DWORD maxInstances);
   void UpdateBacklog();
+  void Taken();
 
   static std::mutex registryLock_;
   static std::map<std::string, std::weak_ptr<PipeListener>> registry_;
