@@ -45,3 +45,14 @@ bool WaitForPipeEnd(HANDLE pipe, std::chrono::milliseconds timeout) {
     return !PeekNamedPipe(end, nullptr, 0, nullptr, &available, nullptr);
   });
 }
+
+BOOL ReadPipeMessageWithin(HANDLE pipe, void* buffer, DWORD size, DWORD& read,
+                           std::chrono::milliseconds timeout) {
+  BOOL result = FALSE;
+  PollPipe(pipe, timeout, [&](HANDLE end) {
+    read = 0;
+    result = ReadFile(end, buffer, size, &read, nullptr);
+    return result || GetLastError() != ERROR_NO_DATA;
+  });
+  return result;
+}

@@ -17,3 +17,10 @@ bool WaitForPipeMessage(HANDLE pipe, std::chrono::milliseconds timeout);
 // time-out has passed (false). A server waits so for a client to take its
 // reply, since its disconnection would throw away what is still unread.
 bool WaitForPipeEnd(HANDLE pipe, std::chrono::milliseconds timeout);
+
+// Reads one message from a handle in PIPE_NOWAIT mode, waiting for it at
+// most the time-out. Unlike a peek, a read without waiting sees an empty
+// message too. The ReadFile result (with GetLastError); a time-out is FALSE
+// with ERROR_NO_DATA.
+BOOL ReadPipeMessageWithin(HANDLE pipe, void* buffer, DWORD size, DWORD& read,
+                           std::chrono::milliseconds timeout);

@@ -34,7 +34,11 @@ std::u16string SendSettingsCommand(std::u16string_view request) {
 
   char16_t buffer[kReplyBufferBytes / sizeof(char16_t)];
   DWORD read = 0;
-  if (!WaitForPipeMessage(pipe, kSettingsReplyTimeout) || !ReadFile(pipe, buffer, kReplyReadBytes, &read, nullptr)) {
+  // Read without waiting, again and again until the time-out: a peek would
+  // not see an empty reply.
+  mode = PIPE_READMODE_MESSAGE | PIPE_NOWAIT;
+  if (!SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr) ||
+      !ReadPipeMessageWithin(pipe, buffer, kReplyReadBytes, read, kSettingsReplyTimeout)) {
     CloseHandle(pipe);
     return ErrorReply(u"Failed to read from pipe.");
   }
