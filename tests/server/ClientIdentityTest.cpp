@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "ScriptedServer.h"
 #include "SettingsTestRoot.h"
 #include "common/SettingsIpcConstants.h"
