@@ -9,12 +9,34 @@ namespace {
 
 constexpr size_t kKept = 4096;
 
+// The last kKept entries of one kind, numbered from the first ever added.
+template <typename Entry>
+struct Kept {
+  std::deque<Entry> entries;
+  uint64_t dropped = 0;  // entries no longer kept, oldest first
+
+  void Add(Entry entry) {
+    entries.push_back(std::move(entry));
+    if (entries.size() > kKept) {
+      entries.pop_front();
+      ++dropped;
+    }
+  }
+  uint64_t Mark() const { return dropped + entries.size(); }
+  std::vector<Entry> Since(uint64_t mark) const {
+    std::vector<Entry> since;
+    uint64_t index = dropped;
+    for (const Entry& entry : entries) {
+      if (index++ >= mark) since.push_back(entry);
+    }
+    return since;
+  }
+};
+
 struct Record {
   std::mutex lock;
-  std::deque<host::PipeClientWrite> writes;
-  uint64_t dropped = 0;  // writes no longer kept, oldest first
-  std::deque<host::PipeClientOpen> opens;
-  uint64_t droppedOpens = 0;
+  Kept<host::PipeClientWrite> writes;
+  Kept<host::PipeClientOpen> opens;
 };
 
 Record& TheRecord() {
@@ -35,11 +57,7 @@ void RecordPipeClientWrite(const std::u16string& pipe, const void* bytes, size_t
     if (size > 0) write.bytes.assign(first, first + size);
     Record& record = TheRecord();
     std::lock_guard<std::mutex> hold(record.lock);
-    record.writes.push_back(std::move(write));
-    if (record.writes.size() > kKept) {
-      record.writes.pop_front();
-      ++record.dropped;
-    }
+    record.writes.Add(std::move(write));
   } catch (...) {
     // A record that cannot be kept never fails the write itself.
   }
@@ -50,11 +68,7 @@ void RecordPipeClientOpen(const std::u16string& pipe, DWORD access, DWORD flags,
     host::PipeClientOpen open{pipe, GetCurrentThreadId(), access, flags, error};
     Record& record = TheRecord();
     std::lock_guard<std::mutex> hold(record.lock);
-    record.opens.push_back(std::move(open));
-    if (record.opens.size() > kKept) {
-      record.opens.pop_front();
-      ++record.droppedOpens;
-    }
+    record.opens.Add(std::move(open));
   } catch (...) {
   }
 }
@@ -76,39 +90,25 @@ std::u16string PipeClientWrite::Text() const {
 uint64_t PipeTrafficMark() {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
-  return record.dropped + record.writes.size();
+  return record.writes.Mark();
 }
 
 std::vector<PipeClientWrite> PipeClientWritesSince(uint64_t mark) {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
-  std::vector<PipeClientWrite> since;
-  uint64_t index = record.dropped;
-  for (const PipeClientWrite& write : record.writes) {
-    if (index++ >= mark) since.push_back(write);
-  }
-  return since;
+  return record.writes.Since(mark);
 }
-
-}  // namespace host
-
-namespace host {
 
 uint64_t PipeOpenMark() {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
-  return record.droppedOpens + record.opens.size();
+  return record.opens.Mark();
 }
 
 std::vector<PipeClientOpen> PipeClientOpensSince(uint64_t mark) {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
-  std::vector<PipeClientOpen> since;
-  uint64_t index = record.droppedOpens;
-  for (const PipeClientOpen& open : record.opens) {
-    if (index++ >= mark) since.push_back(open);
-  }
-  return since;
+  return record.opens.Since(mark);
 }
 
 }  // namespace host
