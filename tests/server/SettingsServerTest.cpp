@@ -209,6 +209,9 @@ TEST_F(SettingsServerTest, NothingIsLearnedWhileSaveCandidatesIsOff) {
 
   DWORD off = 0;
   WriteRegistry(u"SaveCandidates", REG_DWORD, &off, sizeof(off));
+  // The settings program's change counts within a moment (the server does
+  // not read the registry at every choice).
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_EQ(SendSettingsCommand(u"SAVE_USER_DICT ami:" + ami + u"\u0993"), u"OK");
   EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"ami:" + ami) << "the old choice stays";
 }
