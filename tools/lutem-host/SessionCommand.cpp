@@ -4,7 +4,9 @@
 // choices and the application's own changes, and reports after each step
 // what the application shows (its text, the composition, the candidate
 // list and window) and what the input method asked of the settings server.
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -18,7 +20,9 @@
 #include "Platform.h"
 #include "SessionReport.h"
 #include "SessionScript.h"
+#ifndef _WIN32
 #include "SessionSettingsServer.h"
+#endif
 #include "conversion/WideToUtf8.h"
 #include "host/kernel32/PipeTraffic.h"
 #include "host/msctf/Compartments.h"
@@ -28,13 +32,17 @@
 #include "host/msctf/TsfApplication.h"
 #include "host/msctf/UIElements.h"
 #include "host/user32/Desktop.h"
-#include "host/user32/Icons.h"
 #include "host/user32/Keyboard.h"
 #include "host/user32/LayeredPicture.h"
-#include "host/user32/Menus.h"
 #include "host/user32/MessagePump.h"
-#include "host/user32/Monitors.h"
 #include "host/user32/Mouse.h"
+#ifdef _WIN32
+#include "host/kernel32/ModuleImports.h"
+#else
+#include "host/user32/Icons.h"
+#include "host/user32/Menus.h"
+#include "host/user32/Monitors.h"
+#endif
 #include "service/settings/SendSettingsCommand.h"
 
 namespace {
@@ -101,6 +109,7 @@ std::string GuidText(REFGUID guid) {
   return text;
 }
 
+#ifndef _WIN32
 // The folder of this program, where lutem-settings-server is built too.
 std::string ProgramFolder() {
   WCHAR program[4096];
@@ -109,6 +118,7 @@ std::string ProgramFolder() {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
+#endif
 
 // The module file COM loads for clsid (InProcServer32's default value).
 std::string ModulePath(REFCLSID clsid) {
@@ -145,6 +155,14 @@ class Session {
   HRESULT Activate(REFCLSID clsid, bool uiless) {
     clsid_ = clsid;
     host::SetUIElementShow(!uiless);
+#ifdef _WIN32
+    // Loaded before COM loads it (the same module then), so that what it
+    // writes into the settings pipe and hands UpdateLayeredWindow is seen
+    // from the activation on.
+    std::u16string path = Utf8ToWide(ModulePath(clsid));
+    module_ = LoadLibraryW(AsWchar(path.c_str()));
+    if (module_ != nullptr) host::WatchModuleImports(module_);
+#endif
     HRESULT hr = app_.ActivateTextService(clsid);
     host::PumpMessages();
     if (FAILED(hr)) return hr;
@@ -163,7 +181,9 @@ class Session {
   bool Play(const ScriptStep& step) {
     uint64_t mark = host::PipeTrafficMark();
     host::ClearLangBarUpdates();
+#ifndef _WIN32
     host::ClearPopupMenusShown();
+#endif
     bool done = true;
     StepReport report;
     report.step = step.item;
@@ -197,10 +217,18 @@ class Session {
         }
         break;
       case ScriptStep::Kind::Dpi:
+#ifdef _WIN32
+        done = NotOnWindows(step);
+#else
         host::SetMonitorDpi(0, static_cast<UINT>(step.number));
+#endif
         break;
       case ScriptStep::Kind::Menu:
+#ifdef _WIN32
+        done = NotOnWindows(step);
+#else
         done = ClickMenu(step.menuItem, &report);
+#endif
         break;
       case ScriptStep::Kind::Focus:
         app_.Focus(app_.CreateDocument());
@@ -237,7 +265,23 @@ class Session {
     active_ = false;
   }
 
+#ifdef _WIN32
+  ~Session() {
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+#endif
+
  private:
+#ifdef _WIN32
+  // The monitor's scale is the system's, and the button's menu a real modal
+  // one; neither is played there.
+  static bool NotOnWindows(const ScriptStep& step) {
+    std::fprintf(stderr, "lutem-host: %s is not played on Windows\n", step.item.c_str());
+    return false;
+  }
+
+  bool ClickMenu(const std::string&, StepReport*) { return false; }
+#else
   bool ClickMenu(const std::string& item, StepReport* report) {
     if (item.empty()) {
       host::DismissNextMenu();
@@ -259,12 +303,15 @@ class Session {
     }
     return true;
   }
+#endif
 
   void AskForIcon() {
     HICON icon = nullptr;
     icon_ = 0;
     if (host::LangBarItemIcon(GUID_LBI_INPUTMODE, &icon) == S_OK && icon != nullptr) {
+#ifndef _WIN32  // Windows does not say which resource an icon came from
       if (auto info = host::DescribeIcon(icon)) icon_ = info->groupId;
+#endif
       DestroyIcon(icon);
     }
   }
@@ -351,6 +398,9 @@ class Session {
   ITfDocumentMgr* document_ = nullptr;
   ModuleVariables variables_;
   int icon_ = 0;
+#ifdef _WIN32
+  HMODULE module_ = nullptr;
+#endif
 };
 
 void Save(const char16_t* key, int value) {
@@ -391,10 +441,19 @@ int SessionCommand(const std::vector<std::string>& args) {
     return 2;
   }
 
+#ifdef _WIN32
+  // The installed settings server runs as the user's; the session does not
+  // start one.
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+    std::fprintf(stderr, "lutem-host: COM cannot be initialised\n");
+    return 2;
+  }
+#else
   SessionSettingsServer server;
   if (!server.Ensure(ProgramFolder() + "/lutem-settings-server", &error))
     std::fprintf(stderr, "lutem-host: no settings server (%s); the input method keeps its defaults\n",
                  error.c_str());
+#endif
   if (options.layout) Save(u"CurrentLayout", *options.layout);
   if (options.encoding) Save(u"CurrentEncoding", *options.encoding);
 
@@ -413,5 +472,8 @@ int SessionCommand(const std::vector<std::string>& args) {
     session.Deactivate();
   }
   CoFreeUnusedLibraries();
+#ifdef _WIN32
+  CoUninitialize();
+#endif
   return status;
 }

@@ -97,9 +97,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::string command = argc >= 2 ? argv[1] : "";
+#ifndef _WIN32
+  // On Windows regsvr32, reg and the installed settings program do these.
   if (command == "register") return RegisterCommand({argv + 2, argv + argc});
   if (command == "unregister") return UnregisterCommand({argv + 2, argv + argc});
   if (command == "registry") return RegistryCommand({argv + 2, argv + argc});
   if (command == "settings") return SettingsCommand({argv + 2, argv + argc});
+#endif
   return SessionCommand({argv + 1, argv + argc});
 }
