@@ -37,6 +37,9 @@ bool Answers() {
 
 SessionSettingsServer::~SessionSettingsServer() {
   if (pid_ <= 0) return;
+  // The server stores learned pairs on a writer thread after it answered;
+  // ended before they are written, the next session would not know them.
+  SendSettingsCommand(std::u16string(SettingsIpcConstants::commandFlushUserDict));
   kill(pid_, SIGTERM);
   int status = 0;
   waitpid(pid_, &status, 0);
