@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <vector>
 
 #include "host/user32/LayeredPicture.h"
 #include "kernel32/ImportPatch.h"
@@ -23,29 +24,41 @@ Log& TheLog() {
   return log;
 }
 
-// The size x size pixels at origin of the DIB section selected into dc, top
-// row first; nothing for another kind of bitmap.
+// The size x size pixels at origin of the 32-bit bitmap selected into dc,
+// top row first; nothing for another kind. GetObject does not say which way
+// up a DIB section's rows lie (it answers a positive height for a top-down
+// one), so GetDIBits copies them out in the order asked for.
 std::optional<host::Picture> CopyPixels(HDC dc, POINT origin, SIZE size) {
   auto* bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  DIBSECTION section{};
-  if (bitmap == nullptr || GetObjectW(bitmap, sizeof(section), &section) != sizeof(section) ||
-      section.dsBm.bmBitsPixel != 32 || section.dsBm.bmBits == nullptr)
+  BITMAP shape{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof(shape), &shape) != sizeof(shape) ||
+      shape.bmBitsPixel != 32)
     return std::nullopt;
-  const LONG width = section.dsBm.bmWidth;
-  const LONG height = section.dsBm.bmHeight;
+  const LONG width = shape.bmWidth;
+  const LONG height = shape.bmHeight;
   if (origin.x < 0 || origin.y < 0 || size.cx <= 0 || size.cy <= 0 || origin.x + size.cx > width ||
       origin.y + size.cy > height)
     return std::nullopt;
   GdiFlush();
-  const bool bottomUp = section.dsBmih.biHeight > 0;
-  const auto* bits = static_cast<const uint32_t*>(section.dsBm.bmBits);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> all(static_cast<size_t>(width) * height);
+  HDC screen = GetDC(nullptr);
+  int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), all.data(), &info,
+                       DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != height) return std::nullopt;
   host::Picture picture;
   picture.width = size.cx;
   picture.height = size.cy;
   picture.pixels.reserve(static_cast<size_t>(size.cx) * size.cy);
   for (LONG y = origin.y; y < origin.y + size.cy; ++y) {
-    LONG row = bottomUp ? height - 1 - y : y;
-    const uint32_t* line = bits + static_cast<size_t>(row) * width;
+    const uint32_t* line = all.data() + static_cast<size_t>(y) * width;
     picture.pixels.insert(picture.pixels.end(), line + origin.x, line + origin.x + size.cx);
   }
   return picture;
