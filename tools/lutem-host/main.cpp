@@ -53,6 +53,14 @@ const char kUsage[] =
     "Exit 0; 1 when a step could not be played (a menu item that is not\n"
     "there, a click with no candidate window shown); 2 for a bad script or\n"
     "option, no registered input method or a failed activation.\n"
+#ifdef _WIN32
+    "\n"
+    "On Windows only the session is built (lutem-host.exe): it plays TSF in its\n"
+    "own process around the input method that regsvr32 registered, which COM\n"
+    "loads, and talks to the settings server that runs (it starts none); keys\n"
+    "are real input (SendInput) to its window. {Menu} and {Dpi} are not played\n"
+    "there, and the icon shows as null.\n";
+#else
     "\n"
     "register and unregister do what regsvr32 does: load the input method's\n"
     "module (by default LutemIME.so next to this program), call its\n"
@@ -88,6 +96,7 @@ const char kUsage[] =
     "command line or an image that cannot be started.\n"
     "\n"
     "Everything runs on the stand-in's drive C: under LUTEM_SYSTEM_ROOT.\n";
+#endif
 
 }  // namespace
 
