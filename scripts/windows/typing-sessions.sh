@@ -34,6 +34,11 @@ scenario_lines() { grep -v -e '^#' -e '^$' "$scenarios"; }
 # is Bengali (Bangladesh), which Wine takes from the locale.
 on_screen() {
   local out=$1 status=0 name options script code
+  # The user starts as on the stand-in's fresh drive C:: the product's
+  # defaults, nothing learned; only the installation root stays recorded.
+  "$wine" reg delete 'HKCU\Software\Hollin' /f >/dev/null 2>&1 || true
+  "$wine" reg add 'HKCU\Software\Hollin\Lutem Keyboard' /v rootDir /t REG_SZ \
+    /d "$install_dir" /f >/dev/null 2>&1
   "$wine" "$install_dir\\lutem-settings-server.exe" > "$out/server.out" 2>&1 &
   local server=$!
   while IFS=$'\t' read -r name options script; do
@@ -111,7 +116,8 @@ while IFS=$'\t' read -r name options script; do
   fi
   if ! cmp -s "$out/$name.linux.fields" "$out/$name.windows.fields"; then
     echo "typing scenario $name ($options '$script') differs under Wine (< Linux, > Wine):" >&2
-    { diff "$out/$name.linux.fields" "$out/$name.windows.fields" || true; } | grep '^[<>]' | head -6 >&2
+    diff "$out/$name.linux.fields" "$out/$name.windows.fields" > "$out/$name.diff" || true
+    grep '^[<>]' "$out/$name.diff" | sed -n '1,6p' >&2
     status=1
     continue
   fi
