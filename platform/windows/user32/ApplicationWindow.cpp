@@ -24,7 +24,13 @@ HWND ApplicationWindow::Ensure() {
   if (window == nullptr) return nullptr;
   SetForegroundWindow(window);
   SetFocus(window);
+  // The pointer may rest where the last program's windows were.
+  ParkPointer();
   return window;
+}
+
+void ApplicationWindow::ParkPointer() {
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
 }
 
 }  // namespace platform

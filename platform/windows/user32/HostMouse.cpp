@@ -5,6 +5,7 @@
 #include "host/user32/Mouse.h"
 
 #include "host/user32/MessagePump.h"
+#include "user32/ApplicationWindow.h"
 
 namespace host {
 namespace {
@@ -29,6 +30,8 @@ bool Click(HWND window, int x, int y) {
   PumpMessages();
   SendButton(MOUSEEVENTF_LEFTDOWN);
   SendButton(MOUSEEVENTF_LEFTUP);
+  platform::ApplicationWindow::ParkPointer();
+  PumpMessages();
   return true;
 }
 
@@ -40,6 +43,8 @@ bool Wheel(HWND window, int delta) {
   SetCursorPos(centre.x, centre.y);
   PostMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))),
                MAKELPARAM(static_cast<WORD>(centre.x), static_cast<WORD>(centre.y)));
+  PumpMessages();
+  platform::ApplicationWindow::ParkPointer();
   PumpMessages();
   return true;
 }
