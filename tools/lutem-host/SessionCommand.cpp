@@ -8,12 +8,14 @@
 #include <unistd.h>
 #endif
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "Commands.h"
 #include "ModuleVariables.h"
@@ -137,6 +139,7 @@ std::string ModulePath(REFCLSID clsid) {
 
 const char16_t kCandidateWindowClass[] = u"LutemIME.CandidateWindow";
 const char16_t kLearnCommand[] = u"SAVE_USER_DICT ";
+const char16_t kLoadLearnedCommand[] = u"LOAD_USER_DICT";
 
 // The candidate window shown last, if any.
 std::optional<host::WindowInfo> CandidateWindow() {
@@ -163,12 +166,14 @@ class Session {
     module_ = LoadLibraryW(AsWchar(path.c_str()));
     if (module_ != nullptr) host::WatchModuleImports(module_);
 #endif
+    uint64_t mark = host::PipeTrafficMark();
     HRESULT hr = app_.ActivateTextService(clsid);
     host::PumpMessages();
     if (FAILED(hr)) return hr;
     active_ = true;
     variables_.Open(ModulePath(clsid),
-                    {"CurrentLayout", "CurrentEncoding", "CandidateWindow"});
+                    {"CurrentLayout", "CurrentEncoding", "CandidateWindow", "DllObjectCount"});
+    WaitForLearnedChoices(mark);
     document_ = app_.CreateDocument();
     app_.Focus(document_);
     host::PumpMessages();
@@ -304,6 +309,40 @@ class Session {
     return true;
   }
 #endif
+
+  // The input method asks the server for the learned choices on its
+  // dictionary thread, which ends (and lets go of its module reference)
+  // once they are in. A script types at once, much faster than a user, so
+  // the session waits for that first: otherwise whether the first keys find
+  // the choices depends on the machine's load. The thread may have ended
+  // before the request is seen, so a count that stays put for a while after
+  // it ends the wait too. A module without symbols, or no request within
+  // the time, waits no longer.
+  void WaitForLearnedChoices(uint64_t mark) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(3);
+    constexpr auto kSettled = std::chrono::milliseconds(300);
+    std::optional<int32_t> holding;
+    Clock::time_point seen;
+    while (Clock::now() < deadline) {
+      std::optional<int32_t> count = variables_.Read<int32_t>("DllObjectCount");
+      if (!count) return;
+      if (!holding) {
+        for (const host::PipeClientWrite& write : host::PipeClientWritesSince(mark)) {
+          if (write.threadId != GetCurrentThreadId() && write.Text() == kLoadLearnedCommand) {
+            holding = count;
+            seen = Clock::now();
+          }
+        }
+      } else if (*count < *holding || Clock::now() - seen > kSettled) {
+        return;
+      } else if (*count > *holding) {
+        holding = count;
+        seen = Clock::now();
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
 
   void AskForIcon() {
     HICON icon = nullptr;
