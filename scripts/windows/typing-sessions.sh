@@ -78,28 +78,33 @@ mkdir -p "$out"
 
 # The Linux side: the module registered on a fresh stand-in drive C: with the
 # installed dictionary in its data folder; lutem-host starts its own server
-# there for each session, which keeps what was learned in that registry.
-native_root=$out/linux-drive-c
-export LUTEM_SYSTEM_ROOT=$native_root
-build/bin/lutem-host register >/dev/null
-data=$(build/bin/lutem-data-folder)
-mkdir -p "$data"
-cp "$WINEPREFIX/drive_c/Program Files (x86)/Hollin/Lutem Keyboard/Dictionaries/"*.bin "$data/" \
-  2>/dev/null || true
-while IFS=$'\t' read -r name options script; do
-  # shellcheck disable=SC2086
-  timeout "$limit" build/bin/lutem-host --json $options "$script" < /dev/null \
-    > "$out/$name.linux" 2> "$out/$name.linux.err" || {
-    echo "typing scenario $name failed on the stand-in:" >&2
-    sed 's/^/  | /' "$out/$name.linux.err" >&2
-    exit 1
-  }
-done < <(scenario_lines)
-unset LUTEM_SYSTEM_ROOT
+# there for each session, which keeps what was learned in that registry. It
+# runs beside the Windows side (nothing of it is on the screen).
+on_the_stand_in() {
+  export LUTEM_SYSTEM_ROOT=$out/linux-drive-c
+  build/bin/lutem-host register >/dev/null
+  local data name options script
+  data=$(build/bin/lutem-data-folder)
+  mkdir -p "$data"
+  cp "$WINEPREFIX/drive_c/Program Files (x86)/Hollin/Lutem Keyboard/Dictionaries/"*.bin "$data/" \
+    2>/dev/null || true
+  while IFS=$'\t' read -r name options script; do
+    # shellcheck disable=SC2086
+    if ! timeout "$limit" build/bin/lutem-host --json $options "$script" < /dev/null \
+         > "$out/$name.linux" 2> "$out/$name.linux.err"; then
+      echo "typing scenario $name failed on the stand-in:" >&2
+      sed 's/^/  | /' "$out/$name.linux.err" >&2
+      return 1
+    fi
+  done < <(scenario_lines)
+}
+on_the_stand_in &
+stand_in=$!
 
 status=0
 "$wineserver" -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --on-screen "$out" || status=1
+wait "$stand_in" || exit 1
 
 # The compared fields of each step; the window by its place only, the
 # button's icon not at all (Windows does not say which resource an icon is).
