@@ -45,6 +45,7 @@
 #include "host/user32/Menus.h"
 #include "host/user32/Monitors.h"
 #endif
+#include "common/SettingsIpcConstants.h"
 #include "service/settings/SendSettingsCommand.h"
 
 namespace {
@@ -442,6 +443,18 @@ class Session {
 #endif
 };
 
+#ifdef _WIN32
+bool SettingsServerAnswers(std::chrono::milliseconds within) {
+  const auto deadline = std::chrono::steady_clock::now() + within;
+  for (;;) {
+    std::u16string reply = SendSettingsCommand(u"LOAD ThemeID");
+    if (reply.rfind(SettingsIpcConstants::errorPrefix, 0) != 0) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+#endif
+
 void Save(const char16_t* key, int value) {
   std::string digits = std::to_string(value);
   SendSettingsCommand(u"SAVE " + std::u16string(key) + u" " +
@@ -482,11 +495,13 @@ int SessionCommand(const std::vector<std::string>& args) {
 
 #ifdef _WIN32
   // The installed settings server runs as the user's; the session does not
-  // start one.
+  // start one, but gives one that is starting a while to answer.
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
     std::fprintf(stderr, "lutem-host: COM cannot be initialised\n");
     return 2;
   }
+  if (!SettingsServerAnswers(std::chrono::seconds(10)))
+    std::fprintf(stderr, "lutem-host: no settings server answers; the input method keeps its defaults\n");
 #else
   SessionSettingsServer server;
   if (!server.Ensure(ProgramFolder() + "/lutem-settings-server", &error))
