@@ -4,7 +4,8 @@
 # services in the program, the real module loaded by COM, Wine's windows,
 # GDI+, pipes and SendInput) and through the module on the stand-in
 # (build/bin/lutem-host), and compares each step's fields: document,
-# composition, candidates, selection, pages, visible, learned, the keyboard's
+# composition, candidates, selection, pages, visible, learned, every
+# document's text and composition, the keyboard's
 # open state, the settings the module holds, the requests it sent the
 # server, and the candidate window's place. Any difference fails; what Wine itself cannot do
 # like Windows is left out of the comparison and named in the list printed
@@ -109,7 +110,7 @@ wait "$stand_in" || exit 1
 # The compared fields of each step; the window by its place only, the
 # button's icon not at all (Windows does not say which resource an icon is).
 fields='{step, document, composition, candidates, selection, pages, visible, learned,
-         open, layout, encoding, candidateWindow, pipe,
+         open, layout, encoding, candidateWindow, pipe, documents,
          at: (if .window then [.window.x, .window.y] else null end)}'
 compared=0
 while IFS=$'\t' read -r name options script; do

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -47,6 +48,7 @@
 #endif
 #include "common/SettingsIpcConstants.h"
 #include "service/settings/SendSettingsCommand.h"
+#include "suggest/UserDictionary.h"
 
 namespace {
 
@@ -266,6 +268,7 @@ class Session {
       if (report.pipe.back().rfind(kLearnCommand, 0) == 0)
         report.learned.push_back(report.pipe.back().substr(std::char_traits<char16_t>::length(kLearnCommand)));
     }
+    learned_.insert(learned_.end(), report.learned.begin(), report.learned.end());
     if (!WritePicture()) done = false;
     std::puts((json_ ? StepJson(report) : StepLine(report)).c_str());
     std::fflush(stdout);
@@ -277,6 +280,7 @@ class Session {
     app_.DeactivateTextService(clsid_);
     host::PumpMessages();
     active_ = false;
+    WaitUntilServerHasLearned();
   }
 
 #ifdef _WIN32
@@ -350,6 +354,34 @@ class Session {
         seen = Clock::now();
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+
+  // A learned pair is written to the server and not answered, and the
+  // server may take it in after a later request (another pipe instance):
+  // the session ends once the server hands back every pair learned in it
+  // (the last value of each key), so a server stopped after it, or the
+  // next session, has them. At most two seconds.
+  void WaitUntilServerHasLearned() {
+    if (learned_.empty()) return;
+    std::map<std::u16string, std::u16string> wanted;
+    for (const std::u16string& pair : learned_) {
+      size_t colon = pair.find(u':');
+      if (colon != std::u16string::npos) wanted[pair.substr(0, colon)] = pair.substr(colon + 1);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::chrono::steady_clock::now() < deadline) {
+      std::map<std::u16string, std::u16string> held;
+      for (auto& [keys, value] : ParseUserDictionaryReply(
+               SendSettingsCommand(std::u16string(SettingsIpcConstants::commandLoadUserDict))))
+        held[keys] = value;
+      bool all = true;
+      for (const auto& [keys, value] : wanted) {
+        auto found = held.find(keys);
+        if (found == held.end() || found->second != value) all = false;
+      }
+      if (all) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   }
 
@@ -475,6 +507,7 @@ class Session {
   std::vector<DocumentReport> shownDocuments_;
   ModuleVariables variables_;
   int icon_ = 0;
+  std::vector<std::u16string> learned_;  // every pair the session learned, in order
 #ifdef _WIN32
   HMODULE module_ = nullptr;
 #endif
