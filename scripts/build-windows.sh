@@ -56,6 +56,8 @@ fi
 # takes the pictures, and the fonts give Wine's GDI+ Bengali glyphs.
 packages="$packages g++-mingw-w64-i686-posix wine32:i386
           xvfb xauth xcompmgr imagemagick fonts-freefont-ttf fonts-lohit-beng-bengali"
+# jq compares the typing sessions of both builds step by step.
+packages="$packages jq"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
   need_update=true
@@ -592,3 +594,42 @@ leaves the row numbers out in that face (it draws them in FreeSans).
 TEXT
 echo "candidate window: build-win/screenshots/candidate-window-{96,144}dpi{,-page2}.png" \
      "(build-win/screenshots/README.txt: Wine's GDI+ draws Bengali without shaping)"
+
+# --- Typing through the installed DLL ----------------------------------------
+# lutem-host.exe plays TSF inside its own process (the stand-in's text
+# services built for Windows) around the LutemIME.dll that regsvr32
+# registered and COM loads, on an Xvfb screen, with the installed settings
+# server; scripts/windows/typing-sessions.sh plays every scenario of
+# scripts/windows/typing-scenarios.txt there and through the module on the
+# stand-in, wants the same steps from both, and prints what Wine cannot do
+# (left out of the comparison). The candidate window's pictures of each
+# scenario go to build-win/screenshots/typing/.
+typing_through_the_dll() {
+  local started=$SECONDS status=0
+  if [ ! -x build/bin/lutem-host ] || [ ! -f "$program_files/Hollin/Lutem Keyboard/LutemIME.dll" ]; then
+    echo "typing through the DLL not run: it needs the native build's lutem-host and the" \
+         "artifact's LutemIME.dll" >&2
+    if [ "${CI:-}" = true ]; then return 1; fi
+    return 0
+  fi
+  register "$install_dir\\LutemIME.dll" "$install_dir\\LutemIME.dll"
+  "$wineserver" -k 2>/dev/null || true
+  scripts/windows/typing-sessions.sh "$work/typing" || status=$?
+  rm -rf build-win/screenshots/typing
+  mkdir -p build-win/screenshots/typing
+  for pictures in "$work/typing"/*/; do
+    [ -d "$pictures" ] && [ "$(basename "$pictures")" != linux-drive-c ] || continue
+    cp -r "$pictures" build-win/screenshots/typing/
+  done
+  cat >> build-win/screenshots/README.txt <<'TEXT'
+
+typing/NAME/step-NNN.png: the candidate window of the installed DLL after
+each step of typing scenario NAME (scripts/windows/typing-scenarios.txt)
+that left it shown, as the DLL handed it to UpdateLayeredWindow; the same
+fonts stand in, so the Latin candidates show as boxes here too.
+TEXT
+  unregister "$install_dir\\LutemIME.dll" || status=1
+  echo "typing through the DLL: $((SECONDS - started)) s (load average $(cut -d' ' -f1-3 /proc/loadavg))"
+  return "$status"
+}
+typing_through_the_dll

@@ -143,6 +143,21 @@ TEST_F(LutemHostTest, TheSessionSavesLayoutAndEncodingAndReadsItsScriptFromInput
       << run.output;
 }
 
+// Each session starts and stops its own server: what the user chose in one
+// must still be first in the next, so the server must have written it
+// before it goes.
+TEST_F(LutemHostTest, APairLearnedInOneSessionIsOfferedFirstInTheNext) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun learn = RunHost("--json --layout 3 'k{Down}{Enter}'");
+  ASSERT_EQ(learn.status, 0) << learn.output;
+  ASSERT_NE(learn.output.find("\"learned\":[\"k:k\"]"), std::string::npos) << learn.output;
+  HostRun next = RunHost("--json --layout 3 'k'");
+  ASSERT_EQ(next.status, 0) << next.output;
+  nlohmann::json step = nlohmann::json::parse(next.output);
+  ASSERT_TRUE(step["candidates"].is_array()) << next.output;
+  EXPECT_EQ(step["candidates"][0], "k") << next.output;
+}
+
 // Typing in the session: each character a key, then what the application
 // shows after it, as JSON.
 TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWindow) {

@@ -59,6 +59,14 @@ const char kUsage[] =
     "there, a click with no candidate window shown); 2 for a bad script or\n"
     "option, a picture folder that cannot be made, no registered input method\n"
     "or a failed activation.\n"
+#ifdef _WIN32
+    "\n"
+    "On Windows only the session is built (lutem-host.exe): it plays TSF in its\n"
+    "own process around the input method that regsvr32 registered, which COM\n"
+    "loads, and talks to the settings server that runs (it starts none); keys\n"
+    "are real input (SendInput) to its window. {Menu} and {Dpi} are not played\n"
+    "there, and the icon shows as null.\n";
+#else
     "\n"
     "register and unregister do what regsvr32 does: load the input method's\n"
     "module (by default LutemIME.so next to this program), call its\n"
@@ -100,6 +108,7 @@ const char kUsage[] =
     "be made or an image that cannot be started.\n"
     "\n"
     "Everything runs on the stand-in's drive C: under LUTEM_SYSTEM_ROOT.\n";
+#endif
 
 }  // namespace
 
@@ -109,9 +118,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::string command = argc >= 2 ? argv[1] : "";
+#ifndef _WIN32
+  // On Windows regsvr32, reg and the installed settings program do these.
   if (command == "register") return RegisterCommand({argv + 2, argv + argc});
   if (command == "unregister") return UnregisterCommand({argv + 2, argv + argc});
   if (command == "registry") return RegistryCommand({argv + 2, argv + argc});
   if (command == "settings") return SettingsCommand({argv + 2, argv + argc});
+#endif
   return SessionCommand({argv + 1, argv + argc});
 }
