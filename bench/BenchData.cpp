@@ -10,6 +10,12 @@ std::string DefaultDictionaryPath() {
   return platform::HostPathFromWindowsPath(folder + u"lutem_bn-BD.bin");
 }
 
+std::string DefaultModelPath() {
+  std::u16string folder;
+  if (!DictionaryDataFolder(&folder)) return {};
+  return platform::HostPathFromWindowsPath(folder + u"Lutem_LM.bin");
+}
+
 ATOM CandidateWindowClass() {
   static const ATOM atom = [] {
     static int moduleImage;
