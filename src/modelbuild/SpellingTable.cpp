@@ -89,6 +89,11 @@ SpellingTable::SpellingTable(const PhoneticTableRows& rows, const SpellingCosts&
       {U"\u0983", "h", costs.signAsLetter},
       {U"\u09CD\u09AF", "", costs.pholaLeftOut},             {U"\u09CD\u09AC", "", costs.pholaLeftOut},
       {U"\u200C", "", 0},        {U"\u200D", "", 0},
+      {U"\u09BE", "aa", costs.longA},                        {U"\u0986", "aa", costs.longA},
+      {U"\u09CD\u09AF", "ya", costs.longA},                  {U"\u09CD\u09AF", "e", alike},
+      {U"\u09AC", "v", alike},  {U"\u0995", "c", costs.signAsLetter},
+      {U"\u0985", "a", alike},  {U"\u0983\u0996", "kkh", costs.longA},
+      {U"\u0982\u0997", "ng", costs.longA},
   };
   for (const auto& l : loose) Add(T(l.text), l.keys, l.cost);
 
@@ -103,6 +108,11 @@ SpellingTable::SpellingTable(const PhoneticTableRows& rows, const SpellingCosts&
       if (s.keys.empty()) continue;
       Add(kHasanta + text, s.keys, s.cost + costs.cluster);
       Add(text + kHasanta + text, s.keys, s.cost + costs.doubledOnce);
+      // ্য and ্ব heard as a doubled consonant: "jonno" জন্য, "moddhe" মধ্যে.
+      for (const char32_t* phola : {U"\u09CD\u09AF", U"\u09CD\u09AC"}) {
+        Add(text + T(phola), s.keys + s.keys, s.cost + costs.pholaAsDouble);
+        if (s.keys.size() > 1) Add(text + T(phola), s.keys.substr(0, 1) + s.keys, s.cost + costs.pholaAsDouble);
+      }
     }
   }
 }

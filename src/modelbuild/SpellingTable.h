@@ -17,9 +17,14 @@ struct SpellingCosts {
   float pholaLeftOut = 0.8f;   // ্য or ্ব not typed at all
   float doubledOnce = 0.8f;    // a doubled letter typed once
   float inherentO = 0.15f;     // the inherent vowel written "o"
+  float inherentA = 0.6f;      // the inherent vowel written "a"
+  float longA = 0.3f;          // া or আ written "aa"
+  float pholaAsDouble = 0.4f;  // ্য or ্ব typed as the consonant before it once more ("jonno")
   float silentSign = 0.3f;     // candrabindu or visarga left out
   float signAsLetter = 0.8f;   // candrabindu typed "n", visarga typed "h"
   float unlistedWord = 1.5f;   // a word that the written-Bengali word list does not hold
+  float lonelyWord = 1.0f;     // a word that begins no other word of the list; words that
+                               // begin many (a stem and its inflections) cost up to this less
 };
 
 // One way to type a piece of Bengali text: the lowered keys (empty: typed

@@ -43,7 +43,7 @@ int32_t WordModelBuilder::UnitLabel(const std::string& keys) {
   return model_.InputLabel(unit);
 }
 
-bool WordModelBuilder::AddWord(const std::string& word, bool listed) {
+bool WordModelBuilder::AddWord(const std::string& word, float cost) {
   const size_t n = word.size();
   if (n == 0 || !utf8::is_valid(word.begin(), word.end())) return false;
   std::vector<PieceArc> arcs;
@@ -59,8 +59,10 @@ bool WordModelBuilder::AddWord(const std::string& word, bool listed) {
       const bool inherent = EndsInConsonant(piece) && TakesInherentVowel(word, i + len);
       for (const Spelling& s : *spellings) {
         arcs.push_back({i, i + len, UnitLabel(s.keys), output, s.cost});
-        if (inherent && !s.keys.empty())
+        if (inherent && !s.keys.empty()) {
           arcs.push_back({i, i + len, UnitLabel(s.keys + "o"), output, s.cost + table_.costs().inherentO});
+          arcs.push_back({i, i + len, UnitLabel(s.keys + "a"), output, s.cost + table_.costs().inherentA});
+        }
       }
       reached[i + len] = true;
     }
@@ -78,7 +80,7 @@ bool WordModelBuilder::AddWord(const std::string& word, bool listed) {
   for (const PieceArc& a : arcs)
     if (leadsToEnd[a.to] && state[a.from] != fst::kNoStateId)
       model_.AddArc(state[a.from], state[a.to], a.input, a.output, a.cost);
-  model_.SetFinal(state[n], listed ? 0.0f : table_.costs().unlistedWord);
+  model_.SetFinal(state[n], cost);
   return true;
 }
 

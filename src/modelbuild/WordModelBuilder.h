@@ -9,13 +9,14 @@
 // way the spelling table has of typing its pieces, a piece per arc (input: the
 // keys as one unit, output: the piece's Bengali text), so that a path spells
 // the word and reads the keys a user types for it. Each loose choice adds its
-// cost; a word the written-Bengali word list does not hold costs more.
+// cost.
 class WordModelBuilder {
  public:
   explicit WordModelBuilder(const SpellingTable& table);
 
+  // A word with its own cost (WordPriors), on top of its spelling's.
   // False, and the word left out, when some part of it has no spelling.
-  bool AddWord(const std::string& word, bool listed);
+  bool AddWord(const std::string& word, float cost);
 
   // Compacts the model (LanguageModelBuilder::Compact); add no word after it.
   LanguageModelBuilder& Finish();

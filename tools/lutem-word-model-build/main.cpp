@@ -8,10 +8,12 @@
 #include <iostream>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "conversion/PhoneticTableRows.h"
 #include "modelbuild/SpellingTable.h"
 #include "modelbuild/WordModelBuilder.h"
+#include "modelbuild/WordPriors.h"
 
 namespace {
 
@@ -50,27 +52,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "lutem-word-model-build: cannot read %s\n", argv[2]);
     return 1;
   }
-  const SpellingTable table(LutemPhoneticRows());
-  WordModelBuilder builder(table);
-  size_t words = 0, inList = 0, unspelled = 0;
-  std::unordered_set<std::string> seen;
-  const auto add = [&](std::string word) {
-    if (!seen.insert(word).second) return;
-    const bool isListed = listed.count(word) != 0;
-    if (builder.AddWord(word, isListed)) {
-      ++words;
-      inList += isListed;
-    } else {
-      ++unspelled;
-      std::fprintf(stderr, "lutem-word-model-build: no spelling for %s\n", word.c_str());
-    }
-  };
+  std::vector<std::string> words;
   const std::string input = argv[1];
   std::ifstream wordFile;
   if (input != "-") wordFile.open(input, std::ios::binary);
-  if ((input != "-" && !wordFile) || !ReadLines(input == "-" ? std::cin : wordFile, add)) {
+  if ((input != "-" && !wordFile) ||
+      !ReadLines(input == "-" ? std::cin : wordFile, [&](std::string w) { words.push_back(std::move(w)); })) {
     std::fprintf(stderr, "lutem-word-model-build: cannot read %s\n", input.c_str());
     return 1;
+  }
+  const SpellingTable table(LutemPhoneticRows());
+  const WordPriors priors(std::move(words), listed, table.costs());
+  WordModelBuilder builder(table);
+  size_t added = 0, inList = 0, unspelled = 0;
+  for (size_t i = 0; i < priors.words().size(); ++i) {
+    if (builder.AddWord(priors.words()[i], priors.Cost(i))) {
+      ++added;
+      inList += priors.Listed(i);
+    } else {
+      ++unspelled;
+      std::fprintf(stderr, "lutem-word-model-build: no spelling for %s\n", priors.words()[i].c_str());
+    }
   }
   LanguageModelBuilder& model = builder.Finish();
   std::string error;
@@ -85,7 +87,7 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "lutem-word-model-build: %zu words (%zu in the written-Bengali list, %zu without a spelling), "
                "%d states, %zu arcs, %zu input and %zu output symbols, %zu bytes\n",
-               words, inList, unspelled, model.fst().NumStates(), arcs,
+               added, inList, unspelled, model.fst().NumStates(), arcs,
                static_cast<size_t>(model.inputSymbols().NumSymbols()),
                static_cast<size_t>(model.outputSymbols().NumSymbols()), file.size());
   return unspelled == 0 ? 0 : 1;
