@@ -115,6 +115,18 @@ SpellingTable::SpellingTable(const PhoneticTableRows& rows, const SpellingCosts&
       }
     }
   }
+  // ড়, ঢ় and য় are written with their nukta apart in some word lists.
+  const std::pair<std::string, std::string> nukta[] = {{T(U"\u09DC"), T(U"\u09A1\u09BC")},
+                                                       {T(U"\u09DD"), T(U"\u09A2\u09BC")},
+                                                       {T(U"\u09DF"), T(U"\u09AF\u09BC")}};
+  const auto precomposed = spellings_;
+  for (const auto& [text, list] : precomposed) {
+    std::string apart = text;
+    for (const auto& [one, two] : nukta)
+      for (size_t at; (at = apart.find(one)) != std::string::npos;) apart.replace(at, one.size(), two);
+    if (apart != text)
+      for (const Spelling& s : list) Add(apart, s.keys, s.cost);
+  }
 }
 
 const std::vector<Spelling>* SpellingTable::Find(std::string_view text) const {
