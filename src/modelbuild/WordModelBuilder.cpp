@@ -10,8 +10,8 @@ namespace {
 // follows carries the inherent vowel, which users may write "o".
 bool EndsInConsonant(const std::string& piece) {
   auto it = piece.end();
-  utf8::prior(it, piece.begin());
-  const char32_t c = utf8::peek_next(it, piece.end());
+  char32_t c = utf8::prior(it, piece.begin());
+  if (c == 0x09BC && it != piece.begin()) c = utf8::prior(it, piece.begin());  // a nukta written apart
   return (c >= 0x0995 && c <= 0x09B9) || c == 0x09DC || c == 0x09DD || c == 0x09DF;
 }
 
