@@ -404,10 +404,9 @@ fi
 
 # --- The product installed in the prefix --------------------------------------
 # The artifact's folder goes where Windows programs look for it, under the
-# prefix's 32-bit Program Files folder. With the same dictionary file in the
-# stand-in's data folder, lutem-convert --candidates must then offer the same
-# dictionary words on both builds. Layout 1 takes its words from a language
-# model, which does not ship, so it offers none on either.
+# prefix's 32-bit Program Files folder. With the same dictionary and model
+# files in the stand-in's data folder, lutem-convert --candidates must then
+# offer the same dictionary and model words on both builds.
 program_files="$WINEPREFIX/drive_c/Program Files (x86)"
 if [ -d build-win/dist/Hollin ]; then
   cp -r build-win/dist/Hollin "$program_files/"
@@ -419,6 +418,7 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
   data=$(LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-data-folder)
   mkdir -p "$data"
   cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
+  cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/Lutem_LM.bin" "$data/"
   export LUTEM_SYSTEM_ROOT=$native_root
   for layout in 1 2 3 4 5 6 7 8; do
     compare_in_background "$keys" "$work/candidates-$layout" --layout $layout --candidates
@@ -433,9 +433,15 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
     echo "lutem-convert --layout 3 --candidates offers no dictionary word for kotha" >&2
     differ=1
   fi
+  # Nor would they differ without the model: layout 1 offers its words.
+  if ! awk -F'\t' '$2 == "kotha" && NF > 2 {found = 1} END {exit !found}' \
+       "$work/candidates-1.linux"; then
+    echo "lutem-convert --layout 1 --candidates offers no model word for kotha" >&2
+    differ=1
+  fi
   if [ "$differ" -ne 0 ]; then exit 1; fi
   echo "lutem-convert --candidates: $(wc -l < "$keys") key lines, 8 layouts:" \
-       "the same dictionary words on Windows"
+       "the same dictionary and model words on Windows"
 else
   echo "lutem-convert --candidates not compared: it needs the word trie, the native" \
        "build and the artifact" >&2
