@@ -73,8 +73,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options, std::s
         return false;
       }
       options->pictures = args[++i];
-      std::error_code ignored;
-      std::filesystem::create_directories(*options->pictures, ignored);
+      if (!MakePictureFolder(*options->pictures, error)) return false;
     } else if (arg == "--layout" || arg == "--encoding") {
       bool layout = arg == "--layout";
       if (i + 1 >= args.size() || !ParseNumber(args[i + 1], layout ? 1 : 0, layout ? 8 : 1, &value)) {
@@ -154,8 +153,8 @@ class Session {
     variables_.Open(ModulePath(clsid), {"CurrentLayout", "CurrentEncoding", "CandidateWindow",
                                         "WordDictionaryState", "LanguageModelState"});
     WaitForTheLoads();
-    document_ = app_.CreateDocument();
-    app_.Focus(document_);
+    documents_.push_back(app_.CreateDocument());
+    app_.Focus(documents_.back());
     host::PumpMessages();
     AskForIcon();  // as the bar does for an item it shows
     return S_OK;
@@ -229,7 +228,16 @@ class Session {
         done = ClickMenu(step.menuItem, &report);
         break;
       case ScriptStep::Kind::Focus:
-        app_.Focus(app_.CreateDocument());
+        if (step.number == 0) {
+          documents_.push_back(app_.CreateDocument());
+          app_.Focus(documents_.back());
+        } else if (static_cast<size_t>(step.number) <= documents_.size()) {
+          app_.Focus(documents_[static_cast<size_t>(step.number) - 1]);
+        } else {
+          std::fprintf(stderr, "lutem-host: there is no document %d for %s\n", step.number,
+                       step.item.c_str());
+          done = false;
+        }
         break;
       case ScriptStep::Kind::FocusNone:
         app_.Focus(nullptr);
@@ -309,6 +317,7 @@ class Session {
       if (!open.empty()) report->composition = std::make_pair(open.back().start, open.back().end);
       context->Release();
     }
+    DescribeDocuments(report);
     if (std::optional<host::LiveCandidateList> list = host::ReadLiveCandidateList()) {
       report->candidates = list->reading.strings;
       report->selection = list->reading.selection;
@@ -318,6 +327,31 @@ class Session {
       report->visible = window->visible;
       report->window = window->rect;
     }
+  }
+
+  // Every document's top context as its application holds it, marked
+  // changed when it differs from the step before.
+  void DescribeDocuments(StepReport* report) {
+    ITfDocumentMgr* focused = nullptr;
+    if (FAILED(app_.threadMgr()->GetFocus(&focused))) focused = nullptr;
+    for (size_t i = 0; i < documents_.size(); ++i) {
+      DocumentReport document;
+      document.focused = documents_[i] == focused;
+      if (ITfContext* context = host::TsfApplication::TopContext(documents_[i])) {
+        document.text = host::DocumentText(context);
+        std::vector<host::CompositionInfo> open = host::Compositions(context);
+        if (!open.empty()) document.composition = std::make_pair(open.back().start, open.back().end);
+      }
+      if (i < shownDocuments_.size()) {
+        document.changed = document.text != shownDocuments_[i].text ||
+                           document.composition != shownDocuments_[i].composition;
+      } else {
+        document.changed = true;
+      }
+      report->documents.push_back(document);
+    }
+    if (focused != nullptr) focused->Release();
+    shownDocuments_ = report->documents;
   }
 
   // The focused document's top context, with a reference; null without one.
@@ -374,7 +408,10 @@ class Session {
   host::TsfApplication app_;
   CLSID clsid_ = GUID_NULL;
   bool active_ = false;
-  ITfDocumentMgr* document_ = nullptr;
+  // The documents made, in order ({Focus N} gives document N the focus
+  // again), and what they held at the step before.
+  std::vector<ITfDocumentMgr*> documents_;
+  std::vector<DocumentReport> shownDocuments_;
   ModuleVariables variables_;
   int icon_ = 0;
 };
