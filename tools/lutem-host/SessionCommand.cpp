@@ -174,13 +174,38 @@ class Session {
     if (FAILED(hr)) return hr;
     active_ = true;
     variables_.Open(ModulePath(clsid),
-                    {"CurrentLayout", "CurrentEncoding", "CandidateWindow", "DllObjectCount"});
+                    {"CurrentLayout", "CurrentEncoding", "CandidateWindow", "DllObjectCount",
+                     "WordDictionaryState", "LanguageModelState"});
+    WaitForTheLoads();
     WaitForLearnedChoices(mark);
     documents_.push_back(app_.CreateDocument());
     app_.Focus(documents_.back());
     host::PumpMessages();
     AskForIcon();  // as the bar does for an item it shows
     return S_OK;
+  }
+
+  // A user starts typing a moment after the keyboard is chosen: the session
+  // lets the module's word-dictionary and model loads end first (Ready or
+  // Failed; values of LoadState), so that every step sees the words it will
+  // ever see. Loads that have not started within half a second never will
+  // (no data folder), and none takes more than ten seconds.
+  void WaitForTheLoads() {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+      const auto words = variables_.ReadAtomic("WordDictionaryState");
+      const auto model = variables_.ReadAtomic("LanguageModelState");
+      if (!words || !model) return;
+      const auto settled = [](int32_t state) { return state == 2 || state == 3; };
+      if (settled(*words) && settled(*model)) return;
+      const auto waited = Clock::now() - start;
+      if ((*words == 0 && *model == 0 && waited > std::chrono::milliseconds(500)) ||
+          waited > std::chrono::seconds(10))
+        return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      host::PumpMessages();
+    }
   }
 
   // Plays one step and prints its report; false when it could not be done
