@@ -20,6 +20,17 @@ PipeServer::PipeServer(SettingsRequestHandler& handler) : handler_(handler) {}
 
 bool PipeServer::Start() {
   if (!security_.ok()) return false;
+  // The first-instance flag below refuses a name already taken; Wine lets
+  // a second first instance through, so an open of the name is tried too.
+  HANDLE probe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                             GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                             SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
+  DWORD probeError = probe == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+  if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
+  if (probeError != ERROR_FILE_NOT_FOUND) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   for (unsigned i = 0; i < kInstances; ++i) {
     // The first instance must be the pipe's first: where another program
     // made the name its own first, this server does not serve beside it.

@@ -397,3 +397,24 @@ TEST_F(LutemHostTest, EverySessionKeepsTheChoiceItLearned) {
 }
 
 }  // namespace
+
+namespace {
+
+// lutem-settings-send shows the server's refusals as they come and exits 1.
+TEST_F(LutemHostTest, SettingsSendShowsErrorRepliesAndFails) {
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  std::string tool = std::filesystem::path(LUTEM_HOST_PROGRAM).parent_path() / "lutem-settings-send";
+  std::string script = root_.path() + "/requests.txt";
+  std::ofstream(script) << "LOAD CurrentLayout\n" << std::string(5000, 'A') << "\n";
+  FILE* pipe = popen((tool + " < " + script).c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) output.append(buffer, got);
+  int status = pclose(pipe);
+  EXPECT_EQ(output, "2\nError: Request too long.\n");
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+}
+
+}  // namespace
