@@ -56,9 +56,16 @@ void CKeyHandlerEditSession::StopWaiting() {
 STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
   StopWaiting();
   HRESULT hr = S_OK;
+  // A word open in another document is ended there, never written from
+  // here. With no word, a key of a document the user has left since begins
+  // none there; its key, held back or not, has no document to go to.
+  if (textService->engine != nullptr && textService->composition != nullptr &&
+      !textService->ComposingIn(context))
+    textService->LeaveComposition(true);
+  const bool left = textService->composition == nullptr && !textService->IsFocusedContext(context);
   // Deactivated meanwhile, the engine and the list are gone: a held key
   // still goes on, to the application.
-  if (textService->engine != nullptr) {
+  if (textService->engine != nullptr && !left) {
     try {
       std::unique_ptr<CKeyStateCategory> keyState = MakeKeyState(state.category, textService);
       if (keyState)
@@ -72,7 +79,7 @@ STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
     const KeyToSend key = *keyAfterwards;
     keyAfterwards.reset();
     --textService->heldKeys;
-    textService->SendKeyToApplication(key);
+    if (!left) textService->SendKeyToApplication(key);
   }
   return hr;
 }

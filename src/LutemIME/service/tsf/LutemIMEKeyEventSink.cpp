@@ -140,7 +140,7 @@ BOOL LutemIME::PassKeyOn(ITfContext* context, UINT vk, UINT code, WCHAR characte
                          LPARAM lParam) {
   if (context == nullptr) return FALSE;
   // Nothing composed and nothing about to be: the key has nothing to wait for.
-  if (composition == nullptr && waitingKeySessions == 0) return FALSE;
+  if (!ComposingIn(context) && waitingKeySessions == 0) return FALSE;
   const KeystrokeState finalize = {CategoryComposing, FunctionFinalize};
   if (waitingKeySessions == 0) {
     // Ended now, before TSF gives the key to the application.
