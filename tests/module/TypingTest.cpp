@@ -164,6 +164,15 @@ TEST_P(TypingTest, KeysTypedBeforeTheApplicationGrantsALockKeepTheirOrder) {
     EXPECT_EQ(host::ApplicationCharacters(), std::u16string(1, typing.passed));
     Deactivate();
   }
+  // A key typed again behind one held for the application does not overtake
+  // it either: the second Enter reached the application only after the next
+  // word had begun, and went into that word.
+  Start(1);
+  host::TypeText(u"ami\rk\rk");
+  host::PumpMessages();
+  EXPECT_EQ(Text(), kAmi + u"\r\u0995\r\u0995");
+  EXPECT_EQ(Composition(), std::make_pair(LONG{6}, LONG{7}));
+  EXPECT_EQ(host::ApplicationCharacters(), u"\r\r");
 }
 
 TEST_P(TypingTest, AnApplicationThatCallsKeyDownWithoutTheTestTypesTheSame) {

@@ -112,10 +112,12 @@ BOOL LutemIME::KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, b
   WCHAR character = 0;
   KeystrokeState state = {CategoryNone, FunctionNone};
   BOOL eaten = ClassifyKey(context, vk, &code, &character, &state);
-  if (returning == SentKeys::Returning::No && heldKeys != 0 &&
-      (eaten || state.category == CategoryPassThrough)) {
+  if (heldKeys != 0 && (eaten || state.category == CategoryPassThrough)) {
     // A key held back earlier has not gone yet: this one may not overtake
-    // it, so it goes after it and is typed again then.
+    // it, so it goes after it and is typed again then. That holds for a key
+    // being typed again too: behind a key held for the application it
+    // would begin its word first, and the application's key would then go
+    // into that word.
     if (HoldKey(context, vk, code, character, lParam, KeystrokeState{CategoryNone, FunctionNone},
                 true)) {
       testedHeld = test;
