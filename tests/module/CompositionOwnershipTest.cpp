@@ -88,6 +88,16 @@ TEST_P(CompositionOwnershipTest, AKeyWhoseSessionRunsAfterTheFocusMovedStaysInIt
   EXPECT_EQ(host::DocumentText(b), kKa);
   EXPECT_EQ(CompositionIn(b), Span(0, 1));
   ExpectAEndedWith(kAmi);
+
+  // A Tab held back until A's word is committed never reaches B.
+  FocusA();
+  Type(u"ami");
+  host::TypeText(u"\t");
+  App().Focus(documentB_);
+  host::PumpMessages();
+  EXPECT_EQ(host::DocumentText(b), kKa);
+  const bool atOnce = GetParam() != host::EditSessionGrant::RefuseSynchronous;
+  ExpectAEndedWith(kAmi + kAmi + (atOnce ? u"\t" : u""));
 }
 
 TEST_P(CompositionOwnershipTest, NoFocusOrAnEmptyDocumentEndsTheWordToo) {

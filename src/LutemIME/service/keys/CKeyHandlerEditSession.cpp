@@ -58,11 +58,14 @@ STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
   HRESULT hr = S_OK;
   // A word open in another document is ended there, never written from
   // here. With no word, a key of a document the user has left since begins
-  // none there; its key, held back or not, has no document to go to.
+  // none there. A key held back for a document that has lost the focus is
+  // not sent: it would reach the focused one.
   if (textService->engine != nullptr && textService->composition != nullptr &&
       !textService->ComposingIn(context))
     textService->LeaveComposition(true);
-  const bool left = textService->composition == nullptr && !textService->IsFocusedContext(context);
+  const bool elsewhere =
+      textService->threadMgr != nullptr && !textService->IsFocusedContext(context);
+  const bool left = elsewhere && textService->composition == nullptr;
   // Deactivated meanwhile, the engine and the list are gone: a held key
   // still goes on, to the application.
   if (textService->engine != nullptr && !left) {
@@ -79,7 +82,7 @@ STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
     const KeyToSend key = *keyAfterwards;
     keyAfterwards.reset();
     --textService->heldKeys;
-    if (!left) textService->SendKeyToApplication(key);
+    if (!elsewhere) textService->SendKeyToApplication(key);
   }
   return hr;
 }
