@@ -45,12 +45,17 @@ void CKeyHandlerEditSession::MarkWaiting() {
   if (waiting) return;
   waiting = true;
   ++textService->waitingKeySessions;
+  holdsCommitKey = state == KeystrokeState{CategoryCandidate, FunctionConvert} &&
+                   (code == VK_RETURN || code == VK_SPACE);
+  if (holdsCommitKey) ++textService->heldKeys;
 }
 
 void CKeyHandlerEditSession::StopWaiting() {
   if (!waiting) return;
   waiting = false;
   --textService->waitingKeySessions;
+  if (holdsCommitKey) --textService->heldKeys;
+  holdsCommitKey = false;
 }
 
 STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
