@@ -38,7 +38,7 @@ bool SetUpSystem() {
     if (mkdtemp(root) == nullptr) return false;
     setenv("LUTEM_SYSTEM_ROOT", root, 1);
     LoadSettings();  // rootDir, where the theme file goes
-    std::string ui = platform::HostPathFromWindowsPath(rootDir + u"\\UI");
+    std::string ui = platform::HostPathFromWindowsPath(rootDir.Get() + u"\\UI");
     platform::EnsureFolder(ui);
     std::filesystem::copy_file(LUTEM_SHIPPED_THEMES, ui + "/themes.dov");
 

@@ -204,10 +204,27 @@ cmake -S . -B build-win32 -G Ninja \
 if cmake --build build-win32 --target help | grep -q '^LutemSettings\.exe:'; then
   cmake --build build-win32 -j "$jobs" --target LutemSettings
 fi
-# The Wine stage's check of its own screen and of wine32, and the program
-# that shows the settings program's dialogs for their pictures.
-mkdir -p build-win32/probe
+# The settings program ships 32-bit: its PE header must say so, whether or
+# not this machine can run it.
+if [ -f build-win32/bin/LutemSettings.exe ]; then
+  format=$(i686-w64-mingw32-objdump -f build-win32/bin/LutemSettings.exe |
+           sed -n 's/.*file format \([^ ]*\).*/\1/p')
+  if [ "$format" != pei-i386 ]; then
+    echo "build-win32/bin/LutemSettings.exe is ${format:-not a PE file}, not a 32-bit" \
+         "program (pei-i386)" >&2
+    exit 1
+  fi
+  echo "LutemSettings.exe: a 32-bit Windows program (pei-i386)"
+fi
+# The Wine stage's probes: whether 32-bit programs run, and its own screen
+# (32-bit where they run, else 64-bit); and the program that shows the
+# settings program's dialogs for their pictures.
+mkdir -p build-win32/probe build-win/probe
+i686-w64-mingw32-gcc-posix -O2 -Wall -static -o build-win32/probe/probe32.exe \
+  scripts/windows/probe32.c
 i686-w64-mingw32-gcc-posix -O2 -Wall -static -o build-win32/probe/screen-probe.exe \
+  scripts/windows/screen-probe.c -lgdiplus -lgdi32
+${triple}-gcc-posix -O2 -Wall -static -o build-win/probe/screen-probe.exe \
   scripts/windows/screen-probe.c -lgdiplus -lgdi32
 i686-w64-mingw32-gcc-posix -O2 -Wall -static -municode -o build-win32/probe/settings-screens.exe \
   scripts/windows/settings-screens.c
@@ -274,6 +291,45 @@ cleanup() {
 trap cleanup EXIT
 "$wineserver" -p 60
 "$wine" wineboot -i >/dev/null 2>&1
+
+# Some machines of this kind run no 32-bit program: the kernel refuses
+# Wine's 32-bit loader. Then the 32-bit settings program is built and its
+# header checked (above), but only what must run 32-bit is left out: its run
+# under Wine and its pictures. LUTEM_WINE32_PROBE=fail makes the probe fail
+# as such a machine's does, to try that road here.
+runs_32bit=true
+probe32() {  # prints nothing when 32-bit programs run, else the cause
+  local loader=/usr/lib/wine/wine out refused
+  if [ "${LUTEM_WINE32_PROBE:-}" = fail ]; then
+    # A loader this machine cannot execute, as a kernel without 32-bit
+    # support finds Wine's: an ELF file for another processor.
+    loader=$work/foreign-loader
+    printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\050\000' > "$loader"
+    chmod +x "$loader"
+  fi
+  if [ ! -x "$loader" ]; then
+    echo "Wine's 32-bit loader ($loader, package wine32:i386) is not installed"
+    return
+  fi
+  refused=$( { "$loader" --version >/dev/null; } 2>&1 | grep -o 'Exec format error' || true)
+  if [ -n "$refused" ]; then
+    echo "this machine's kernel runs no 32-bit program: Wine's 32-bit loader ends with" \
+         "\"Exec format error\""
+    return
+  fi
+  out=$("$wine" build-win32/probe/probe32.exe 2>&1 | tr -d '\r' || true)
+  if ! grep -q '^32-bit program ran (pointer size 4)$' <<<"$out"; then
+    echo "Wine started no 32-bit program: $(head -n 1 <<<"$out")"
+  fi
+}
+cause=$(probe32)
+if [ -n "$cause" ]; then
+  runs_32bit=false
+  echo "build-windows: $cause; the 32-bit settings program is not run under Wine" \
+       "and not pictured (everything else runs)"
+else
+  echo "32-bit programs run under Wine here: nothing is left out"
+fi
 
 # A program that Wine cannot run ends with code 0 and prints nothing. So
 # each GoogleTest program that ctest runs must list its tests here (ctest
@@ -483,15 +539,22 @@ fi
 # --- Windowed programs under Xvfb ----------------------------------------------
 # scripts/windows/screenshots.sh runs a windowed program on a screen of its own
 # and saves the pictures it asks for; the product's go to build-win/screenshots/.
-# First the stage's own check: a 32-bit windowed program must run (wine32),
-# reach the screen and draw Bengali glyphs through GDI+.
+# First the stage's own check: a windowed program (32-bit where those run)
+# must reach the screen and draw Bengali glyphs through GDI+.
 mkdir -p build-win/screenshots
-scripts/windows/screenshots.sh build-win/screen-check build-win32/probe/screen-probe.exe
-echo "screen check: build-win/screen-check/screen-check.png (32-bit, GDI+, Bengali font)"
+if $runs_32bit; then
+  scripts/windows/screenshots.sh build-win/screen-check build-win32/probe/screen-probe.exe
+  echo "screen check: build-win/screen-check/screen-check.png (32-bit, GDI+, Bengali font)"
+else
+  scripts/windows/screenshots.sh build-win/screen-check build-win/probe/screen-probe.exe
+  echo "screen check: build-win/screen-check/screen-check.png (64-bit, GDI+, Bengali font)"
+fi
 # The settings program's dialogs, installed in the prefix, as Windows'
 # controls draw them. The prefix has no Segoe UI, which the preview draws
 # with: FreeSans stands in for it.
-if [ -f "$program_files/Hollin/Lutem Keyboard/LutemSettings.exe" ]; then
+if ! $runs_32bit; then
+  echo "settings program: not pictured, this machine runs no 32-bit program"
+elif [ -f "$program_files/Hollin/Lutem Keyboard/LutemSettings.exe" ]; then
   "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Segoe UI' /t REG_SZ /d FreeSans /f >/dev/null 2>&1
   scripts/windows/screenshots.sh build-win/screenshots build-win32/probe/settings-screens.exe \

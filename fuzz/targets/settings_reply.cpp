@@ -1,7 +1,8 @@
 // The "LOAD_ALL" reply as the input method reads it: any text parses into
 // keys and values that the protocol's separators cannot be part of, every
 // value reads as a number or as none without a crash, and applying them
-// sets a numeric setting to a number and keeps it for anything else.
+// sets a numeric setting to a number it can hold (its default for one it
+// cannot) and keeps it for anything else; every setting stays in its range.
 //
 // Input: one byte (whether the save-candidates flag is applied), then the
 // reply as UTF-16 units.
@@ -26,14 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const int32_t layoutBefore = CurrentLayout;
   ApplySettings(pairs, applySaveCandidates);
-  // A number replaces the setting, anything else keeps it.
+  // A layout 1 to 8 replaces the setting, another number gives the default,
+  // anything else keeps it.
   const auto layout = pairs.find(u"CurrentLayout");
+  int32_t expected = layoutBefore;
   if (layout != pairs.end() && !layout->second.empty()) {
-    const auto number = ReadSettingsNumber(layout->second);
-    FUZZ_CHECK(CurrentLayout == (number ? static_cast<int32_t>(*number) : layoutBefore));
-  } else {
-    FUZZ_CHECK(CurrentLayout == layoutBefore);
+    if (const auto number = ReadSettingsNumber(layout->second))
+      expected = *number >= 1 && *number <= 8 ? static_cast<int32_t>(*number) : 2;
   }
-  FUZZ_CHECK(CandidateWindow == 0 || CandidateWindow == 1);
+  FUZZ_CHECK(CurrentLayout == expected);
+  FUZZ_CHECK(CurrentLayout >= 1 && CurrentLayout <= 8);
+  FUZZ_CHECK(CurrentEncoding == 0 || CurrentEncoding == 1);
+  FUZZ_CHECK(CandidateWindow <= 1 && SmartCorrection <= 1 && SaveCandidates <= 1);
   return 0;
 }

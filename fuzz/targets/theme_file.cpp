@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ThemeID = u"lutem_dark";
       break;
     case 2:
-      ThemeID.clear();
+      ThemeID = std::u16string();
       break;
     default:
       ThemeID = Utf8ToWide(in.TakeUntilNul());
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The settings program reads the same text.
   std::string text;
-  FUZZ_CHECK(ReadThemeFile(ThemeFilePath(rootDir), &text));
+  FUZZ_CHECK(ReadThemeFile(ThemeFilePath(rootDir.Get()), &text));
   const ThemeFileContents contents = ThemeFileReader::Read(text);
   for (const ThemeRecord& record : contents.themes) {
     FUZZ_CHECK(Opaque(record.colors));
@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   else
     FUZZ_CHECK(contents.themes.empty() && contents.problems.empty());
 
-  const std::string id = WideToUtf8(ThemeID);
+  const std::string id = WideToUtf8(ThemeID.Get());
   if (!document.is_object() || !document.contains(id)) {
     FUZZ_CHECK(loaded == ThemeColors());
     return 0;
@@ -127,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Settings ids end at an escaped NUL; the input method's match is exact.
   const ThemeRecord* listed = nullptr;
   for (const ThemeRecord& record : contents.themes)
-    if (record.id == ThemeID && text.find("\\u0000") == std::string::npos) listed = &record;
+    if (record.id == ThemeID.Get() && text.find("\\u0000") == std::string::npos) listed = &record;
   if (listed == nullptr) return 0;
 
   const nlohmann::json& colors = document[id]["colors"];

@@ -77,6 +77,9 @@ std::u16string SettingsRequestHandler::Learn(std::u16string_view entry) {
   if (colon == 0 || colon == std::u16string_view::npos || colon + 1 == entry.size() ||
       entry.find(u'\n') != std::u16string_view::npos)
     return ErrorReply(u"Malformed dictionary entry.");
+  // With "Remember Candidate Selection" off nothing is learned, but the
+  // client is answered as if it were: its side does not know the setting.
+  if (!settings_.SavesCandidates()) return std::u16string(Words::replyOk);
   if (!dictionary_.Learn(std::u16string(entry.substr(0, colon)),
                          std::u16string(entry.substr(colon + 1))))
     return ErrorReply(u"The user dictionary is not open.");

@@ -23,6 +23,14 @@ bool IsFlag(std::u16string_view key) {
 
 bool IsText(std::u16string_view key) { return key == Keys::keyRootDir || key == Keys::keyThemeId; }
 
+// The numbers the input method can use: a value beyond them would leave its
+// menu, icon and conversion disagreeing (an encoding of 2 marks ANSI in the
+// menu while Unicode is written).
+bool IsInRange(std::u16string_view key, uint32_t number) {
+  if (key == Keys::keyCurrentLayout) return number >= 1 && number <= 8;
+  return number <= 1;  // CurrentEncoding and the flags
+}
+
 uint32_t DefaultNumber(std::u16string_view key) {
   if (key == Keys::keyCurrentLayout) return 2;
   if (key == Keys::keyCurrentEncoding) return 0;
@@ -92,6 +100,11 @@ std::u16string SettingsStore::RootFolder() {
   return ReadText(Keys::keyRootDir, DefaultRootFolder());
 }
 
+bool SettingsStore::SavesCandidates() {
+  std::lock_guard<std::mutex> hold(lock_);
+  return ReadNumber(Keys::keySaveCandidates, 1) != 0;
+}
+
 std::u16string SettingsStore::Load(std::u16string_view key) {
   if (key == Keys::keyRootDir) return RootFolder();
   std::lock_guard<std::mutex> hold(lock_);
@@ -136,9 +149,9 @@ std::u16string SettingsStore::Save(std::u16string_view key, std::u16string_view 
                             static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
   } else {
     uint32_t number = 0;
-    if (!RequestText::ParseUnsigned(value, number)) return ErrorReply(u"Invalid value.");
-    // Flags are stored as the settings program writes them.
-    DWORD stored = IsFlag(key) ? (number != 0 ? 1 : 0) : number;
+    if (!RequestText::ParseUnsigned(value, number) || !IsInRange(key, number))
+      return ErrorReply(u"Invalid value.");
+    DWORD stored = number;
     std::lock_guard<std::mutex> hold(lock_);
     result = RegSetValueExW(key_, W(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored),
                             sizeof(stored));

@@ -31,6 +31,9 @@ class SettingsStore {
   std::u16string LoadAll();
   // The reply to a SAVE: "OK" or an "Error: " reply.
   std::u16string Save(std::u16string_view key, std::u16string_view value);
+  // Whether "SaveCandidates" is on: learned pairs are stored only then. Read
+  // from the registry each time, since the settings program writes it there.
+  bool SavesCandidates();
   // The installation root: the stored "rootDir", else the default.
   std::u16string RootFolder();
 

@@ -36,6 +36,16 @@ HostRun RunHost(const std::string& arguments) {
   return run;
 }
 
+// One object a line; what else reaches standard error (a sanitizer's
+// summary) is not a step.
+std::vector<nlohmann::json> JsonSteps(const std::string& output) {
+  std::vector<nlohmann::json> steps;
+  size_t at = 0;
+  for (size_t end; (end = output.find('\n', at)) != std::string::npos; at = end + 1)
+    if (output[at] == '{') steps.push_back(nlohmann::json::parse(output.substr(at, end - at)));
+  return steps;
+}
+
 class LutemHostTest : public ::testing::Test {
  protected:
   TempSystemRoot root_;
@@ -140,10 +150,7 @@ TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWin
   HostRun run = RunHost("--json --layout 1 --picture " + pictures +
                         " 'am {Backspace}mi{Down}{Enter}ami{Wheel -1}{Click 1}{Caret 0}{Terminate}'");
   EXPECT_EQ(run.status, 0) << run.output;
-  std::vector<nlohmann::json> steps;
-  size_t at = 0;
-  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
-    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  std::vector<nlohmann::json> steps = JsonSteps(run.output);
   ASSERT_EQ(steps.size(), 14u) << run.output;
   const std::string ami = U8(U"\u0986\u09AE\u09BF");
   EXPECT_EQ(steps[0]["step"], "a");
@@ -240,6 +247,7 @@ TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
       {"'{Dpi 20}'", "{Dpi N} takes a DPI from 48 to 480"},
       {"'{Focus 0}'", "{Focus N} takes a document from 1"},
       {"--picture", "--picture takes a folder"},
+      {"--picture /dev/null/pictures '{Menu}'", "cannot make the picture folder /dev/null/pictures"},
       {"--layout 9 '{Menu}'", "--layout takes a layout from 1 to 8"},
       {"--encoding 2", "--encoding takes 0 (Unicode) or 1 (ANSI)"},
       {"'{Menu}' '{Focus}'", "unexpected argument {Focus}"},
@@ -287,23 +295,18 @@ void InstallSettingsProgram(const std::string& root) {
 
 TEST_F(LutemHostTest, SettingsRunsTheProgramByAScriptAndReportsEachStep) {
   InstallSettingsProgram(root_.path());
-  std::string pictures = root_.path() + "/pictures";
-  std::filesystem::create_directories(pictures);
+  // A folder that is not there yet is made.
+  std::string pictures = root_.path() + "/pictures/settings";
   HostRun run = RunHost("settings --json --picture " + pictures +
                         " '{Check 1003}{Theme Lutem Dark}{Start}'");
   EXPECT_EQ(run.status, 0) << run.output;
-  std::vector<nlohmann::json> steps;
-  size_t at = 0;
-  // One object a line; what else reaches standard error (a sanitizer's
-  // summary) is not a step.
-  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
-    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  std::vector<nlohmann::json> steps = JsonSteps(run.output);
   ASSERT_EQ(steps.size(), 5u) << run.output;
   EXPECT_EQ(steps[0]["action"], "start");
   EXPECT_EQ(steps[0]["dialogs"][0]["title"], "Lutem Settings");
   EXPECT_EQ(steps[1]["action"], "{Check 1003}");
   EXPECT_EQ(steps[1]["settings"]["CandidateWindow"], 0);
-  EXPECT_EQ(steps[1]["settings"]["SmartCorrection"], 1);
+  EXPECT_TRUE(steps[1]["settings"]["SmartCorrection"].is_null()) << "only the box clicked is written";
   EXPECT_EQ(steps[2]["settings"]["ThemeID"], "lutem_dark");
   EXPECT_EQ(steps[2]["themeMessageReachedCandidateWindow"], false);
   EXPECT_TRUE(std::filesystem::exists(steps[2]["preview"].get<std::string>()));
@@ -321,10 +324,30 @@ TEST_F(LutemHostTest, SettingsExitCodesForActionsThatCannotBeDoneAndForBadUse) {
   EXPECT_EQ(RunHost("settings '{Dance}'").status, 2);
   EXPECT_EQ(RunHost("settings 'Check 1003'").status, 2);
   EXPECT_EQ(RunHost("settings '{Resize 10}'").status, 2);
-  EXPECT_EQ(RunHost("settings --program /no/such/image.so").status, 2);
+  EXPECT_EQ(RunHost("settings --program /no/such/image.so < /dev/null").status, 2);
+  HostRun folder = RunHost("settings --picture /dev/null/pictures < /dev/null");
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.output.find("cannot make the picture folder /dev/null/pictures"),
+            std::string::npos)
+      << folder.output;
   HostRun about = RunHost("settings --about '{Escape}'");
   EXPECT_EQ(about.status, 0);
   EXPECT_NE(about.output.find("dialog \"About Lutem\""), std::string::npos);
+}
+
+// Without a script argument the script comes from standard input, as the
+// session's does.
+TEST_F(LutemHostTest, SettingsReadsItsScriptFromInputWithoutAScriptArgument) {
+  InstallSettingsProgram(root_.path());
+  std::string script = root_.path() + "/script.txt";
+  std::ofstream(script) << "{Check 1003}\n";
+  HostRun run = RunHost("settings --json < " + script);
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::vector<nlohmann::json> steps = JsonSteps(run.output);
+  ASSERT_EQ(steps.size(), 3u) << run.output;
+  EXPECT_EQ(steps[1]["action"], "{Check 1003}");
+  EXPECT_EQ(steps[1]["settings"]["CandidateWindow"], 0);
+  EXPECT_EQ(steps[2]["action"], "end");
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(CandidateWindowThemeTest, ThemeMessageRepaintsTheOpenWindowUntilTheNextUp
   std::vector<char> request = Utf16Bytes(u"LOAD ThemeID");
   request.insert(request.end(), {0, 0});
   EXPECT_EQ(server.Request(), request);
-  EXPECT_EQ(ThemeID, u"lutem_dark");
+  EXPECT_EQ(ThemeID.Get(), u"lutem_dark");
   EXPECT_EQ(ThemeUpdateColors.windowBackground, kDarkBackground);
   EXPECT_EQ(window_->Colors(), ThemeUpdateColors);
   EXPECT_EQ(EmptyRowPixel(), kDarkBackground);
@@ -98,7 +98,7 @@ TEST_F(CandidateWindowThemeTest, FailedRequestReloadsTheThemeItHad) {
   Fill(Numbered(3));
   ThemeID = u"lutem_dark";  // chosen since the window took its colours
   SendMessageW(Hwnd(), ThemeMessage(), 0, 0);  // no server at all
-  EXPECT_EQ(ThemeID, u"lutem_dark");
+  EXPECT_EQ(ThemeID.Get(), u"lutem_dark");
   EXPECT_EQ(EmptyRowPixel(), kDarkBackground);
 }
 

@@ -93,7 +93,7 @@ TEST_F(SettingsProgramThemeTest, ChoosingAThemeInTheProgramRepaintsTheOpenCandid
   // Waiting pumps this thread: the window takes the message, asks the
   // server and repaints.
   ASSERT_EQ(host::WaitForInputIdle(program, 20000), host::ProgramWait::Idle);
-  EXPECT_EQ(ThemeID, u"lutem_dark");
+  EXPECT_EQ(ThemeID.Get(), u"lutem_dark");
   EXPECT_EQ(BackgroundPixel(), 0xFF202124u);
   EXPECT_EQ(window_->Colors(), ThemeUpdateColors);
   Keep(Picture(), "candidate-window-after");

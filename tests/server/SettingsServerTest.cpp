@@ -101,6 +101,36 @@ TEST_F(SettingsServerTest, BadRequestsGetErrorRepliesAndChangeNothing) {
   EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"");
 }
 
+// The input method can only show and use layouts 1 to 8, encodings 0 and 1
+// and flags 0 and 1: a SAVE of anything else is refused and stores nothing.
+TEST_F(SettingsServerTest, SaveTakesOnlyValuesTheInputMethodCanUse) {
+  struct Case {
+    const char16_t* key;
+    std::vector<const char16_t*> refused;
+    std::vector<const char16_t*> taken;
+  };
+  const Case cases[] = {
+      {u"CurrentLayout", {u"0", u"9", u"4294967295"}, {u"1", u"8"}},
+      {u"CurrentEncoding", {u"2", u"4294967295"}, {u"1", u"0"}},
+      {u"SmartCorrection", {u"2", u"10"}, {u"0", u"1"}},
+      {u"SaveCandidates", {u"2"}, {u"0", u"1"}},
+      {u"CandidateWindow", {u"2", u"255"}, {u"0", u"1"}},
+  };
+  for (const Case& c : cases) {
+    const std::u16string key = c.key;
+    const std::u16string before = SendSettingsCommand(u"LOAD " + key);
+    for (const char16_t* value : c.refused) {
+      EXPECT_TRUE(IsError(SendSettingsCommand(u"SAVE " + key + u" " + value)))
+          << std::string(key.begin(), key.end()) << " " << std::string(value, value + 1);
+      EXPECT_EQ(SendSettingsCommand(u"LOAD " + key), before);
+    }
+    for (const char16_t* value : c.taken) {
+      EXPECT_EQ(SendSettingsCommand(u"SAVE " + key + u" " + value), u"OK");
+      EXPECT_EQ(SendSettingsCommand(u"LOAD " + key), value);
+    }
+  }
+}
+
 TEST_F(SettingsServerTest, MalformedMessagesAreRefusedAndServingGoesOn) {
   std::vector<char> invalid = Utf16Bytes(u"LOAD ThemeID");
   invalid[0] = 0x00;
@@ -160,6 +190,25 @@ TEST_F(SettingsServerTest, LearnedPairsComeBackNewestWinning) {
   ASSERT_TRUE(LearnAndWait(u"a:b", u"c"));
   EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"),
             u"tumi:\u09A4\u09C1\u09AE\u09BF\nami:" + ami + u"\u0993\na:b:c");
+}
+
+// "Remember Candidate Selection" off, from the input method's pipe or from
+// the settings program's registry value: a choice is answered as before and
+// not kept; on again, choices are kept from then on.
+TEST_F(SettingsServerTest, NothingIsLearnedWhileSaveCandidatesIsOff) {
+  const std::u16string ami = u"\u0986\u09AE\u09BF";
+  ASSERT_EQ(SendSettingsCommand(u"SAVE SaveCandidates 0"), u"OK");
+  EXPECT_EQ(SendSettingsCommand(u"SAVE_USER_DICT ami:" + ami), u"OK");
+  EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"");
+
+  ASSERT_EQ(SendSettingsCommand(u"SAVE SaveCandidates 1"), u"OK");
+  ASSERT_TRUE(LearnAndWait(u"ami", ami));
+  EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"ami:" + ami);
+
+  DWORD off = 0;
+  WriteRegistry(u"SaveCandidates", REG_DWORD, &off, sizeof(off));
+  EXPECT_EQ(SendSettingsCommand(u"SAVE_USER_DICT ami:" + ami + u"\u0993"), u"OK");
+  EXPECT_EQ(SendSettingsCommand(u"LOAD_USER_DICT"), u"ami:" + ami) << "the old choice stays";
 }
 
 TEST_F(SettingsServerTest, DictionaryReplyHoldsTheNewestWholeLinesThatFit) {

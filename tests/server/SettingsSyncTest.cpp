@@ -39,8 +39,8 @@ class SettingsSyncTest : public ::testing::Test {
 
 TEST_F(SettingsSyncTest, WithoutServerLoadKeepsDefaultsAndSettersKeepTheirValue) {
   LoadSettings();
-  EXPECT_EQ(ProgramFilesRoot(), rootDir);
-  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(ProgramFilesRoot(), rootDir.Get());
+  EXPECT_EQ(u"lutem_light", ThemeID.Get());
   EXPECT_EQ(1u, SmartCorrection);
   EXPECT_EQ(1u, SaveCandidates);
   EXPECT_EQ(1u, CandidateWindow);
@@ -60,7 +60,7 @@ TEST_F(SettingsSyncTest, LoadAppliesTheReplyOverTheDefaults) {
   LoadSettings();
   EXPECT_EQ(RequestBytes(u"LOAD_ALL"), server.Request());
   EXPECT_EQ(5, CurrentLayout);
-  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(u"lutem_light", ThemeID.Get());
   EXPECT_EQ(0u, SaveCandidates);
   EXPECT_EQ(0, CurrentEncoding);
 }
@@ -70,7 +70,34 @@ TEST_F(SettingsSyncTest, ErrorReplyLeavesTheDefaults) {
   ASSERT_TRUE(server.ready());
   LoadSettings();
   EXPECT_EQ(2, CurrentLayout);
-  EXPECT_EQ(ProgramFilesRoot(), rootDir);
+  EXPECT_EQ(ProgramFilesRoot(), rootDir.Get());
+}
+
+// A layout or an encoding the server stored (another program wrote the
+// registry) that the input method cannot use counts as the default, at the
+// load and at every refresh.
+TEST_F(SettingsSyncTest, StoredNumbersOutOfRangeCountAsTheDefaults) {
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, AsWchar(u"Software\\Hollin\\Lutem Keyboard"), 0,
+                            nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const DWORD layout = 9, encoding = 2;
+  RegSetValueExW(key, AsWchar(u"CurrentLayout"), 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&layout), sizeof(layout));
+  RegSetValueExW(key, AsWchar(u"CurrentEncoding"), 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&encoding), sizeof(encoding));
+  RegCloseKey(key);
+
+  LoadSettings();
+  EXPECT_EQ(2, CurrentLayout);
+  EXPECT_EQ(0, CurrentEncoding);
+  CurrentLayout = 5;
+  CurrentEncoding = 1;
+  RefreshSettingsFromServer();
+  EXPECT_EQ(2, CurrentLayout);
+  EXPECT_EQ(0, CurrentEncoding);
 }
 
 TEST_F(SettingsSyncTest, RefreshSkipsSaveCandidatesAndSetsNoDefaults) {
@@ -80,7 +107,7 @@ TEST_F(SettingsSyncTest, RefreshSkipsSaveCandidatesAndSetsNoDefaults) {
   EXPECT_EQ(7u, SaveCandidates);
   EXPECT_EQ(1, CurrentEncoding);
   EXPECT_EQ(7, CurrentLayout);
-  EXPECT_EQ(u"stale", ThemeID);
+  EXPECT_EQ(u"stale", ThemeID.Get());
 }
 
 TEST_F(SettingsSyncTest, SettersStoreFirstThenSendOneSaveRequest) {

@@ -25,7 +25,7 @@ TEST_F(ThemeIdRefreshTest, AsksForTheThemeIdAndTakesTheReplyAsItCame) {
   std::vector<char> request = Utf16Bytes(u"LOAD ThemeID");
   request.insert(request.end(), {0, 0});
   EXPECT_EQ(server.Request(), request);
-  EXPECT_EQ(ThemeID, u"lutem_dark  ");  // trailing blanks included
+  EXPECT_EQ(ThemeID.Get(), u"lutem_dark  ");  // trailing blanks included
 }
 
 TEST_F(ThemeIdRefreshTest, ErrorOrEmptyReplyKeepsTheThemeId) {
@@ -33,16 +33,16 @@ TEST_F(ThemeIdRefreshTest, ErrorOrEmptyReplyKeepsTheThemeId) {
     ScriptedServer server(Utf16Bytes(u"Error: no such key"));
     ASSERT_TRUE(server.ready());
     RefreshThemeIdFromServer();
-    EXPECT_EQ(ThemeID, u"lutem_light");
+    EXPECT_EQ(ThemeID.Get(), u"lutem_light");
   }
   {
     ScriptedServer server({0, 0});  // the server's empty reply
     ASSERT_TRUE(server.ready());
     RefreshThemeIdFromServer();
-    EXPECT_EQ(ThemeID, u"lutem_light");
+    EXPECT_EQ(ThemeID.Get(), u"lutem_light");
   }
   RefreshThemeIdFromServer();  // no server at all
-  EXPECT_EQ(ThemeID, u"lutem_light");
+  EXPECT_EQ(ThemeID.Get(), u"lutem_light");
 }
 
 }  // namespace

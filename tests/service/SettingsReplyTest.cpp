@@ -36,17 +36,17 @@ TEST_F(SettingsReplyTest, RepliesApplyAsTheServerSays) {
   EXPECT_EQ(5, CurrentLayout);
 
   Apply(u"ThemeID=;CurrentEncoding=1");
-  EXPECT_EQ(u"lutem_light", ThemeID);
+  EXPECT_EQ(u"lutem_light", ThemeID.Get());
   EXPECT_EQ(1, CurrentEncoding);
 
-  Apply(u"CandidateWindow=2");
+  Apply(u"CandidateWindow=0");
   EXPECT_EQ(0u, CandidateWindow);
 
   Apply(u" CurrentLayout=3");
   EXPECT_EQ(5, CurrentLayout);
 
   Apply(u"rootDir=D:\\a=b;x;y=");
-  EXPECT_EQ(u"D:\\a=b", rootDir);
+  EXPECT_EQ(u"D:\\a=b", rootDir.Get());
 
   Apply(u"SmartCorrection=0;SaveCandidates=1");
   EXPECT_EQ(0u, SmartCorrection);
@@ -78,8 +78,40 @@ TEST_F(SettingsReplyTest, ValuesThatAreNotNumbersKeepTheSetting) {
   EXPECT_EQ(2, CurrentLayout);
   EXPECT_EQ(0, CurrentEncoding);
   EXPECT_EQ(1u, SmartCorrection);
-  Apply(u"CurrentLayout=-1");
-  EXPECT_EQ(-1, CurrentLayout);
+}
+
+// A number the menu, the icon and the conversion cannot all show the same
+// way (no layout item checked for 9, ANSI checked while Unicode is written
+// for 2) gives the setting's default, whatever it held.
+TEST_F(SettingsReplyTest, NumbersOutOfRangeGiveTheDefault) {
+  const struct {
+    const char16_t* reply;
+    const std::atomic<int32_t>* number;
+    const std::atomic<uint32_t>* flag;
+    int64_t expected;
+  } cases[] = {
+      {u"CurrentLayout=9", &CurrentLayout, nullptr, 2},
+      {u"CurrentLayout=0", &CurrentLayout, nullptr, 2},
+      {u"CurrentLayout=-1", &CurrentLayout, nullptr, 2},
+      {u"CurrentLayout=8", &CurrentLayout, nullptr, 8},
+      {u"CurrentLayout=1", &CurrentLayout, nullptr, 1},
+      {u"CurrentEncoding=2", &CurrentEncoding, nullptr, 0},
+      {u"CurrentEncoding=4294967295", &CurrentEncoding, nullptr, 0},
+      {u"SmartCorrection=2", nullptr, &SmartCorrection, 1},
+      {u"SaveCandidates=7", nullptr, &SaveCandidates, 1},
+      {u"CandidateWindow=2", nullptr, &CandidateWindow, 1},
+  };
+  for (const auto& c : cases) {
+    CurrentLayout = 5;
+    CurrentEncoding = 1;
+    SmartCorrection = 0;
+    SaveCandidates = 0;
+    CandidateWindow = 0;
+    Apply(c.reply);
+    const int64_t value = c.number != nullptr ? int64_t{c.number->load()} : int64_t{c.flag->load()};
+    EXPECT_EQ(c.expected, value)
+        << std::string(c.reply, c.reply + std::char_traits<char16_t>::length(c.reply));
+  }
 }
 
 }  // namespace

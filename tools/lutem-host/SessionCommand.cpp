@@ -71,8 +71,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options, std::s
         return false;
       }
       options->pictures = args[++i];
-      std::error_code ignored;
-      std::filesystem::create_directories(*options->pictures, ignored);
+      if (!MakePictureFolder(*options->pictures, error)) return false;
     } else if (arg == "--layout" || arg == "--encoding") {
       bool layout = arg == "--layout";
       if (i + 1 >= args.size() || !ParseNumber(args[i + 1], layout ? 1 : 0, layout ? 8 : 1, &value)) {

@@ -1,6 +1,7 @@
 #include "program/SettingsDialog.h"
 
 #include "common/CandidateWindowNames.h"
+#include "common/SettingsIpcConstants.h"
 #include "program/DrawPreview.h"
 #include "program/SettingsKey.h"
 #include "program/ThemeList.h"
@@ -38,14 +39,14 @@ INT_PTR OnCommand(HWND dialog, WORD id, WORD code) {
       break;
     case IDC_THEME_COMBO:
       if (code == CBN_SELCHANGE) {
-        SaveSettings(dialog);
+        SaveSettings(dialog, id);
         AnnounceTheme(dialog);
       }
       break;
     case IDC_SMART_CORRECTION:
     case IDC_CANDIDATE_WINDOW:
     case IDC_SAVE_CANDIDATES:
-      if (code == BN_CLICKED) SaveSettings(dialog);
+      if (code == BN_CLICKED) SaveSettings(dialog, id);
       break;
     default:
       break;
@@ -74,16 +75,29 @@ void InitSettingsDialog(HWND dialog) {
   }
 }
 
-void SaveSettings(HWND dialog) {
-  SettingsValues values;
-  values.smartCorrection = IsChecked(dialog, IDC_SMART_CORRECTION);
-  values.saveCandidates = IsChecked(dialog, IDC_SAVE_CANDIDATES);
-  values.candidateWindow = IsChecked(dialog, IDC_CANDIDATE_WINDOW);
-  LRESULT selected = SendDlgItemMessageW(dialog, IDC_THEME_COMBO, CB_GETCURSEL, 0, 0);
-  const std::vector<ThemeRecord>& themes = ThemeList();
-  if (selected != CB_ERR && selected >= 0 && static_cast<size_t>(selected) < themes.size())
-    values.themeId = themes[static_cast<size_t>(selected)].id;
-  values.Write(settingsKey.Handle());
+void SaveSettings(HWND dialog, int control) {
+  HKEY key = settingsKey.Handle();
+  if (key == nullptr) return;
+  switch (control) {
+    case IDC_SMART_CORRECTION:
+      WriteFlagValue(key, SettingsIpcConstants::keySmartCorrection, IsChecked(dialog, control));
+      break;
+    case IDC_SAVE_CANDIDATES:
+      WriteFlagValue(key, SettingsIpcConstants::keySaveCandidates, IsChecked(dialog, control));
+      break;
+    case IDC_CANDIDATE_WINDOW:
+      WriteFlagValue(key, SettingsIpcConstants::keyCandidateWindow, IsChecked(dialog, control));
+      break;
+    case IDC_THEME_COMBO: {
+      LRESULT selected = SendDlgItemMessageW(dialog, IDC_THEME_COMBO, CB_GETCURSEL, 0, 0);
+      const std::vector<ThemeRecord>& themes = ThemeList();
+      if (selected != CB_ERR && selected >= 0 && static_cast<size_t>(selected) < themes.size())
+        WriteThemeIdValue(key, themes[static_cast<size_t>(selected)].id);
+      break;
+    }
+    default:
+      break;
+  }
 }
 
 INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -11,7 +11,9 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // Fills the controls: the theme list, the three check boxes and the theme
 // stored in "ThemeID".
 void InitSettingsDialog(HWND dialog);
-// Writes the three flags and, when a theme is selected, its id.
-void SaveSettings(HWND dialog);
+// Writes the value of the one control that changed (a check box's flag, or
+// the selected theme's id): the others stay as stored, since the language-bar
+// menu may have changed them while the dialog was open.
+void SaveSettings(HWND dialog, int control);
 // A REG_SZ value under the settings key (SettingsValues.h's rule).
 std::u16string ReadRegistryString(const WCHAR* name, const std::u16string& fallback);

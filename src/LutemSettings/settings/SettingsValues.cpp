@@ -20,13 +20,19 @@ bool ReadFlag(HKEY key, std::u16string_view name) {
   return value != 0;
 }
 
-void WriteFlag(HKEY key, std::u16string_view name, bool on) {
+}  // namespace
+
+void WriteFlagValue(HKEY key, std::u16string_view name, bool on) {
   DWORD value = on ? 1 : 0;
   RegSetValueExW(key, Name(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                  sizeof(value));
 }
 
-}  // namespace
+void WriteThemeIdValue(HKEY key, const std::u16string& themeId) {
+  auto bytes = static_cast<DWORD>((themeId.size() + 1) * sizeof(WCHAR));
+  RegSetValueExW(key, Name(SettingsIpcConstants::keyThemeId), 0, REG_SZ,
+                 reinterpret_cast<const BYTE*>(themeId.c_str()), bytes);
+}
 
 std::u16string ReadStringValue(HKEY key, const WCHAR* name, const std::u16string& fallback) {
   if (key == nullptr) return fallback;
@@ -54,12 +60,8 @@ SettingsValues SettingsValues::Read(HKEY key) {
 
 void SettingsValues::Write(HKEY key) const {
   if (key == nullptr) return;
-  WriteFlag(key, SettingsIpcConstants::keySmartCorrection, smartCorrection);
-  WriteFlag(key, SettingsIpcConstants::keySaveCandidates, saveCandidates);
-  WriteFlag(key, SettingsIpcConstants::keyCandidateWindow, candidateWindow);
-  if (themeId) {
-    auto bytes = static_cast<DWORD>((themeId->size() + 1) * sizeof(WCHAR));
-    RegSetValueExW(key, Name(SettingsIpcConstants::keyThemeId), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(themeId->c_str()), bytes);
-  }
+  WriteFlagValue(key, SettingsIpcConstants::keySmartCorrection, smartCorrection);
+  WriteFlagValue(key, SettingsIpcConstants::keySaveCandidates, saveCandidates);
+  WriteFlagValue(key, SettingsIpcConstants::keyCandidateWindow, candidateWindow);
+  if (themeId) WriteThemeIdValue(key, *themeId);
 }

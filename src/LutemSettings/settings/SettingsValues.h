@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "Platform.h"
 
@@ -23,6 +24,11 @@ struct SettingsValues {
   // NUL; results are not looked at. Nothing without a key.
   void Write(HKEY key) const;
 };
+
+// One flag as REG_DWORD 1 or 0, and "ThemeID" as REG_SZ with its NUL; results
+// are not looked at.
+void WriteFlagValue(HKEY key, std::u16string_view name, bool on);
+void WriteThemeIdValue(HKEY key, const std::u16string& themeId);
 
 // A REG_SZ value read into 512 bytes (255 units and a NUL): the text up to
 // its first NUL, never beyond the bytes returned; fallback when there is no

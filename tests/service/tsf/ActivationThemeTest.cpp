@@ -28,7 +28,7 @@ class ActivationThemeTest : public ::testing::Test {
                                        reinterpret_cast<void**>(&processor_)),
               S_OK);
     LoadSettings();  // no server: the default installation root
-    themeFile_ = platform::HostPathFromWindowsPath(rootDir + u"\\UI\\themes.dov");
+    themeFile_ = platform::HostPathFromWindowsPath(rootDir.Get() + u"\\UI\\themes.dov");
     std::filesystem::create_directories(std::filesystem::path(themeFile_).parent_path());
   }
   void TearDown() override {

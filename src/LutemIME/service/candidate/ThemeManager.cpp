@@ -17,6 +17,10 @@ ThemeColors ThemeUpdateColors;
 
 namespace {
 
+// Held through a load into ThemeUpdateColors and its announcement, which
+// candidate windows on several UI threads may make at once; taken before
+// announcedLock and the settings' lock, never after them.
+std::mutex themeUpdateLock;
 std::mutex announcedLock;
 ThemeColors announcedColors;
 uint64_t announcedNumber = 0;
@@ -65,7 +69,10 @@ std::optional<ThemeColors> ThemeFrom(const json& theme, const ThemeColors& color
 }
 
 void LoadThemeFromFile(ThemeColors& colors) {
-  const std::u16string path = ThemeFilePath(rootDir);
+  // One copy of each setting: a refresh on another UI thread may change them
+  // meanwhile.
+  const std::u16string path = ThemeFilePath(rootDir.Get());
+  const std::u16string themeId = ThemeID.Get();
   std::string text;
   if (!ReadThemeFile(path, &text)) {
     DebugLogW(TEXT("ThemeManager: Could not open theme file at %s. Using default colors."),
@@ -85,11 +92,11 @@ void LoadThemeFromFile(ThemeColors& colors) {
     return;
   }
 
-  const std::string id = WideToUtf8(ThemeID);
+  const std::string id = WideToUtf8(themeId);
   const auto theme = document.is_object() ? document.find(id) : document.end();
   if (!document.is_object() || theme == document.end()) {
     DebugLogW(TEXT("ThemeManager: Theme ID '%s' not found in json. Using default colors."),
-              AsWchar(ThemeID.c_str()));
+              AsWchar(themeId.c_str()));
     colors = ThemeColors();
     return;
   }
@@ -97,7 +104,7 @@ void LoadThemeFromFile(ThemeColors& colors) {
   const std::optional<ThemeColors> loaded = ThemeFrom(*theme, colors);
   colors = loaded ? *loaded : ThemeColors();
   if (loaded)
-    DebugLogW(TEXT("ThemeManager: Successfully loaded theme '%s'."), AsWchar(ThemeID.c_str()));
+    DebugLogW(TEXT("ThemeManager: Successfully loaded theme '%s'."), AsWchar(themeId.c_str()));
 }
 
 }  // namespace
@@ -123,10 +130,17 @@ void RefreshThemeIdFromServer() {
   try {
     std::u16string reply = SendSettingsCommand(request);
     if (reply.empty() || IsErrorReply(reply)) return;
-    ThemeID = std::move(reply);
+    ThemeID.Set(std::move(reply));
   } catch (...) {
     // Out of memory: the theme id stays as it was.
   }
+}
+
+ThemeColors LoadAndAnnounceThemeUpdate() {
+  std::lock_guard<std::mutex> hold(themeUpdateLock);
+  LoadTheme(ThemeUpdateColors);
+  AnnounceTheme(ThemeUpdateColors);
+  return ThemeUpdateColors;
 }
 
 void AnnounceTheme(const ThemeColors& colors) {

@@ -23,6 +23,10 @@ extern ThemeColors ThemeUpdateColors;
 // Announcements are numbered from 1; several UI threads may announce and
 // read at once.
 void AnnounceTheme(const ThemeColors& colors);
+// What a window does on the message: LoadTheme into ThemeUpdateColors and
+// AnnounceTheme of the result, as one step however many UI threads do it at
+// once; gives the colours loaded.
+ThemeColors LoadAndAnnounceThemeUpdate();
 // The number of the newest announcement (0: none yet).
 uint64_t LatestThemeAnnouncement();
 // When an announcement newer than *seen was made, its colours go to colors,

@@ -25,6 +25,7 @@ void LutemIME::ForgetComposedKeys() {
   }
   if (presenter != nullptr) presenter->CloseCandidateList();
   candidateMode = CandidateModeNone;
+  candidateListRefused = false;  // the next word tries again
 }
 
 void LutemIME::CloseComposition(TfEditCookie ec, ITfContext* context) {

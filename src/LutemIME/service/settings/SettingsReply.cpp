@@ -36,32 +36,53 @@ std::optional<uint32_t> ReadSettingsNumber(std::u16string_view value) {
 
 namespace {
 
-// A numeric setting that could not be read keeps its value, so the input
-// method always runs on a setting it understands.
+// A number the setting can hold keeps it, any other gives the default; a
+// value that is not a number leaves the setting alone.
 template <typename T>
-void ApplyNumber(const std::u16string& value, T* setting) {
-  if (std::optional<uint32_t> n = ReadSettingsNumber(value)) *setting = static_cast<T>(*n);
+void ReadNumber(const std::u16string& value, uint32_t low, uint32_t high, T fallback,
+                std::optional<T>* setting) {
+  if (std::optional<uint32_t> n = ReadSettingsNumber(value))
+    *setting = *n >= low && *n <= high ? static_cast<T>(*n) : fallback;
 }
 
 }  // namespace
 
-void ApplySettings(const std::map<std::u16string, std::u16string>& pairs,
-                   bool applySaveCandidates) {
+void ReadSettingsReply(const std::map<std::u16string, std::u16string>& pairs,
+                       bool withSaveCandidates, SettingsUpdate* into) {
   using C = SettingsIpcConstants;
   auto value = [&](std::u16string_view key) -> const std::u16string* {
     auto it = pairs.find(std::u16string(key));
     return it == pairs.end() || it->second.empty() ? nullptr : &it->second;
   };
-  if (auto v = value(C::keyRootDir)) rootDir = *v;
-  if (auto v = value(C::keyThemeId)) ThemeID = *v;
-  if (auto v = value(C::keySmartCorrection)) ApplyNumber(*v, &SmartCorrection);
-  if (applySaveCandidates) {
-    if (auto v = value(C::keySaveCandidates)) ApplyNumber(*v, &SaveCandidates);
+  if (auto v = value(C::keyRootDir)) into->rootDir = *v;
+  if (auto v = value(C::keyThemeId)) into->themeId = *v;
+  if (auto v = value(C::keySmartCorrection))
+    ReadNumber(*v, 0, 1, kDefaultSmartCorrection, &into->smartCorrection);
+  if (withSaveCandidates) {
+    if (auto v = value(C::keySaveCandidates))
+      ReadNumber(*v, 0, 1, kDefaultSaveCandidates, &into->saveCandidates);
   }
-  if (auto v = value(C::keyCandidateWindow)) {
-    if (std::optional<uint32_t> n = ReadSettingsNumber(*v)) CandidateWindow = *n == 1 ? 1 : 0;
-    else CandidateWindow = 0;
-  }
-  if (auto v = value(C::keyCurrentLayout)) ApplyNumber(*v, &CurrentLayout);
-  if (auto v = value(C::keyCurrentEncoding)) ApplyNumber(*v, &CurrentEncoding);
+  if (auto v = value(C::keyCandidateWindow))
+    ReadNumber(*v, 0, 1, kDefaultCandidateWindow, &into->candidateWindow);
+  if (auto v = value(C::keyCurrentLayout))
+    ReadNumber(*v, 1, 8, kDefaultCurrentLayout, &into->currentLayout);
+  if (auto v = value(C::keyCurrentEncoding))
+    ReadNumber(*v, 0, 1, kDefaultCurrentEncoding, &into->currentEncoding);
+}
+
+void StoreSettings(const SettingsUpdate& update) {
+  if (update.rootDir) rootDir = *update.rootDir;
+  if (update.themeId) ThemeID = *update.themeId;
+  if (update.smartCorrection) SmartCorrection = *update.smartCorrection;
+  if (update.saveCandidates) SaveCandidates = *update.saveCandidates;
+  if (update.candidateWindow) CandidateWindow = *update.candidateWindow;
+  if (update.currentLayout) CurrentLayout = *update.currentLayout;
+  if (update.currentEncoding) CurrentEncoding = *update.currentEncoding;
+}
+
+void ApplySettings(const std::map<std::u16string, std::u16string>& pairs,
+                   bool applySaveCandidates) {
+  SettingsUpdate update;
+  ReadSettingsReply(pairs, applySaveCandidates, &update);
+  StoreSettings(update);
 }

@@ -41,24 +41,31 @@ const WCHAR* W(const std::u16string& s) { return reinterpret_cast<const WCHAR*>(
 }  // namespace
 
 void LoadSettings() {
-  rootDir = DefaultRootDir();
-  ThemeID = kDefaultThemeID;
-  SmartCorrection = kDefaultSmartCorrection;
-  SaveCandidates = kDefaultSaveCandidates;
-  CandidateWindow = kDefaultCandidateWindow;
-  CurrentLayout = kDefaultCurrentLayout;
-  CurrentEncoding = kDefaultCurrentEncoding;
+  // The defaults and the server's values are put together first and stored
+  // at once: another UI thread typing meanwhile keeps its settings through
+  // the round trip instead of seeing the defaults for its length.
+  SettingsUpdate loaded;
+  loaded.rootDir = DefaultRootDir();
+  loaded.themeId = std::u16string(kDefaultThemeID);
+  loaded.smartCorrection = kDefaultSmartCorrection;
+  loaded.saveCandidates = kDefaultSaveCandidates;
+  loaded.candidateWindow = kDefaultCandidateWindow;
+  loaded.currentLayout = kDefaultCurrentLayout;
+  loaded.currentEncoding = kDefaultCurrentEncoding;
 
   std::u16string reply = SendSettingsCommand(C::commandLoadAll);
   if (IsErrorReply(reply)) {
+    StoreSettings(loaded);
     DebugLogW(TEXT("IPC Error: %s. Using default settings."), W(reply));
     return;
   }
   DebugLogW(TEXT("Received from server: %s"), W(reply));
-  ApplySettings(ParseSettingsReply(reply), true);
+  ReadSettingsReply(ParseSettingsReply(reply), true, &loaded);
+  StoreSettings(loaded);
   DebugLogW(TEXT("Applied Settings: rootDir='%s', themeID='%s', SmartCorrection=%d, ")
                 TEXT("showCandidate=%d, currentLayout=%d"),
-            W(rootDir), W(ThemeID), SmartCorrection, CandidateWindow, CurrentLayout);
+            W(*loaded.rootDir), W(*loaded.themeId), *loaded.smartCorrection,
+            *loaded.candidateWindow, *loaded.currentLayout);
 }
 
 void RefreshSettingsFromServer() {
