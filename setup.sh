@@ -42,6 +42,8 @@ cp data/UI/themes.dov "$ui_dir/themes.dov"
 install_root="$(dirname "$dict_dir")"
 cp build/bin/LutemSettings "$install_root/LutemSettings.exe"
 cp src/LutemSettings/EULA.rtf "$install_root/EULA.rtf"
+# The installation root recorded as an installer records it ("rootDir").
+scripts/store-root-dir.sh build/bin
 
 if [ "${1:-}" != "--no-run" ]; then
   # The input method registered on the stand-in, then typed into: "ami",

@@ -31,12 +31,12 @@ std::string LoadOnce() {
   Typed() = model.typed;
   std::filesystem::remove_all(std::filesystem::path(model.path).parent_path());
 
-  char root[] = "/tmp/lutem-bench-XXXXXX";
-  if (mkdtemp(root) == nullptr) return "cannot make a system root";
+  const std::string root = BenchTempFolder("lutem-bench");
+  if (root.empty()) return "cannot make a system root";
   const char* old = std::getenv("LUTEM_SYSTEM_ROOT");
   const std::string oldRoot = old != nullptr ? old : "";
   const bool hadRoot = old != nullptr;
-  setenv("LUTEM_SYSTEM_ROOT", root, 1);
+  setenv("LUTEM_SYSTEM_ROOT", root.c_str(), 1);
   std::u16string folder;
   DictionaryDataFolder(&folder);
   const std::string host = platform::HostPathFromWindowsPath(folder);

@@ -183,7 +183,7 @@ if [ -f "$marisa_archive" ]; then
   with_marisa=ON
 else
   echo "build-windows: no $marisa_archive:" \
-       "building without the word trie (no dictionary words on Windows)" >&2
+       "building without the word trie (no dictionary words on Windows); set LUTEM_VENDOR_DIR to a folder holding marisa-0.2.6.tar.gz (sha256 3dad9cbb2abd7e0381d44207e06e9ad4faaa8c50eea2a40d1f69a90a5154ad22, named in that folder's README.md; see README.md, Windows)" >&2
 fi
 
 # --- The project -------------------------------------------------------------

@@ -31,4 +31,24 @@ grep -q 'no language model: .*Lutem_LM.bin failed to load' <<<"$err" || fail "fa
 # Without --candidates nothing is loaded and nothing is said.
 err=$(printf 'ami\n' | "$bin/lutem-convert" 2>&1 >/dev/null)
 [ -z "$err" ] || fail "lutem-convert without --candidates said '$err'"
+# The stand-in's registry from a script: a value stored, then the settings
+# and learned pairs reset, "rootDir" stored again.
+here=$(cd "$(dirname "$0")/.." && pwd)
+keyboard='HKCU\Software\Hollin\Lutem Keyboard'
+learned='HKCU\Software\Hollin\Lutem Settings Server\User Dictionary'
+"$bin/lutem-host" registry --set "$keyboard" ThemeID lutem_dark
+"$bin/lutem-host" registry --set "$learned" ami 'x'
+out=$("$bin/lutem-host" registry "$keyboard")
+grep -q 'ThemeID    REG_SZ    lutem_dark' <<<"$out" || fail "registry --set left '$out'"
+"$here/scripts/reset-settings.sh" "$bin"
+out=$("$bin/lutem-host" registry "$keyboard")
+grep -q 'rootDir    REG_SZ    C:\\Program Files (x86)\\Hollin\\Lutem Keyboard' <<<"$out" ||
+  fail "no rootDir after the reset: '$out'"
+! grep -q ThemeID <<<"$out" || fail "the reset kept ThemeID: '$out'"
+status=0
+"$bin/lutem-host" registry "$learned" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 1 ] || fail "the reset kept the learned pairs ($status)"
+status=0
+"$bin/lutem-host" registry --delete 'HKCU' 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "registry --delete of a root key exited $status"
 echo "check-tools: ok"

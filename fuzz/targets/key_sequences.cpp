@@ -379,10 +379,10 @@ class Session {
   // the layout's (an o after a consonant writes nothing in layout 8).
   void CheckEatenKeyShowed(const std::string& chord) {
     static const char* const kChecked[] = {
-        "Enter",  "Space",       "Tab",       "Backspace", "Escape",         "Left",
-        "Right",  "Ctrl",        "Ctrl+A",    "Ctrl+Z",    "Shift+Space",    "Ctrl+Shift",
-        "Alt",    "F1",          "Shift+Enter", "Shift+Tab", "RCtrl",        "Ctrl+Backspace",
-        "Up",     "Down",        "PageUp",    "PageDown",  "Home",           "End"};
+        "Enter",  "Space",      "Tab",         "Backspace", "Escape", "Left",
+        "Right",  "Ctrl",       "Ctrl+A",      "Ctrl+Z",    "Alt",    "F1",
+        "RCtrl",  "Ctrl+Shift", "Shift+Space", "Shift+Enter", "Shift+Tab", "Ctrl+Backspace",
+        "Up",     "Down",       "PageUp",      "PageDown",  "Home",   "End"};
     // Moving in a list on the screen may find nowhere to go (one item,
     // one page, the first item already).
     static const char* const kMoves[] = {"Up", "Down", "PageUp", "PageDown", "Home", "End"};

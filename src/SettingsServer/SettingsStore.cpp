@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <chrono>
 #include <vector>
 
 #include "RequestText.h"
@@ -101,8 +102,22 @@ std::u16string SettingsStore::RootFolder() {
 }
 
 bool SettingsStore::SavesCandidates() {
-  std::lock_guard<std::mutex> hold(lock_);
-  return ReadNumber(Keys::keySaveCandidates, 1) != 0;
+  // The registry is read again only now and then, by one request at a time:
+  // while the dictionary's writer thread stores a burst of pairs, a read
+  // waits for its writes, and reading at every learning held the pipe
+  // instances that the writer thread is there to keep free.
+  const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+  if (now - savesCandidatesReadAt_.load() >= kSavesCandidatesRereadMs && rereading_.try_lock()) {
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      savesCandidates_ = ReadNumber(Keys::keySaveCandidates, 1) != 0;
+    }
+    savesCandidatesReadAt_ = now;
+    rereading_.unlock();
+  }
+  return savesCandidates_.load();
 }
 
 std::u16string SettingsStore::Load(std::u16string_view key) {
@@ -155,6 +170,8 @@ std::u16string SettingsStore::Save(std::u16string_view key, std::u16string_view 
     std::lock_guard<std::mutex> hold(lock_);
     result = RegSetValueExW(key_, W(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored),
                             sizeof(stored));
+    // Under the lock, so a re-read of the registry cannot put back the old value.
+    if (result == ERROR_SUCCESS && key == Keys::keySaveCandidates) savesCandidates_ = stored != 0;
   }
   if (result != ERROR_SUCCESS) return ErrorReply(u"Could not store the setting.");
   return std::u16string(Keys::replyOk);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -31,9 +32,11 @@ class SettingsStore {
   std::u16string LoadAll();
   // The reply to a SAVE: "OK" or an "Error: " reply.
   std::u16string Save(std::u16string_view key, std::u16string_view value);
-  // Whether "SaveCandidates" is on: learned pairs are stored only then. Read
-  // from the registry each time, since the settings program writes it there.
+  // Whether "SaveCandidates" is on: learned pairs are stored only then. A
+  // SAVE of it counts at once; what the settings program writes into the
+  // registry counts within kSavesCandidatesRereadMs.
   bool SavesCandidates();
+  static constexpr int64_t kSavesCandidatesRereadMs = 200;
   // The installation root: the stored "rootDir", else the default.
   std::u16string RootFolder();
 
@@ -43,4 +46,7 @@ class SettingsStore {
 
   std::mutex lock_;
   HKEY key_ = nullptr;
+  std::atomic<bool> savesCandidates_{true};
+  std::atomic<int64_t> savesCandidatesReadAt_{INT64_MIN / 2};
+  std::mutex rereading_;
 };

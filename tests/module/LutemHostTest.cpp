@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "Platform.h"
+#include "server/ServerProcess.h"
 #include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
 #include "support/TestText.h"
@@ -348,6 +349,32 @@ TEST_F(LutemHostTest, SettingsReadsItsScriptFromInputWithoutAScriptArgument) {
   EXPECT_EQ(steps[1]["action"], "{Check 1003}");
   EXPECT_EQ(steps[1]["settings"]["CandidateWindow"], 0);
   EXPECT_EQ(steps[2]["action"], "end");
+}
+
+}  // namespace
+
+namespace {
+
+// The session starts a settings server for itself and stops it at its end;
+// a choice learned just before the end must still reach the server's store.
+TEST_F(LutemHostTest, EverySessionKeepsTheChoiceItLearned) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  constexpr int kSessions = 50;
+  std::vector<std::string> keys;
+  for (int i = 0; i < kSessions; ++i)
+    keys.push_back(std::string(i < 26 ? "ta" : "ma") + static_cast<char>('a' + i % 26));
+  for (const std::string& typed : keys) {
+    HostRun run = RunHost("--layout 1 '" + typed + "{Down}{Enter}'");
+    ASSERT_EQ(run.status, 0) << run.output;
+  }
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  std::u16string stored = SendSettingsCommand(u"LOAD_USER_DICT");
+  for (const std::string& typed : keys) {
+    std::u16string line(typed.begin(), typed.end());
+    line += u":" + line;
+    EXPECT_NE(stored.find(line), std::u16string::npos) << typed;
+  }
 }
 
 }  // namespace

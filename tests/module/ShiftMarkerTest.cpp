@@ -47,6 +47,7 @@ TEST_P(ShiftMarkerTest, ShiftWithAKeyTheCompositionDoesNotTakeReachesTheApplicat
       {"Shift Space", VK_SPACE, word + u" "},
       {"Shift Backspace", VK_BACK, kAmi},
       {"Shift Ctrl+A", 'A', word},
+      {"Shift+Alt", VK_MENU, word},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys);
@@ -117,6 +118,12 @@ TEST_P(ShiftMarkerTest, ChordsWithCtrlOrAltAddNoMarker) {
     Press("Alt+Shift");
     Type(u"tumi");
     EXPECT_EQ(Text(), kTumi + u" " + kTumi);
+    // Shift first: its marker gives way to Ctrl.
+    Press("Space");
+    Press("Shift+Ctrl+C");
+    EXPECT_EQ(Composition(), std::nullopt);
+    Type(u"tumi");
+    EXPECT_EQ(Text(), kTumi + u" " + kTumi + u" " + kTumi);
     Deactivate();
   }
 }

@@ -191,6 +191,8 @@ TEST(WordSearchTest, AgreesWithSortingEveryCandidate) {
       [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
   EXPECT_EQ(SearchWords(longest + "abc"), Words{longest});
   EXPECT_EQ(SearchWords(longest + "abcd"), Words{});
+  EXPECT_EQ(SearchWordsLimited(longest, 2), Words{longest});
+  EXPECT_EQ(SearchWordsLimited(longest + "a", 2), Words{});
 }
 
 }  // namespace

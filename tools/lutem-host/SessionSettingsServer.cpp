@@ -37,6 +37,9 @@ bool Answers() {
 
 SessionSettingsServer::~SessionSettingsServer() {
   if (pid_ <= 0) return;
+  // Asks it to stop as a closing console would: it first serves the
+  // requests already sent (a choice learned by the session's last key is
+  // written without waiting for an answer) and stores them, then ends.
   kill(pid_, SIGTERM);
   int status = 0;
   waitpid(pid_, &status, 0);

@@ -27,7 +27,10 @@ size_t Utf8CharLength(unsigned char lead) {
 template <typename Visit>
 void WalkCompletions(std::string_view prefix, Visit&& visit) {
   std::lock_guard<std::mutex> lock(WordDictionaryMutex);
-  if (WordTrie) WordTrie->ForEachCompletion(prefix, visit);
+  // No word begins with a prefix longer than every word (a long input's
+  // converted text): no walk.
+  if (WordTrie && prefix.size() <= WordTrie->index()->longest())
+    WordTrie->ForEachCompletion(prefix, visit);
 }
 
 // The published dictionary's words by length; the lock is held only to take

@@ -16,6 +16,7 @@ void LutemIME::AdoptComposition(ITfComposition* started, ITfContext* context) {
   if (context != nullptr) context->AddRef();
   if (compositionContext != nullptr) compositionContext->Release();
   compositionContext = context;
+  candidateListRefused = false;  // a new word tries the list again
 }
 
 void LutemIME::ForgetComposedKeys() {
@@ -25,7 +26,6 @@ void LutemIME::ForgetComposedKeys() {
   }
   if (presenter != nullptr) presenter->CloseCandidateList();
   candidateMode = CandidateModeNone;
-  candidateListRefused = false;  // the next word tries again
 }
 
 void LutemIME::CloseComposition(TfEditCookie ec, ITfContext* context) {

@@ -1,6 +1,6 @@
 #include "service/keys/ModifierKeys.h"
 
-uint16_t CurrentModifiers = 0;
+std::atomic<uint16_t> CurrentModifiers{0};
 
 namespace {
 

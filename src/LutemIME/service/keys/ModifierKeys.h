@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "Platform.h"
@@ -8,7 +9,8 @@
 // every text service object of the process. 0 at load; written only by
 // TrackModifierKeys, read by the composition-key look-up. A modifier pressed
 // while no text service received keys counts as up until its own key event.
-extern uint16_t CurrentModifiers;
+// Atomic: the key sinks of every UI thread of the process write it.
+extern std::atomic<uint16_t> CurrentModifiers;
 
 // Which of Alt (VK_MENU), Ctrl and Shift are down now: the high bit of
 // GetKeyState for each, read by the key sink as the key arrives.
