@@ -69,6 +69,12 @@ std::string BenchTempFolder(const char* prefix) {
   return folder;
 }
 
+std::string DefaultModelPath() {
+  std::u16string folder;
+  if (!DictionaryDataFolder(&folder)) return {};
+  return platform::HostPathFromWindowsPath(folder + u"Lutem_LM.bin");
+}
+
 ATOM CandidateWindowClass() {
   static const ATOM atom = [] {
     static int moduleImage;

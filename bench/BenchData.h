@@ -9,6 +9,8 @@
 // drive C: the program was started with (LUTEM_SYSTEM_ROOT or its default),
 // whatever drive a benchmark has moved the process to since.
 std::string DefaultDictionaryPath();
+// The same for the default language model.
+std::string DefaultModelPath();
 
 // A new folder "PREFIX-XXXXXX" in the temporary folder, removed with all it
 // holds when the program ends; empty when none can be made.

@@ -56,6 +56,8 @@ fi
 # takes the pictures, and the fonts give Wine's GDI+ Bengali glyphs.
 packages="$packages g++-mingw-w64-i686-posix wine32:i386
           xvfb xauth xcompmgr imagemagick fonts-freefont-ttf fonts-lohit-beng-bengali"
+# jq compares the typing sessions of both builds step by step.
+packages="$packages jq"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
   need_update=true
@@ -337,7 +339,9 @@ fi
 # passed must show that it ran: GoogleTest's line for a test that ended,
 # or a fuzz replay's count of the inputs it replayed.
 for exe in $(sed 's|^|build-win/bin/|' build-win/test-programs.txt); do
-  if ! "$wine" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' | grep -q '^  '; then
+  # grep reads the whole list: one that stops at the first test leaves tr
+  # writing into a closed pipe, and pipefail takes that for Wine's failure.
+  if ! "$wine" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' | grep -c '^  ' >/dev/null; then
     echo "$exe lists no test under Wine" >&2
     exit 1
   fi
@@ -460,10 +464,9 @@ fi
 
 # --- The product installed in the prefix --------------------------------------
 # The artifact's folder goes where Windows programs look for it, under the
-# prefix's 32-bit Program Files folder. With the same dictionary file in the
-# stand-in's data folder, lutem-convert --candidates must then offer the same
-# dictionary words on both builds. Layout 1 takes its words from a language
-# model, which does not ship, so it offers none on either.
+# prefix's 32-bit Program Files folder. With the same dictionary and model
+# files in the stand-in's data folder, lutem-convert --candidates must then
+# offer the same dictionary and model words on both builds.
 program_files="$WINEPREFIX/drive_c/Program Files (x86)"
 if [ -d build-win/dist/Hollin ]; then
   cp -r build-win/dist/Hollin "$program_files/"
@@ -475,6 +478,7 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
   data=$(LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-data-folder)
   mkdir -p "$data"
   cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
+  cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/Lutem_LM.bin" "$data/"
   export LUTEM_SYSTEM_ROOT=$native_root
   for layout in 1 2 3 4 5 6 7 8; do
     compare_in_background "$keys" "$work/candidates-$layout" --layout $layout --candidates
@@ -489,9 +493,15 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
     echo "lutem-convert --layout 3 --candidates offers no dictionary word for kotha" >&2
     differ=1
   fi
+  # Nor would they differ without the model: layout 1 offers its words.
+  if ! awk -F'\t' '$2 == "kotha" && NF > 2 {found = 1} END {exit !found}' \
+       "$work/candidates-1.linux"; then
+    echo "lutem-convert --layout 1 --candidates offers no model word for kotha" >&2
+    differ=1
+  fi
   if [ "$differ" -ne 0 ]; then exit 1; fi
   echo "lutem-convert --candidates: $(wc -l < "$keys") key lines, 8 layouts:" \
-       "the same dictionary words on Windows"
+       "the same dictionary and model words on Windows"
 else
   echo "lutem-convert --candidates not compared: it needs the word trie, the native" \
        "build and the artifact" >&2
@@ -592,3 +602,42 @@ leaves the row numbers out in that face (it draws them in FreeSans).
 TEXT
 echo "candidate window: build-win/screenshots/candidate-window-{96,144}dpi{,-page2}.png" \
      "(build-win/screenshots/README.txt: Wine's GDI+ draws Bengali without shaping)"
+
+# --- Typing through the installed DLL ----------------------------------------
+# lutem-host.exe plays TSF inside its own process (the stand-in's text
+# services built for Windows) around the LutemIME.dll that regsvr32
+# registered and COM loads, on an Xvfb screen, with the installed settings
+# server; scripts/windows/typing-sessions.sh plays every scenario of
+# scripts/windows/typing-scenarios.txt there and through the module on the
+# stand-in, wants the same steps from both, and prints what Wine cannot do
+# (left out of the comparison). The candidate window's pictures of each
+# scenario go to build-win/screenshots/typing/.
+typing_through_the_dll() {
+  local started=$SECONDS status=0
+  if [ ! -x build/bin/lutem-host ] || [ ! -f "$program_files/Hollin/Lutem Keyboard/LutemIME.dll" ]; then
+    echo "typing through the DLL not run: it needs the native build's lutem-host and the" \
+         "artifact's LutemIME.dll" >&2
+    if [ "${CI:-}" = true ]; then return 1; fi
+    return 0
+  fi
+  register "$install_dir\\LutemIME.dll" "$install_dir\\LutemIME.dll"
+  "$wineserver" -k 2>/dev/null || true
+  scripts/windows/typing-sessions.sh "$work/typing" || status=$?
+  rm -rf build-win/screenshots/typing
+  mkdir -p build-win/screenshots/typing
+  for pictures in "$work/typing"/*/; do
+    [ -d "$pictures" ] && [ "$(basename "$pictures")" != linux-drive-c ] || continue
+    cp -r "$pictures" build-win/screenshots/typing/
+  done
+  cat >> build-win/screenshots/README.txt <<'TEXT'
+
+typing/NAME/step-NNN.png: the candidate window of the installed DLL after
+each step of typing scenario NAME (scripts/windows/typing-scenarios.txt)
+that left it shown, as the DLL handed it to UpdateLayeredWindow; the same
+fonts stand in, so the Latin candidates show as boxes here too.
+TEXT
+  unregister "$install_dir\\LutemIME.dll" || status=1
+  echo "typing through the DLL: $((SECONDS - started)) s (load average $(cut -d' ' -f1-3 /proc/loadavg))"
+  return "$status"
+}
+typing_through_the_dll

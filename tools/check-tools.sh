@@ -51,4 +51,25 @@ status=0
 status=0
 "$bin/lutem-host" registry --delete 'HKCU' 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "registry --delete of a root key exited $status"
+# The word-list model builder: a word it cannot spell fails the build (the
+# model would miss a word of the list), and the file is still a model of the
+# others; a list it cannot read is named.
+words=$LUTEM_SYSTEM_ROOT/words.txt
+printf '\xe0\xa6\x86\xe0\xa6\xae\xe0\xa6\xbf\nabc\n' > "$words"
+: > "$LUTEM_SYSTEM_ROOT/listed.txt"
+status=0
+err=$("$bin/lutem-word-model-build" "$words" "$LUTEM_SYSTEM_ROOT/listed.txt" "$folder/Lutem_LM.bin" 2>&1) || status=$?
+[ "$status" -eq 1 ] || fail "lutem-word-model-build with an unspellable word exited $status"
+grep -q 'no spelling for abc' <<<"$err" || fail "no unspellable-word message: $err"
+out=$(printf 'ami\n' | "$bin/lutem-convert" --layout 1 --candidates 2>/dev/null)
+[ "$out" = "$(printf '\xe0\xa6\x86\xe0\xa6\xae\xe0\xa6\xbf\tami')" ] || fail "the built model gave '$out'"
+err=$(printf 'ami\n' | "$bin/lutem-convert" --layout 1 --candidates 2>&1 >/dev/null)
+if grep -q 'no language model' <<<"$err"; then fail "the built model did not load: $err"; fi
+status=0
+err=$("$bin/lutem-word-model-build" "$words" "$LUTEM_SYSTEM_ROOT/none.txt" "$folder/x.bin" 2>&1) || status=$?
+[ "$status" -eq 1 ] && grep -q 'cannot read .*none.txt' <<<"$err" || fail "a missing list: $status '$err'"
+status=0
+"$bin/lutem-word-model-build" "$words" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "lutem-word-model-build with two arguments exited $status"
+
 echo "check-tools: ok"

@@ -12,6 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "Platform.h"
+#include "host/SystemRoot.h"
+#include "modelbuild/LanguageModelBuilder.h"
+#include "service/engine/DictionaryDataFolder.h"
 #include "server/ServerProcess.h"
 #include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
@@ -143,6 +146,21 @@ TEST_F(LutemHostTest, TheSessionSavesLayoutAndEncodingAndReadsItsScriptFromInput
       << run.output;
 }
 
+// Each session starts and stops its own server: what the user chose in one
+// must still be first in the next, so the server must have written it
+// before it goes.
+TEST_F(LutemHostTest, APairLearnedInOneSessionIsOfferedFirstInTheNext) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun learn = RunHost("--json --layout 3 'k{Down}{Enter}'");
+  ASSERT_EQ(learn.status, 0) << learn.output;
+  ASSERT_NE(learn.output.find("\"learned\":[\"k:k\"]"), std::string::npos) << learn.output;
+  HostRun next = RunHost("--json --layout 3 'k'");
+  ASSERT_EQ(next.status, 0) << next.output;
+  nlohmann::json step = nlohmann::json::parse(next.output);
+  ASSERT_TRUE(step["candidates"].is_array()) << next.output;
+  EXPECT_EQ(step["candidates"][0], "k") << next.output;
+}
+
 // Typing in the session: each character a key, then what the application
 // shows after it, as JSON.
 TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWindow) {
@@ -233,6 +251,24 @@ TEST_F(LutemHostTest, ASessionGoesBackToADocumentAndReportsEveryDocument) {
   EXPECT_EQ(missing.output.find("there is no document 3", missing.output.find("{Focus}:")),
             std::string::npos)
       << "the third document exists by then";
+}
+
+TEST_F(LutemHostTest, ASessionTypesOnceTheModelIsLoaded) {
+  // A user picks the keyboard and types a moment later, when the language
+  // model is there: its word stands in the list from the first key on.
+  std::u16string folder;
+  ASSERT_TRUE(DictionaryDataFolder(&folder));
+  const std::string data = platform::HostPathFromWindowsPath(folder);
+  ASSERT_TRUE(platform::EnsureFolder(data.substr(0, data.size() - 1)));
+  LanguageModelBuilder model;
+  for (int i = 0; i < 300000; ++i) model.AddWord(KeyUnits("q" + std::to_string(i), "+"), "\u0995", 1.0f);
+  model.AddWord(KeyUnits("a", "+"), U8(U"\u0985"), 1.0f);
+  ASSERT_TRUE(WriteFileBytes(data + "Lutem_LM.bin", model.ModelFile(), nullptr));
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun run = RunHost("--json --layout 1 'a'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const nlohmann::json step = nlohmann::json::parse(run.output.substr(run.output.find('{')));
+  EXPECT_EQ(step["candidates"], nlohmann::json::array({U8(U"\u0986"), "a", U8(U"\u0985")}));
 }
 
 TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {

@@ -17,8 +17,9 @@ const char kUsage[] =
     "\n"
     "Without a command, lutem-host runs a session: an application thread\n"
     "activates the input method registered for Bengali (Bangladesh), 0x0845,\n"
-    "gives a new document the focus and plays SCRIPT (or standard input), then\n"
-    "deactivates it. Each character of the script is a key press on the US\n"
+    "gives a new document the focus, lets the word-dictionary and model loads\n"
+    "end (as a user starts typing a moment later), plays SCRIPT (or standard\n"
+    "input), then deactivates it. Each character of the script is a key press on the US\n"
     "keyboard (Shift for capitals and symbols; white space only separates),\n"
     "and items in braces are:\n"
     "  {Enter} {Space} {Tab} {Backspace} {Escape} {Left} {Right} {Up} {Down}\n"
@@ -59,6 +60,14 @@ const char kUsage[] =
     "there, a click with no candidate window shown); 2 for a bad script or\n"
     "option, a picture folder that cannot be made, no registered input method\n"
     "or a failed activation.\n"
+#ifdef _WIN32
+    "\n"
+    "On Windows only the session is built (lutem-host.exe): it plays TSF in its\n"
+    "own process around the input method that regsvr32 registered, which COM\n"
+    "loads, and talks to the settings server that runs (it starts none); keys\n"
+    "are real input (SendInput) to its window. {Menu} and {Dpi} are not played\n"
+    "there, and the icon shows as null.\n";
+#else
     "\n"
     "register and unregister do what regsvr32 does: load the input method's\n"
     "module (by default LutemIME.so next to this program), call its\n"
@@ -100,6 +109,7 @@ const char kUsage[] =
     "be made or an image that cannot be started.\n"
     "\n"
     "Everything runs on the stand-in's drive C: under LUTEM_SYSTEM_ROOT.\n";
+#endif
 
 }  // namespace
 
@@ -109,9 +119,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::string command = argc >= 2 ? argv[1] : "";
+#ifndef _WIN32
+  // On Windows regsvr32, reg and the installed settings program do these.
   if (command == "register") return RegisterCommand({argv + 2, argv + argc});
   if (command == "unregister") return UnregisterCommand({argv + 2, argv + argc});
   if (command == "registry") return RegistryCommand({argv + 2, argv + argc});
   if (command == "settings") return SettingsCommand({argv + 2, argv + argc});
+#endif
   return SessionCommand({argv + 1, argv + argc});
 }

@@ -77,16 +77,6 @@ void RecordPipeClientOpen(const std::u16string& pipe, DWORD access, DWORD flags,
 
 namespace host {
 
-std::u16string PipeClientWrite::Text() const {
-  std::u16string text;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-    if (unit == 0) break;
-    text.push_back(unit);
-  }
-  return text;
-}
-
 uint64_t PipeTrafficMark() {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
