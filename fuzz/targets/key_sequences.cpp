@@ -14,13 +14,18 @@
 // service ate changed what the user sees of the document, the composition
 // or the candidate list, or the keys composed (a Shift marker still waiting
 // for its key aside), unless it was one that moves in a list on the screen;
-// deactivation leaves no composition open.
+// deactivation leaves no composition open. The application has two
+// documents, and the focus moves between them (or leaves both): in the
+// whole session at most one composition is open, and a document without
+// the focus keeps its text but for its own composition, which is ended
+// there.
 //
 // Input: one byte of settings (layout 1..8, encoding, edit-session grant,
 // suggestion window, whether the application offers keys to the test
 // first), then up to kMaxSteps steps, one byte each (a printable character
-// is its key on the US keyboard, anything else a key or an act from the
-// table below), some with one byte of argument.
+// is its key on the US keyboard, a byte from kFirstFocusStep a focus move,
+// anything else a key or an act from the table below), some with one byte
+// of argument.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -113,6 +118,12 @@ const char* const kChords[] = {
 };
 constexpr size_t kChordCount = sizeof kChords / sizeof kChords[0];
 
+// Step bytes from here move the focus: to the other document, or (one in
+// four) away from both. Below it every byte keeps the meaning it had when
+// there was one document; an older input with a step byte from here plays
+// the same with 0x4A taken off it.
+constexpr uint8_t kFirstFocusStep = 0xF4;
+
 // The acts after the chords.
 enum Act : uint8_t {
   kClick,      // arg: row 1..7 of the shown page
@@ -130,10 +141,13 @@ class Session {
   explicit Session(host::EditSessionGrant grant) : grant_(grant) {}
 
   bool Activate(int layout, int encoding, bool suggestionWindow, bool keyDownOnly) {
-    document_ = app_.CreateDocument();
-    app_.Focus(document_);
-    context_ = host::TsfApplication::TopContext(document_);
-    FUZZ_CHECK(context_ != nullptr);
+    for (Document& document : documents_) {
+      document.manager = app_.CreateDocument();
+      document.context = host::TsfApplication::TopContext(document.manager);
+      FUZZ_CHECK(document.context != nullptr);
+    }
+    app_.Focus(documents_[0].manager);
+    context_ = documents_[0].context;
     ITfTextInputProcessorEx* service = nullptr;
     FUZZ_CHECK(LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
                                         reinterpret_cast<void**>(&service)) == S_OK);
@@ -161,18 +175,21 @@ class Session {
     app_.DeactivateTextService(CLSID_TextService);
     host::PumpMessages();
     active_ = false;
-    for (const host::CompositionInfo& open : host::Compositions(context_))
-      FUZZ_CHECK(open.owner != app_.TextServiceClientId(CLSID_TextService));
-    FUZZ_CHECK(host::Compositions(context_).empty());
-    FUZZ_CHECK(IsWellFormedUtf16(host::DocumentText(context_)));
+    for (const Document& document : documents_) {
+      FUZZ_CHECK(host::Compositions(document.context).empty());
+      FUZZ_CHECK(IsWellFormedUtf16(host::DocumentText(document.context)));
+    }
   }
 
   void Play(FuzzInput& in) {
     const uint8_t step = in.TakeByte();
     Snapshot();
+    SnapshotDocuments();
     bool terminated = false;
     const char* chord = nullptr;
-    if (step >= 0x20 && step < 0x7F) {
+    if (step >= kFirstFocusStep) {
+      MoveFocus((step - kFirstFocusStep) % 4 == 3);
+    } else if (step >= 0x20 && step < 0x7F) {
       host::TypeText(std::u16string(1, static_cast<char16_t>(step)));
     } else {
       const size_t index = (step < 0x20 ? step : step - 0x5F) % (kChordCount + kActCount);
@@ -187,12 +204,14 @@ class Session {
           case kWheel:
             Wheel(static_cast<int8_t>(in.TakeByte()) % 4);
             break;
-          case kCaret:
-            host::MoveCaret(context_, in.TakeByte() % 48);
+          case kCaret: {
+            const uint8_t offset = in.TakeByte();
+            if (context_ != nullptr) host::MoveCaret(context_, offset % 48);
             break;
+          }
           case kTerminate:
-            host::TerminateCompositions(context_);
-            terminated = true;
+            if (context_ != nullptr) host::TerminateCompositions(context_);
+            terminated = context_ != nullptr;
             break;
           case kHold:
             holding_ = true;
@@ -210,18 +229,99 @@ class Session {
     }
     if (!holding_) host::PumpMessages();
     if (Tracing()) Trace(step);
-    Check();
-    if (chord != nullptr) CheckEatenKeyShowed(chord);
-    if (terminated) FUZZ_CHECK(host::DocumentText(context_) == before_);
+    if (typed_ != nullptr) Check();
+    CheckDocuments();
+    if (chord != nullptr && typed_ != nullptr) CheckEatenKeyShowed(chord);
+    if (terminated) FUZZ_CHECK(host::DocumentText(typed_) == before_);
   }
 
  private:
+  // A document of the application, and what it held before the step.
+  struct Document {
+    ITfDocumentMgr* manager = nullptr;
+    ITfContext* context = nullptr;
+    std::u16string before;
+    std::optional<std::pair<size_t, size_t>> composedBefore;  // the span of its compositions
+  };
+
+  // The focus to the other document, or to none; the next move from none
+  // goes back to the one that had it last.
+  void MoveFocus(bool none) {
+    if (none) {
+      app_.Focus(nullptr);
+      context_ = nullptr;
+      return;
+    }
+    if (context_ != nullptr) focused_ = 1 - focused_;
+    app_.Focus(documents_[focused_].manager);
+    context_ = documents_[focused_].context;
+  }
+
+  void SnapshotDocuments() {
+    for (Document& document : documents_) {
+      document.before = host::DocumentText(document.context);
+      document.composedBefore = ComposedSpan(document.context, document.before.size());
+    }
+  }
+  static std::optional<std::pair<size_t, size_t>> ComposedSpan(ITfContext* context, size_t size) {
+    std::optional<std::pair<size_t, size_t>> span;
+    for (const host::CompositionInfo& open : host::Compositions(context)) {
+      const size_t start = static_cast<size_t>(std::clamp<LONG>(open.start, 0, static_cast<LONG>(size)));
+      const size_t end = static_cast<size_t>(std::clamp<LONG>(open.end, 0, static_cast<LONG>(size)));
+      span = span ? std::make_pair(std::min(span->first, start), std::max(span->second, end))
+                  : std::make_pair(start, end);
+    }
+    return span;
+  }
+
+  // Both documents: one composition at most between them; each shows its
+  // composed text as composed once every session has run; one the keys did
+  // not go to keeps its text outside its composition (a key still waiting
+  // for it may write into that, nothing else may).
+  void CheckDocuments() {
+    size_t open = 0;
+    for (const Document& document : documents_) {
+      const std::u16string text = host::DocumentText(document.context);
+      FUZZ_CHECK(IsWellFormedUtf16(text));
+      open += host::Compositions(document.context).size();
+      CheckComposedAttribute(document.context);
+      if (document.context == typed_) continue;
+      if (!document.composedBefore) {
+        FUZZ_CHECK(text == document.before);
+        continue;
+      }
+      const std::u16string_view before(document.before);
+      const std::u16string_view head = before.substr(0, document.composedBefore->first);
+      const std::u16string_view tail = before.substr(document.composedBefore->second);
+      FUZZ_CHECK(text.size() >= head.size() + tail.size());
+      FUZZ_CHECK(std::u16string_view(text).substr(0, head.size()) == head);
+      FUZZ_CHECK(std::u16string_view(text).substr(text.size() - tail.size()) == tail);
+    }
+    FUZZ_CHECK(open <= 1);
+  }
+
+  // Once every session has run, the composed text shows as composed (an
+  // empty composition, such as layout 8's lone Shift marker, has none).
+  static void CheckComposedAttribute(ITfContext* context) {
+    const std::vector<host::CompositionInfo> open = host::Compositions(context);
+    if (open.empty() || open.back().start >= open.back().end ||
+        host::PendingEditSessionCount() != 0)
+      return;
+    for (const host::PropertyRun& run : host::PropertyRuns(context, GUID_PROP_ATTRIBUTE)) {
+      if (run.start < open.back().end && open.back().start < run.end)
+        FUZZ_CHECK(run.type == VT_I4);
+    }
+  }
+
   void Snapshot() {
-    before_ = host::DocumentText(context_);
-    const host::DocumentSelection selection = host::SelectionOf(context_);
+    // The keys of this step go to the document focused now.
+    typed_ = context_;
+    if (typed_ == nullptr) return;
+    before_ = host::DocumentText(typed_);
+    const host::DocumentSelection selection = host::SelectionOf(typed_);
     LONG low = selection.start;
     LONG high = selection.end;
-    for (const host::CompositionInfo& open : host::Compositions(context_)) {
+    for (const host::CompositionInfo& open : host::Compositions(typed_)) {
       low = std::min(low, open.start);
       high = std::max(high, open.end);
     }
@@ -253,8 +353,8 @@ class Session {
   };
   Sight Seen() const {
     Sight sight;
-    sight.text = host::DocumentText(context_);
-    for (const host::CompositionInfo& open : host::Compositions(context_))
+    sight.text = host::DocumentText(typed_);
+    for (const host::CompositionInfo& open : host::Compositions(typed_))
       if (open.start < open.end) sight.composition = std::make_pair(open.start, open.end);
     if (service_->engine != nullptr && service_->engine->keyBuffer.text != nullptr)
       sight.keys.assign(service_->engine->keyBuffer.text,
@@ -302,20 +402,25 @@ class Session {
     static const bool tracing = std::getenv("LUTEM_FUZZ_TRACE") != nullptr;
     return tracing;
   }
+  // One line a document ("A", "B"; "*" marks the focused one).
   void Trace(uint8_t step) const {
-    char head[16];
-    std::snprintf(head, sizeof head, "step %02X: \"", step);
-    std::string line = head + WideToUtf8(host::DocumentText(context_)) + "\"";
-    for (const host::CompositionInfo& open : host::Compositions(context_))
-      line += " composition [" + std::to_string(open.start) + ", " + std::to_string(open.end) + ")";
-    const host::DocumentSelection selection = host::SelectionOf(context_);
-    line += " selection [" + std::to_string(selection.start) + ", " +
-            std::to_string(selection.end) + ")";
-    line += " pending " + std::to_string(host::PendingEditSessionCount());
-    for (const host::PropertyRun& run : host::PropertyRuns(context_, GUID_PROP_ATTRIBUTE))
-      line += " attribute [" + std::to_string(run.start) + ", " + std::to_string(run.end) + ") " +
-              (run.type == VT_I4 ? std::to_string(run.value) : "none");
-    std::fprintf(stderr, "%s\n", line.c_str());
+    for (size_t i = 0; i < 2; ++i) {
+      ITfContext* context = documents_[i].context;
+      char head[24];
+      std::snprintf(head, sizeof head, "step %02X %c%s: \"", step, static_cast<char>('A' + i),
+                    context == context_ ? "*" : "");
+      std::string line = head + WideToUtf8(host::DocumentText(context)) + "\"";
+      for (const host::CompositionInfo& open : host::Compositions(context))
+        line += " composition [" + std::to_string(open.start) + ", " + std::to_string(open.end) + ")";
+      const host::DocumentSelection selection = host::SelectionOf(context);
+      line += " selection [" + std::to_string(selection.start) + ", " +
+              std::to_string(selection.end) + ")";
+      line += " pending " + std::to_string(host::PendingEditSessionCount());
+      for (const host::PropertyRun& run : host::PropertyRuns(context, GUID_PROP_ATTRIBUTE))
+        line += " attribute [" + std::to_string(run.start) + ", " + std::to_string(run.end) + ") " +
+                (run.type == VT_I4 ? std::to_string(run.value) : "none");
+      std::fprintf(stderr, "%s\n", line.c_str());
+    }
   }
 
   static size_t Backspaces() {
@@ -325,23 +430,13 @@ class Session {
     return count;
   }
 
+  // The document the step's keys went to.
   void Check() {
-    const std::u16string text = host::DocumentText(context_);
-    FUZZ_CHECK(IsWellFormedUtf16(text));
-    const std::vector<host::CompositionInfo> open = host::Compositions(context_);
-    FUZZ_CHECK(open.size() <= 1);
+    const std::u16string text = host::DocumentText(typed_);
+    const std::vector<host::CompositionInfo> open = host::Compositions(typed_);
     for (const host::CompositionInfo& composition : open) {
       FUZZ_CHECK(0 <= composition.start && composition.start <= composition.end);
       FUZZ_CHECK(static_cast<size_t>(composition.end) <= text.size());
-    }
-    // Once every session has run, the composed text shows as composed (an
-    // empty composition, such as layout 8's lone Shift marker, has none).
-    if (!open.empty() && open.back().start < open.back().end &&
-        host::PendingEditSessionCount() == 0) {
-      for (const host::PropertyRun& run : host::PropertyRuns(context_, GUID_PROP_ATTRIBUTE)) {
-        if (run.start < open.back().end && open.back().start < run.end)
-          FUZZ_CHECK(run.type == VT_I4);
-      }
     }
     // What lay before the composition and the caret stays, less what the
     // application's own Backspaces took (a surrogate pair each at most);
@@ -396,8 +491,10 @@ class Session {
   bool settledBefore_ = false;
   Sight seenBefore_;
   size_t keyDownsBefore_ = 0;
-  ITfDocumentMgr* document_ = nullptr;
-  ITfContext* context_ = nullptr;
+  Document documents_[2];
+  size_t focused_ = 0;              // the document that has the focus, or had it last
+  ITfContext* context_ = nullptr;   // the focused document's; null with none focused
+  ITfContext* typed_ = nullptr;     // the one focused when the step began
   bool active_ = false;
   bool holding_ = false;
   std::u16string before_;

@@ -224,8 +224,25 @@ TEST_F(LutemHostTest, ASessionGoesBackToADocumentAndReportsEveryDocument) {
   EXPECT_EQ(steps[7]["document"], ami + U8(U"\u0986")) << "typed in the first again";
   EXPECT_EQ(steps[7]["documents"][0]["composition"], nlohmann::json::array({4, 5}));
   EXPECT_EQ(steps[7]["documents"].size(), 2u) << "{Focus 1} made no document";
+  EXPECT_EQ(steps[8]["documents"][0]["composition"], nullptr) << "the word ended on leaving";
+  EXPECT_EQ(steps[8]["documents"][0]["text"], ami + U8(U"\u0986"));
   EXPECT_EQ(steps[9]["document"], nullptr) << "{Focus none}";
   EXPECT_EQ(steps[9]["documents"].size(), 2u);
+
+  // For people: a document without the focus only when the step changed it.
+  HostRun lines = RunHost("--layout 1 'ami{Focus}k{Focus 1}'");
+  EXPECT_EQ(lines.status, 0) << lines.output;
+  const std::string prefix = ": open, layout 1, encoding 0, suggestion bar 1, icon 21; pipe: none";
+  EXPECT_NE(lines.output.find("{Focus}" + prefix + "; document 1 \"" + U8(U"\u0986\u09AE\u09BF") +
+                              "\"\n"),
+            std::string::npos)
+      << lines.output;
+  EXPECT_NE(lines.output.find("{Focus 1}" + prefix + "; document \"" + U8(U"\u0986\u09AE\u09BF") +
+                              "\"; document 2 \"" + U8(U"\u0995") + "\"\n"),
+            std::string::npos)
+      << lines.output;
+  EXPECT_EQ(lines.output.find("document 1", lines.output.find("\nk:")), std::string::npos)
+      << "unchanged, not shown";
 
   HostRun missing = RunHost("'{Focus 3}{Focus}{Focus}{Focus 3}'");
   EXPECT_EQ(missing.status, 1) << missing.output;

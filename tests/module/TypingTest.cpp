@@ -164,6 +164,27 @@ TEST_P(TypingTest, KeysTypedBeforeTheApplicationGrantsALockKeepTheirOrder) {
     EXPECT_EQ(host::ApplicationCharacters(), std::u16string(1, typing.passed));
     Deactivate();
   }
+  // A key typed again behind one held for the application does not overtake
+  // it either: the second Enter reached the application only after the next
+  // word had begun, and went into that word.
+  Start(1);
+  host::TypeText(u"ami\rk\rk");
+  host::PumpMessages();
+  EXPECT_EQ(Text(), kAmi + u"\r\u0995\r\u0995");
+  EXPECT_EQ(Composition(), std::make_pair(LONG{6}, LONG{7}));
+  EXPECT_EQ(host::ApplicationCharacters(), u"\r\r");
+  Deactivate();
+  // Nor does a key typed after a Space that commits the word: the Space is
+  // sent on only when its commit runs.
+  for (const std::u16string& committing : {std::u16string(u" "), std::u16string(u"\r")}) {
+    Start(1);
+    Type(u"ami");
+    host::TypeText(committing + u"k");
+    host::PumpMessages();
+    EXPECT_EQ(Text(), kAmi + committing + u"\u0995");
+    EXPECT_EQ(Composition(), std::make_pair(LONG{4}, LONG{5}));
+    Deactivate();
+  }
 }
 
 TEST_P(TypingTest, AnApplicationThatCallsKeyDownWithoutTheTestTypesTheSame) {

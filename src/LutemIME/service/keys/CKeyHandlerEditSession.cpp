@@ -54,25 +54,40 @@ void CKeyHandlerEditSession::MarkWaiting() {
   if (waiting) return;
   waiting = true;
   ++textService->waitingKeySessions;
+  holdsCommitKey = state == KeystrokeState{CategoryCandidate, FunctionConvert} &&
+                   (code == VK_RETURN || code == VK_SPACE);
+  if (holdsCommitKey) ++textService->heldKeys;
 }
 
 void CKeyHandlerEditSession::StopWaiting() {
   if (!waiting) return;
   waiting = false;
   --textService->waitingKeySessions;
+  if (holdsCommitKey) --textService->heldKeys;
+  holdsCommitKey = false;
 }
 
 STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
   StopWaiting();
   HRESULT hr = S_OK;
+  // A word open in another document is ended there, never written from
+  // here. With no word, a key of a document the user has left since begins
+  // none there. A key held back for a document that has lost the focus is
+  // not sent: it would reach the focused one.
+  if (textService->engine != nullptr && textService->composition != nullptr &&
+      !textService->ComposingIn(context))
+    textService->LeaveComposition(true);
+  const bool elsewhere =
+      textService->threadMgr != nullptr && !textService->IsFocusedContext(context);
+  const bool left = elsewhere && textService->composition == nullptr;
   // Deactivated meanwhile, the engine and the list are gone: a held key
   // still goes on, to the application.
-  if (textService->engine != nullptr && DropsShiftMarker(state) &&
+  if (textService->engine != nullptr && !left && DropsShiftMarker(state) &&
       textService->DropShiftMarkerBeforeKey(ec, context)) {
     // Only the marker was composed: the key is the application's, as it is
     // with nothing composed (a key passed on goes there by itself).
-    if (typedKey) textService->SendKeyToApplication(*typedKey);
-  } else if (textService->engine != nullptr) {
+    if (typedKey && !elsewhere) textService->SendKeyToApplication(*typedKey);
+  } else if (textService->engine != nullptr && !left) {
     try {
       std::unique_ptr<CKeyStateCategory> keyState = MakeKeyState(state.category, textService);
       if (keyState)
@@ -86,7 +101,7 @@ STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
     const KeyToSend key = *keyAfterwards;
     keyAfterwards.reset();
     --textService->heldKeys;
-    textService->SendKeyToApplication(key);
+    if (!elsewhere) textService->SendKeyToApplication(key);
   }
   return hr;
 }

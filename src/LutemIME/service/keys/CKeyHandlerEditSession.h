@@ -15,7 +15,9 @@
 // application after the composition ended does not overtake it. A session
 // may carry a key held back meanwhile, which it sends again after its
 // handler ran (LutemIME::heldKeys counts those not sent yet); a session
-// that never runs loses it.
+// that never runs loses it. A commit by Enter or Space sends its key on
+// from its handler, so while it waits it counts as holding that key: keys
+// typed after it then wait behind it too.
 class CKeyHandlerEditSession final : public CEditSessionBase {
  public:
   CKeyHandlerEditSession(LutemIME* textService, ITfContext* context, UINT code, WCHAR character,
@@ -41,6 +43,7 @@ class CKeyHandlerEditSession final : public CEditSessionBase {
   WCHAR character;
   KeystrokeState state;
   bool waiting = false;
+  bool holdsCommitKey = false;
   std::optional<KeyToSend> keyAfterwards;
   std::optional<KeyToSend> typedKey;
 };

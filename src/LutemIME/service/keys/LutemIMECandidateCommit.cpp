@@ -84,7 +84,9 @@ HRESULT LutemIME::FinalizeCandidateAndReplayKey(TfEditCookie ec, ITfContext* con
   if (result != S_OK) return result;
   // The key that committed was eaten; the application still gets its Enter
   // or Space, now that there is no composition to take it.
-  if (code == VK_RETURN || code == VK_SPACE) {
+  // Not when the focus has moved on meanwhile: it would reach another
+  // document.
+  if ((code == VK_RETURN || code == VK_SPACE) && IsFocusedContext(context)) {
     KeyToSend key;
     key.vk = code;
     SendKeyToApplication(key);

@@ -39,15 +39,47 @@ void LutemIME::CloseComposition(TfEditCookie ec, ITfContext* context) {
   AdoptComposition(nullptr, nullptr);
 }
 
-void LutemIME::RequestCloseComposition(ITfContext* context) {
-  if (context == nullptr) return;
+HRESULT LutemIME::RequestCloseComposition(ITfContext* context) {
+  if (context == nullptr) return E_INVALIDARG;
   CEndCompositionEditSession* session =
       new (std::nothrow) CEndCompositionEditSession(this, context, composition);
-  if (session == nullptr) return;
+  if (session == nullptr) return E_OUTOFMEMORY;
   HRESULT sessionResult = S_OK;
-  context->RequestEditSession(clientId, session, TF_ES_ASYNCDONTCARE | TF_ES_READWRITE,
-                              &sessionResult);
+  const HRESULT hr = context->RequestEditSession(
+      clientId, session, TF_ES_ASYNCDONTCARE | TF_ES_READWRITE, &sessionResult);
   session->Release();
+  return FAILED(hr) ? hr : sessionResult;
+}
+
+bool LutemIME::ComposingIn(ITfContext* context) const {
+  return composition != nullptr && compositionContext == context;
+}
+
+bool LutemIME::IsFocusedContext(ITfContext* context) {
+  if (threadMgr == nullptr || context == nullptr) return false;
+  ComRef<ITfDocumentMgr> focused;
+  ComRef<ITfContext> top;
+  return threadMgr->GetFocus(focused.Receive()) == S_OK && focused &&
+         focused->GetTop(top.Receive()) == S_OK && top.get() == context;
+}
+
+void LutemIME::LeaveComposition(bool forgetNow) {
+  if (composition == nullptr) return;
+  ComRef<ITfComposition> leaving = ComRef<ITfComposition>::Share(composition);
+  ComRef<ITfContext> context = ComRef<ITfContext>::Share(compositionContext);
+  const HRESULT result = RequestCloseComposition(context.get());
+  if (composition != leaving.get()) return;  // ended at once
+  // Waiting, the session ends it in its time; refused (a document that
+  // takes no writing), nothing can, and the text service lets it go rather
+  // than write another document's keys into it.
+  if (forgetNow || result != TF_S_ASYNC) {
+    ForgetComposedKeys();
+    AdoptComposition(nullptr, nullptr);
+  }
+}
+
+void LutemIME::LeaveCompositionIfUnfocused() {
+  if (composition != nullptr && !IsFocusedContext(compositionContext)) LeaveComposition(false);
 }
 
 HRESULT LutemIME::CancelComposition(TfEditCookie ec, ITfContext* context) {

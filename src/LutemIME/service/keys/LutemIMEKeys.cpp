@@ -41,7 +41,7 @@ BOOL LutemIME::IsTypingBlocked() {
   return disabled != 0 || empty != 0 ? TRUE : FALSE;
 }
 
-BOOL LutemIME::ClassifyKey(ITfContext*, UINT vk, UINT* code, WCHAR* character,
+BOOL LutemIME::ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* character,
                            KeystrokeState* state) {
   KeyStrokeFacts facts;
   facts.layout = CurrentLayout;
@@ -59,8 +59,11 @@ BOOL LutemIME::ClassifyKey(ITfContext*, UINT vk, UINT* code, WCHAR* character,
   const bool packet = (vk & 0xFFFF) == VK_PACKET;
   if (!facts.typingBlocked && (packet || (facts.keyboardOpen && state != nullptr)))
     facts.character = KeyCharacter(vk);
-  facts.candidateMode = candidateMode;
-  facts.composing = composition != nullptr;
+  // A word still open in a document the user left (its end waits for its
+  // lock) is not this document's: here nothing is being composed.
+  const bool composingHere = composition == nullptr || ComposingIn(context);
+  facts.candidateMode = composingHere ? candidateMode : CandidateModeNone;
+  facts.composing = composition != nullptr && composingHere;
   facts.engine = engine;
   facts.shiftDown = GetKeyState(VK_SHIFT) < 0;
   facts.chordModifierDown = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;

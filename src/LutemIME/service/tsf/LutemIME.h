@@ -109,8 +109,26 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // Asks for the open composition on context to end, its text kept, in an
   // edit session that may run later. Every path such a session (or a key
   // session, or a termination) takes must expect `engine` to be null: the
-  // text service may have been deactivated meanwhile.
-  void RequestCloseComposition(ITfContext* context);
+  // text service may have been deactivated meanwhile. The request's
+  // session result: S_OK when it ran at once, TF_S_ASYNC when it waits, an
+  // error when the context refused it.
+  HRESULT RequestCloseComposition(ITfContext* context);
+  // The composition is open and belongs to context (the only context a
+  // key, a commit or a list may touch it from).
+  bool ComposingIn(ITfContext* context) const;
+  // context is the top context of the focused document.
+  bool IsFocusedContext(ITfContext* context);
+  // The user left the composition's document: it is ended in its own
+  // context by a session asked for there, its text kept as the user saw it.
+  // Until that session runs the composition stays the text service's, so
+  // the keys still waiting in that document go into it first; with
+  // forgetNow (its context is going, or a key of another document must
+  // start its own word now) the keys and the list go at once and the
+  // session ends the composition on its own.
+  void LeaveComposition(bool forgetNow);
+  // LeaveComposition when the composition's context is no longer the
+  // focused document's top context.
+  void LeaveCompositionIfUnfocused();
 
   // Keys (service/keys/LutemIMEKeys.cpp). ClassifyKey gathers the facts
   // ClassifyKeyStroke classifies; state may be null (key-up).
@@ -233,6 +251,11 @@ class LutemIME final : public ITfTextInputProcessorEx,
   SentKeys::Returning testedReturning;
   bool testedValid;
   bool testedHeld;
+
+  // After a context was pushed or popped: the text-edit sink on the
+  // focused document's top context, and the composition left when that is
+  // not its context any more.
+  void FollowTopContext(ITfContext* changed);
 
   // The candidate list's share of the text service's events (see
   // LutemIMEPresenter.cpp).

@@ -113,10 +113,12 @@ BOOL LutemIME::KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, b
   WCHAR character = 0;
   KeystrokeState state = {CategoryNone, FunctionNone};
   BOOL eaten = ClassifyKey(context, vk, &code, &character, &state);
-  if (returning == SentKeys::Returning::No && heldKeys != 0 &&
-      (eaten || state.category == CategoryPassThrough)) {
+  if (heldKeys != 0 && (eaten || state.category == CategoryPassThrough)) {
     // A key held back earlier has not gone yet: this one may not overtake
-    // it, so it goes after it and is typed again then.
+    // it, so it goes after it and is typed again then. That holds for a key
+    // being typed again too: behind a key held for the application it
+    // would begin its word first, and the application's key would then go
+    // into that word.
     if (HoldKey(context, vk, code, character, lParam, KeystrokeState{CategoryNone, FunctionNone},
                 true)) {
       testedHeld = test;
@@ -154,7 +156,7 @@ BOOL LutemIME::PassKeyOn(ITfContext* context, UINT vk, UINT code, WCHAR characte
                          LPARAM lParam) {
   if (context == nullptr) return FALSE;
   // Nothing composed and nothing about to be: the key has nothing to wait for.
-  if (composition == nullptr && waitingKeySessions == 0) return FALSE;
+  if (!ComposingIn(context) && waitingKeySessions == 0) return FALSE;
   const KeystrokeState finalize = {CategoryComposing, FunctionFinalize};
   if (waitingKeySessions == 0) {
     // Ended now, before TSF gives the key to the application.

@@ -4,6 +4,7 @@
 #include "service/langbar/CCompartmentValue.h"
 #include "service/langbar/CLangBarItemButton.h"
 #include "service/module/TextServiceGuids.h"
+#include "service/tsf/ComRef.h"
 #include "service/tsf/LutemIME.h"
 
 namespace {
@@ -66,8 +67,9 @@ STDMETHODIMP LutemIME::OnEndEdit(ITfContext* pic, TfEditCookie ecReadOnly,
                                  ITfEditRecord* pEditRecord) {
   if (pEditRecord == nullptr) return E_INVALIDARG;
   BOOL selectionChanged = FALSE;
+  // Only the composition's own document can have its caret leave it.
   if (FAILED(pEditRecord->GetSelectionStatus(&selectionChanged)) || !selectionChanged ||
-      composition == nullptr)
+      composition == nullptr || pic != compositionContext)
     return S_OK;
   if (pic == nullptr) return E_INVALIDARG;
 
@@ -90,6 +92,8 @@ STDMETHODIMP LutemIME::OnEndEdit(ITfContext* pic, TfEditCookie ecReadOnly,
 
 STDMETHODIMP LutemIME::OnSetFocus(ITfDocumentMgr* pdimFocus, ITfDocumentMgr*) {
   AttachTextEditSink(pdimFocus);
+  // The word the user was typing stays in the document it was begun in.
+  LeaveCompositionIfUnfocused();
   const bool disabled = !HasContext(pdimFocus);
   if (engine != nullptr && engine->languageBarButton != nullptr)
     engine->languageBarButton->SetStatusBit(TF_LBI_STATUS_DISABLED, disabled);
@@ -105,9 +109,42 @@ STDMETHODIMP LutemIME::OnSetFocus(ITfDocumentMgr* pdimFocus, ITfDocumentMgr*) {
 }
 
 STDMETHODIMP LutemIME::OnInitDocumentMgr(ITfDocumentMgr*) { return E_NOTIMPL; }
-STDMETHODIMP LutemIME::OnUninitDocumentMgr(ITfDocumentMgr*) { return E_NOTIMPL; }
-STDMETHODIMP LutemIME::OnPushContext(ITfContext*) { return E_NOTIMPL; }
-STDMETHODIMP LutemIME::OnPopContext(ITfContext*) { return E_NOTIMPL; }
+
+STDMETHODIMP LutemIME::OnUninitDocumentMgr(ITfDocumentMgr* pdim) {
+  // Its contexts are gone, and their compositions with them: nothing of
+  // that word may linger for the next key in another document.
+  ComRef<ITfDocumentMgr> document;
+  if (composition != nullptr &&
+      (FAILED(compositionContext->GetDocumentMgr(document.Receive())) || !document ||
+       document.get() == pdim))
+    LeaveComposition(true);
+  return S_OK;
+}
+
+STDMETHODIMP LutemIME::OnPushContext(ITfContext* pic) {
+  FollowTopContext(pic);
+  return S_OK;
+}
+
+STDMETHODIMP LutemIME::OnPopContext(ITfContext* pic) {
+  // The popped context drops the sessions that wait on it: its word is let
+  // go now, whether or not its end could run.
+  if (composition != nullptr && compositionContext == pic) LeaveComposition(true);
+  FollowTopContext(pic);
+  return S_OK;
+}
+
+void LutemIME::FollowTopContext(ITfContext* changed) {
+  // A context pushed over the word, or popped from under the focus: typing
+  // goes on in the new top context, and the text-edit sink follows it.
+  ComRef<ITfDocumentMgr> focused;
+  ComRef<ITfDocumentMgr> document;
+  if (threadMgr != nullptr && changed != nullptr &&
+      threadMgr->GetFocus(focused.Receive()) == S_OK && focused &&
+      SUCCEEDED(changed->GetDocumentMgr(document.Receive())) && document.get() == focused.get())
+    AttachTextEditSink(focused.get());
+  LeaveCompositionIfUnfocused();
+}
 
 STDMETHODIMP LutemIME::OnActivated(REFCLSID clsid, REFGUID, BOOL fActivated) {
   if (!IsEqualGUID(clsid, CLSID_TextService)) return S_OK;
@@ -118,9 +155,15 @@ STDMETHODIMP LutemIME::OnActivated(REFCLSID clsid, REFGUID, BOOL fActivated) {
       engine->languageBarButton->SetStatusBit(TF_LBI_STATUS_HIDDEN, false);
     engine->SyncOpenFromConversion(threadMgr);
   } else if (engine != nullptr) {
-    delete[] engine->keyBuffer.text;
-    engine->keyBuffer = {0, nullptr};
-    ClosePresenterList();
+    // The word open when the keyboard went stays as the user saw it, ended
+    // in its own document (no candidate is learned); the keys still waiting
+    // there go into it first.
+    LeaveComposition(false);
+    if (composition == nullptr) {
+      delete[] engine->keyBuffer.text;
+      engine->keyBuffer = {0, nullptr};
+      ClosePresenterList();
+    }
     if (engine->languageBarButton != nullptr)
       engine->languageBarButton->SetStatusBit(TF_LBI_STATUS_HIDDEN, true);
   }
