@@ -29,6 +29,8 @@ dictionaries_dir() {
 dict_dir="$(dictionaries_dir)"
 mkdir -p "$dict_dir"
 scripts/make-default-dictionary.sh build/bin/lutem-dict-build "$dict_dir/lutem_bn-BD.bin"
+# The default language model of Lutem Phonetic, over the same words.
+scripts/make-default-model.sh build "$dict_dir/Lutem_LM.bin"
 
 # The candidate window's themes, in the "UI" folder of the installation root,
 # which also holds the data folder; the input method reads the theme named by
@@ -42,6 +44,8 @@ cp data/UI/themes.dov "$ui_dir/themes.dov"
 install_root="$(dirname "$dict_dir")"
 cp build/bin/LutemSettings "$install_root/LutemSettings.exe"
 cp src/LutemSettings/EULA.rtf "$install_root/EULA.rtf"
+# The installation root recorded as an installer records it ("rootDir").
+scripts/store-root-dir.sh build/bin
 
 if [ "${1:-}" != "--no-run" ]; then
   # The input method registered on the stand-in, then typed into: "ami",
@@ -51,8 +55,10 @@ if [ "${1:-}" != "--no-run" ]; then
   build/bin/lutem-host --layout 1 'ami{Space}bangla{Down}{Enter}'
   echo "== lutem-convert --layout 1 (Lutem Phonetic) =="
   printf 'ami banglay gan gai\nshri\nkrittrim\n' | build/bin/lutem-convert --layout 1
-  # Layout 1 takes its words from a language model, which does not ship
-  # (README: how to install one); the other layouts search the dictionary.
+  # Layout 1 takes its words from the default language model; the other
+  # layouts search the dictionary.
+  echo "== lutem-convert --layout 1 --candidates (Lutem Phonetic, default model) =="
+  printf 'bishwas\nami\nkotha\n' | build/bin/lutem-convert --layout 1 --candidates
   echo "== lutem-convert --layout 3 --candidates (Avro Phonetic, default dictionary) =="
   printf 'bangla\nkotha\n' | build/bin/lutem-convert --layout 3 --candidates
 fi

@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "BenchData.h"
+#include "DictionaryAndModel.h"
 #include "Platform.h"
 #include "PipeServer.h"
 #include "SettingsProgramLauncher.h"
@@ -34,9 +36,13 @@ namespace {
 // settings server serving it until the process ends.
 bool SetUpSystem() {
   static bool ready = [] {
-    char root[] = "/tmp/lutem-bench-XXXXXX";
-    if (mkdtemp(root) == nullptr) return false;
-    setenv("LUTEM_SYSTEM_ROOT", root, 1);
+    // The process loads the dictionary and the model once (a load state
+    // never goes back): that load must be the real files', not the one the
+    // first activation below starts from this empty drive.
+    LoadDefaultDictionaryAndModel();
+    const std::string root = BenchTempFolder("lutem-bench");
+    if (root.empty()) return false;
+    setenv("LUTEM_SYSTEM_ROOT", root.c_str(), 1);
     LoadSettings();  // rootDir, where the theme file goes
     std::string ui = platform::HostPathFromWindowsPath(rootDir.Get() + u"\\UI");
     platform::EnsureFolder(ui);

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "BenchData.h"
+#include "TypedWords.h"
 #include "GeneratedLanguageModel.h"
 #include "host/SystemRoot.h"
 #include "service/engine/CCompositionProcessorEngine.h"
@@ -26,17 +27,25 @@ std::string LoadOnce() {
   std::ifstream in(DefaultDictionaryPath(), std::ios::binary);
   const std::string dictionary{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   if (dictionary.empty()) return "no default dictionary at " + DefaultDictionaryPath() + " (run ./setup.sh)";
-  const GeneratedModel model = GenerateLanguageModel();
-  if (model.path.empty()) return "cannot write the model";
+  GeneratedModel model;
+  if (DefaultModelLoaded()) {
+    std::ifstream file(DefaultModelPath(), std::ios::binary);
+    model.file.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (model.file.empty()) return "no default model at " + DefaultModelPath() + " (run ./setup.sh)";
+    for (const TypedWord& word : TypedWords()) model.typed.push_back(word.keys);
+  } else {
+    model = GenerateLanguageModel();
+    if (model.path.empty()) return "cannot write the model";
+    std::filesystem::remove_all(std::filesystem::path(model.path).parent_path());
+  }
   Typed() = model.typed;
-  std::filesystem::remove_all(std::filesystem::path(model.path).parent_path());
 
-  char root[] = "/tmp/lutem-bench-XXXXXX";
-  if (mkdtemp(root) == nullptr) return "cannot make a system root";
+  const std::string root = BenchTempFolder("lutem-bench");
+  if (root.empty()) return "cannot make a system root";
   const char* old = std::getenv("LUTEM_SYSTEM_ROOT");
   const std::string oldRoot = old != nullptr ? old : "";
   const bool hadRoot = old != nullptr;
-  setenv("LUTEM_SYSTEM_ROOT", root, 1);
+  setenv("LUTEM_SYSTEM_ROOT", root.c_str(), 1);
   std::u16string folder;
   DictionaryDataFolder(&folder);
   const std::string host = platform::HostPathFromWindowsPath(folder);
@@ -57,6 +66,11 @@ std::string LoadOnce() {
 }
 
 }  // namespace
+
+bool DefaultModelLoaded() {
+  const char* which = std::getenv("LUTEM_BENCH_MODEL");
+  return which != nullptr && std::string(which) == "default";
+}
 
 std::string LoadDefaultDictionaryAndModel() {
   static const std::string failure = LoadOnce();

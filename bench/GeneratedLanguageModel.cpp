@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <set>
 
+#include "BenchData.h"
 #include "conversion/CodePoints.h"
 #include "modelbuild/LanguageModelBuilder.h"
 
@@ -94,8 +95,8 @@ GeneratedModel GenerateLanguageModel() {
   for (const char* key : {"k", "g", "c", "t", "d", "p", "b", "s", "h"}) builder.InputLabel(key);
 
   GeneratedModel model;
-  std::string dir = (std::filesystem::temp_directory_path() / "lutem-lm-bench-XXXXXX").string();
-  if (mkdtemp(dir.data()) == nullptr) return model;
+  const std::string dir = BenchTempFolder("lutem-lm-bench");
+  if (dir.empty()) return model;
   model.path = dir + "/Lutem_LM.bin";
   model.file = builder.ModelFile();
   if (!WriteFileBytes(model.path, model.file, nullptr)) model.path.clear();

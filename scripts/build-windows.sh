@@ -56,6 +56,8 @@ fi
 # takes the pictures, and the fonts give Wine's GDI+ Bengali glyphs.
 packages="$packages g++-mingw-w64-i686-posix wine32:i386
           xvfb xauth xcompmgr imagemagick fonts-freefont-ttf fonts-lohit-beng-bengali"
+# jq compares the typing sessions of both builds step by step.
+packages="$packages jq"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
   need_update=true
@@ -183,7 +185,7 @@ if [ -f "$marisa_archive" ]; then
   with_marisa=ON
 else
   echo "build-windows: no $marisa_archive:" \
-       "building without the word trie (no dictionary words on Windows)" >&2
+       "building without the word trie (no dictionary words on Windows); set LUTEM_VENDOR_DIR to a folder holding marisa-0.2.6.tar.gz (sha256 3dad9cbb2abd7e0381d44207e06e9ad4faaa8c50eea2a40d1f69a90a5154ad22, named in that folder's README.md; see README.md, Windows)" >&2
 fi
 
 # --- The project -------------------------------------------------------------
@@ -204,10 +206,27 @@ cmake -S . -B build-win32 -G Ninja \
 if cmake --build build-win32 --target help | grep -q '^LutemSettings\.exe:'; then
   cmake --build build-win32 -j "$jobs" --target LutemSettings
 fi
-# The Wine stage's check of its own screen and of wine32, and the program
-# that shows the settings program's dialogs for their pictures.
-mkdir -p build-win32/probe
+# The settings program ships 32-bit: its PE header must say so, whether or
+# not this machine can run it.
+if [ -f build-win32/bin/LutemSettings.exe ]; then
+  format=$(i686-w64-mingw32-objdump -f build-win32/bin/LutemSettings.exe |
+           sed -n 's/.*file format \([^ ]*\).*/\1/p')
+  if [ "$format" != pei-i386 ]; then
+    echo "build-win32/bin/LutemSettings.exe is ${format:-not a PE file}, not a 32-bit" \
+         "program (pei-i386)" >&2
+    exit 1
+  fi
+  echo "LutemSettings.exe: a 32-bit Windows program (pei-i386)"
+fi
+# The Wine stage's probes: whether 32-bit programs run, and its own screen
+# (32-bit where they run, else 64-bit); and the program that shows the
+# settings program's dialogs for their pictures.
+mkdir -p build-win32/probe build-win/probe
+i686-w64-mingw32-gcc-posix -O2 -Wall -static -o build-win32/probe/probe32.exe \
+  scripts/windows/probe32.c
 i686-w64-mingw32-gcc-posix -O2 -Wall -static -o build-win32/probe/screen-probe.exe \
+  scripts/windows/screen-probe.c -lgdiplus -lgdi32
+${triple}-gcc-posix -O2 -Wall -static -o build-win/probe/screen-probe.exe \
   scripts/windows/screen-probe.c -lgdiplus -lgdi32
 i686-w64-mingw32-gcc-posix -O2 -Wall -static -municode -o build-win32/probe/settings-screens.exe \
   scripts/windows/settings-screens.c
@@ -275,13 +294,54 @@ trap cleanup EXIT
 "$wineserver" -p 60
 "$wine" wineboot -i >/dev/null 2>&1
 
+# Some machines of this kind run no 32-bit program: the kernel refuses
+# Wine's 32-bit loader. Then the 32-bit settings program is built and its
+# header checked (above), but only what must run 32-bit is left out: its run
+# under Wine and its pictures. LUTEM_WINE32_PROBE=fail makes the probe fail
+# as such a machine's does, to try that road here.
+runs_32bit=true
+probe32() {  # prints nothing when 32-bit programs run, else the cause
+  local loader=/usr/lib/wine/wine out refused
+  if [ "${LUTEM_WINE32_PROBE:-}" = fail ]; then
+    # A loader this machine cannot execute, as a kernel without 32-bit
+    # support finds Wine's: an ELF file for another processor.
+    loader=$work/foreign-loader
+    printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000\002\000\050\000' > "$loader"
+    chmod +x "$loader"
+  fi
+  if [ ! -x "$loader" ]; then
+    echo "Wine's 32-bit loader ($loader, package wine32:i386) is not installed"
+    return
+  fi
+  refused=$( { "$loader" --version >/dev/null; } 2>&1 | grep -o 'Exec format error' || true)
+  if [ -n "$refused" ]; then
+    echo "this machine's kernel runs no 32-bit program: Wine's 32-bit loader ends with" \
+         "\"Exec format error\""
+    return
+  fi
+  out=$("$wine" build-win32/probe/probe32.exe 2>&1 | tr -d '\r' || true)
+  if ! grep -q '^32-bit program ran (pointer size 4)$' <<<"$out"; then
+    echo "Wine started no 32-bit program: $(head -n 1 <<<"$out")"
+  fi
+}
+cause=$(probe32)
+if [ -n "$cause" ]; then
+  runs_32bit=false
+  echo "build-windows: $cause; the 32-bit settings program is not run under Wine" \
+       "and not pictured (everything else runs)"
+else
+  echo "32-bit programs run under Wine here: nothing is left out"
+fi
+
 # A program that Wine cannot run ends with code 0 and prints nothing. So
 # each GoogleTest program that ctest runs must list its tests here (ctest
 # would find none in a silent one and say nothing), and every test that
 # passed must show that it ran: GoogleTest's line for a test that ended,
 # or a fuzz replay's count of the inputs it replayed.
 for exe in $(sed 's|^|build-win/bin/|' build-win/test-programs.txt); do
-  if ! "$wine" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' | grep -q '^  '; then
+  # grep reads the whole list: one that stops at the first test leaves tr
+  # writing into a closed pipe, and pipefail takes that for Wine's failure.
+  if ! "$wine" "$exe" --gtest_list_tests 2>/dev/null | tr -d '\r' | grep -c '^  ' >/dev/null; then
     echo "$exe lists no test under Wine" >&2
     exit 1
   fi
@@ -404,10 +464,9 @@ fi
 
 # --- The product installed in the prefix --------------------------------------
 # The artifact's folder goes where Windows programs look for it, under the
-# prefix's 32-bit Program Files folder. With the same dictionary file in the
-# stand-in's data folder, lutem-convert --candidates must then offer the same
-# dictionary words on both builds. Layout 1 takes its words from a language
-# model, which does not ship, so it offers none on either.
+# prefix's 32-bit Program Files folder. With the same dictionary and model
+# files in the stand-in's data folder, lutem-convert --candidates must then
+# offer the same dictionary and model words on both builds.
 program_files="$WINEPREFIX/drive_c/Program Files (x86)"
 if [ -d build-win/dist/Hollin ]; then
   cp -r build-win/dist/Hollin "$program_files/"
@@ -419,6 +478,7 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
   data=$(LUTEM_SYSTEM_ROOT=$native_root build/bin/lutem-data-folder)
   mkdir -p "$data"
   cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/lutem_bn-BD.bin" "$data/"
+  cp "$program_files/Hollin/Lutem Keyboard/Dictionaries/Lutem_LM.bin" "$data/"
   export LUTEM_SYSTEM_ROOT=$native_root
   for layout in 1 2 3 4 5 6 7 8; do
     compare_in_background "$keys" "$work/candidates-$layout" --layout $layout --candidates
@@ -433,9 +493,15 @@ if [ "$with_marisa" = ON ] && [ -d build-win/dist/Hollin ] && [ -x build/bin/lut
     echo "lutem-convert --layout 3 --candidates offers no dictionary word for kotha" >&2
     differ=1
   fi
+  # Nor would they differ without the model: layout 1 offers its words.
+  if ! awk -F'\t' '$2 == "kotha" && NF > 2 {found = 1} END {exit !found}' \
+       "$work/candidates-1.linux"; then
+    echo "lutem-convert --layout 1 --candidates offers no model word for kotha" >&2
+    differ=1
+  fi
   if [ "$differ" -ne 0 ]; then exit 1; fi
   echo "lutem-convert --candidates: $(wc -l < "$keys") key lines, 8 layouts:" \
-       "the same dictionary words on Windows"
+       "the same dictionary and model words on Windows"
 else
   echo "lutem-convert --candidates not compared: it needs the word trie, the native" \
        "build and the artifact" >&2
@@ -483,15 +549,22 @@ fi
 # --- Windowed programs under Xvfb ----------------------------------------------
 # scripts/windows/screenshots.sh runs a windowed program on a screen of its own
 # and saves the pictures it asks for; the product's go to build-win/screenshots/.
-# First the stage's own check: a 32-bit windowed program must run (wine32),
-# reach the screen and draw Bengali glyphs through GDI+.
+# First the stage's own check: a windowed program (32-bit where those run)
+# must reach the screen and draw Bengali glyphs through GDI+.
 mkdir -p build-win/screenshots
-scripts/windows/screenshots.sh build-win/screen-check build-win32/probe/screen-probe.exe
-echo "screen check: build-win/screen-check/screen-check.png (32-bit, GDI+, Bengali font)"
+if $runs_32bit; then
+  scripts/windows/screenshots.sh build-win/screen-check build-win32/probe/screen-probe.exe
+  echo "screen check: build-win/screen-check/screen-check.png (32-bit, GDI+, Bengali font)"
+else
+  scripts/windows/screenshots.sh build-win/screen-check build-win/probe/screen-probe.exe
+  echo "screen check: build-win/screen-check/screen-check.png (64-bit, GDI+, Bengali font)"
+fi
 # The settings program's dialogs, installed in the prefix, as Windows'
 # controls draw them. The prefix has no Segoe UI, which the preview draws
 # with: FreeSans stands in for it.
-if [ -f "$program_files/Hollin/Lutem Keyboard/LutemSettings.exe" ]; then
+if ! $runs_32bit; then
+  echo "settings program: not pictured, this machine runs no 32-bit program"
+elif [ -f "$program_files/Hollin/Lutem Keyboard/LutemSettings.exe" ]; then
   "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'Segoe UI' /t REG_SZ /d FreeSans /f >/dev/null 2>&1
   scripts/windows/screenshots.sh build-win/screenshots build-win32/probe/settings-screens.exe \
@@ -529,3 +602,42 @@ leaves the row numbers out in that face (it draws them in FreeSans).
 TEXT
 echo "candidate window: build-win/screenshots/candidate-window-{96,144}dpi{,-page2}.png" \
      "(build-win/screenshots/README.txt: Wine's GDI+ draws Bengali without shaping)"
+
+# --- Typing through the installed DLL ----------------------------------------
+# lutem-host.exe plays TSF inside its own process (the stand-in's text
+# services built for Windows) around the LutemIME.dll that regsvr32
+# registered and COM loads, on an Xvfb screen, with the installed settings
+# server; scripts/windows/typing-sessions.sh plays every scenario of
+# scripts/windows/typing-scenarios.txt there and through the module on the
+# stand-in, wants the same steps from both, and prints what Wine cannot do
+# (left out of the comparison). The candidate window's pictures of each
+# scenario go to build-win/screenshots/typing/.
+typing_through_the_dll() {
+  local started=$SECONDS status=0
+  if [ ! -x build/bin/lutem-host ] || [ ! -f "$program_files/Hollin/Lutem Keyboard/LutemIME.dll" ]; then
+    echo "typing through the DLL not run: it needs the native build's lutem-host and the" \
+         "artifact's LutemIME.dll" >&2
+    if [ "${CI:-}" = true ]; then return 1; fi
+    return 0
+  fi
+  register "$install_dir\\LutemIME.dll" "$install_dir\\LutemIME.dll"
+  "$wineserver" -k 2>/dev/null || true
+  scripts/windows/typing-sessions.sh "$work/typing" || status=$?
+  rm -rf build-win/screenshots/typing
+  mkdir -p build-win/screenshots/typing
+  for pictures in "$work/typing"/*/; do
+    [ -d "$pictures" ] && [ "$(basename "$pictures")" != linux-drive-c ] || continue
+    cp -r "$pictures" build-win/screenshots/typing/
+  done
+  cat >> build-win/screenshots/README.txt <<'TEXT'
+
+typing/NAME/step-NNN.png: the candidate window of the installed DLL after
+each step of typing scenario NAME (scripts/windows/typing-scenarios.txt)
+that left it shown, as the DLL handed it to UpdateLayeredWindow; the same
+fonts stand in, so the Latin candidates show as boxes here too.
+TEXT
+  unregister "$install_dir\\LutemIME.dll" || status=1
+  echo "typing through the DLL: $((SECONDS - started)) s (load average $(cut -d' ' -f1-3 /proc/loadavg))"
+  return "$status"
+}
+typing_through_the_dll

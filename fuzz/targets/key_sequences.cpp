@@ -10,8 +10,11 @@
 // composition is what the application holds (nothing before or after the
 // composition and the caret changed, but for what the application's own
 // Backspaces took); the candidate list's selection and pages lie inside it;
-// the application ending the composition keeps its text; deactivation
-// leaves no composition open.
+// the application ending the composition keeps its text; a key the text
+// service ate changed what the user sees of the document, the composition
+// or the candidate list, or the keys composed (a Shift marker still waiting
+// for its key aside), unless it was one that moves in a list on the screen;
+// deactivation leaves no composition open.
 //
 // Input: one byte of settings (layout 1..8, encoding, edit-session grant,
 // suggestion window, whether the application offers keys to the test
@@ -135,6 +138,7 @@ class Session {
     FUZZ_CHECK(LutemIME::CreateInstance(nullptr, IID_ITfTextInputProcessorEx,
                                         reinterpret_cast<void**>(&service)) == S_OK);
     const HRESULT hr = app_.ActivateTextService(CLSID_TextService, service);
+    service_ = static_cast<LutemIME*>(service);  // the application keeps it
     service->Release();
     if (hr != S_OK) return false;
     active_ = true;
@@ -167,12 +171,14 @@ class Session {
     const uint8_t step = in.TakeByte();
     Snapshot();
     bool terminated = false;
+    const char* chord = nullptr;
     if (step >= 0x20 && step < 0x7F) {
       host::TypeText(std::u16string(1, static_cast<char16_t>(step)));
     } else {
       const size_t index = (step < 0x20 ? step : step - 0x5F) % (kChordCount + kActCount);
       if (index < kChordCount) {
-        FUZZ_CHECK(host::PressChord(kChords[index]));
+        chord = kChords[index];
+        FUZZ_CHECK(host::PressChord(chord));
       } else {
         switch (static_cast<Act>(index - kChordCount)) {
           case kClick:
@@ -205,6 +211,7 @@ class Session {
     if (!holding_) host::PumpMessages();
     if (Tracing()) Trace(step);
     Check();
+    if (chord != nullptr) CheckEatenKeyShowed(chord);
     if (terminated) FUZZ_CHECK(host::DocumentText(context_) == before_);
   }
 
@@ -221,6 +228,72 @@ class Session {
     low_ = static_cast<size_t>(std::clamp<LONG>(low, 0, static_cast<LONG>(before_.size())));
     high_ = static_cast<size_t>(std::clamp<LONG>(high, 0, static_cast<LONG>(before_.size())));
     backspacesBefore_ = Backspaces();
+    settledBefore_ = !holding_ && host::PendingEditSessionCount() == 0;
+    seenBefore_ = Seen();
+    keyDownsBefore_ = KeyDowns();
+  }
+
+  // What the user sees after a step, and the keys composed, less a Shift
+  // marker at their end that still waits for its key.
+  struct Sight {
+    std::u16string text;
+    std::optional<std::pair<LONG, LONG>> composition;  // an empty one shows nothing
+    std::u16string keys;
+    std::optional<host::CandidateListReading> list;
+    bool windowShown = false;
+    bool operator==(const Sight& other) const {
+      auto sameList = [](const host::CandidateListReading& a, const host::CandidateListReading& b) {
+        return a.strings == b.strings && a.selection == b.selection &&
+               a.pageStarts == b.pageStarts && a.currentPage == b.currentPage;
+      };
+      return text == other.text && composition == other.composition && keys == other.keys &&
+             list.has_value() == other.list.has_value() &&
+             (!list || sameList(*list, *other.list)) && windowShown == other.windowShown;
+    }
+  };
+  Sight Seen() const {
+    Sight sight;
+    sight.text = host::DocumentText(context_);
+    for (const host::CompositionInfo& open : host::Compositions(context_))
+      if (open.start < open.end) sight.composition = std::make_pair(open.start, open.end);
+    if (service_->engine != nullptr && service_->engine->keyBuffer.text != nullptr)
+      sight.keys.assign(service_->engine->keyBuffer.text,
+                        static_cast<size_t>(service_->engine->keyBuffer.length));
+    while (!sight.keys.empty() && sight.keys.back() == 0xF8FE) sight.keys.pop_back();
+    if (std::optional<host::LiveCandidateList> list = host::ReadLiveCandidateList())
+      sight.list = list->reading;
+    sight.windowShown = ShownWindow().has_value();
+    return sight;
+  }
+  static size_t KeyDowns() {
+    size_t count = 0;
+    for (const host::ApplicationKeyMessage& m : host::ApplicationKeyMessages())
+      if (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) ++count;
+    return count;
+  }
+
+  // A key no key-down of which reached the application was eaten: the user
+  // must see what it did. Steps taken while sessions waited, and the keys
+  // that type into the composition (a letter, a number key that may choose,
+  // layout 8's Shift), are left out: what they did may show later, or be
+  // the layout's (an o after a consonant writes nothing in layout 8).
+  void CheckEatenKeyShowed(const std::string& chord) {
+    static const char* const kChecked[] = {
+        "Enter",  "Space",      "Tab",         "Backspace", "Escape", "Left",
+        "Right",  "Ctrl",       "Ctrl+A",      "Ctrl+Z",    "Alt",    "F1",
+        "RCtrl",  "Ctrl+Shift", "Shift+Space", "Shift+Enter", "Shift+Tab", "Ctrl+Backspace",
+        "Up",     "Down",       "PageUp",      "PageDown",  "Home",   "End"};
+    // Moving in a list on the screen may find nowhere to go (one item,
+    // one page, the first item already).
+    static const char* const kMoves[] = {"Up", "Down", "PageUp", "PageDown", "Home", "End"};
+    auto listed = [&](const auto& names) {
+      return std::find(std::begin(names), std::end(names), chord) != std::end(names);
+    };
+    if (!listed(kChecked) || !settledBefore_ || holding_ || host::PendingEditSessionCount() != 0 ||
+        KeyDowns() != keyDownsBefore_ || !active_)
+      return;
+    const Sight after = Seen();
+    if (after == seenBefore_) FUZZ_CHECK(listed(kMoves) && after.windowShown);
   }
 
   // LUTEM_FUZZ_TRACE set: each step's document, composition, selection and
@@ -319,6 +392,10 @@ class Session {
 
   host::EditSessionGrant grant_;
   host::TsfApplication app_;
+  LutemIME* service_ = nullptr;  // the application's reference keeps it
+  bool settledBefore_ = false;
+  Sight seenBefore_;
+  size_t keyDownsBefore_ = 0;
   ITfDocumentMgr* document_ = nullptr;
   ITfContext* context_ = nullptr;
   bool active_ = false;

@@ -1,5 +1,6 @@
-// The word dictionary: any file reads without a crash, and what loads
-// searches safely; any word list builds a file that reads back and whose
+// The word dictionary: any file that ends in an integrity trailer reads
+// without a crash, and what loads searches safely (a file without the trailer
+// is trusted as it stands, like a program file, so it is no input here); any word list builds a file that reads back and whose
 // searches give exactly the words the searches promise.
 //
 // Input: one byte choosing the mode. Mode 0: the rest is a dictionary file.
@@ -18,6 +19,7 @@
 #include "suggest/LoadState.h"
 #include "suggest/ReadWordTrie.h"
 #include "suggest/WordDictionaryBuilder.h"
+#include "suggest/WordDictionaryFormat.h"
 #include "suggest/WordDictionaryGlobals.h"
 #include "suggest/WordSearch.h"
 
@@ -87,6 +89,10 @@ void Publish(std::unique_ptr<WordDictionaryTrie> trie) {
 }
 
 void ReadAnyFile(std::string_view bytes) {
+  if (bytes.size() < worddict::kTrailerSize ||
+      bytes.substr(bytes.size() - worddict::kTrailerSize, worddict::kTrailerMagicSize) !=
+          std::string_view(worddict::kTrailerMagic, worddict::kTrailerMagicSize))
+    return;
   auto trie = std::make_unique<WordDictionaryTrie>();
   if (!ReadFromBytes(bytes, trie.get())) return;
   // A file that loads must search safely: a short walk from every first byte.

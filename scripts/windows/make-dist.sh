@@ -54,6 +54,9 @@ done
 scripts/make-default-dictionary.sh build/bin/lutem-dict-build \
   "$install_root/Dictionaries/lutem_bn-BD.bin" >/dev/null
 held+=("Dictionaries/lutem_bn-BD.bin")
+# The default language model, by the native builder too (the same file).
+scripts/make-default-model.sh build "$install_root/Dictionaries/Lutem_LM.bin" >/dev/null
+held+=("Dictionaries/Lutem_LM.bin")
 
 # Windows line ends: the text is read in Notepad.
 {
@@ -76,6 +79,7 @@ TEXT
       EULA.rtf) what="the licence text" ;;
       UI/themes.dov) what="the candidate-window themes" ;;
       Dictionaries/lutem_bn-BD.bin) what="the default word dictionary" ;;
+      Dictionaries/Lutem_LM.bin) what="the default language model (Lutem Phonetic)" ;;
       *) what="" ;;
     esac
     printf '  %-32s %s\n' "${file//\//\\}" "$what"

@@ -1,9 +1,9 @@
-/* A 32-bit windowed program for the Wine stage's own check: it proves that
- * wine32 runs 32-bit programs (without wine32 one ends at once with code 0
- * and prints nothing), that windows reach the Xvfb screen, and that the
- * fonts give Bengali glyphs. It follows the protocol of screenshots.sh:
- * once its window is drawn it prints "LUTEM SCREEN READY screen-check",
- * waits for a line on standard input, and ends with code 0. */
+/* A windowed program for the Wine stage's own check, built 32-bit and
+ * 64-bit: it proves that windows reach the Xvfb screen and that the fonts
+ * give Bengali glyphs (the 32-bit build, where 32-bit programs run, also
+ * that wine32 runs windowed programs). It follows the protocol of
+ * screenshots.sh: once its window is drawn it prints "LUTEM SCREEN READY
+ * screen-check", waits for a line on standard input, and ends with code 0. */
 #include <windows.h>
 #include <gdiplus.h>
 #include <stdio.h>

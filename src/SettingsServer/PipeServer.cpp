@@ -6,12 +6,12 @@
 
 namespace {
 
-HANDLE CreateInstance(bool first) {
+HANDLE CreateInstance(bool first, LPSECURITY_ATTRIBUTES security) {
   DWORD openMode = PIPE_ACCESS_DUPLEX | (first ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0);
   DWORD pipeMode =
       PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS;
   return CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
-                          openMode, pipeMode, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, nullptr);
+                          openMode, pipeMode, PIPE_UNLIMITED_INSTANCES, 4096, 4096, 0, security);
 }
 
 }  // namespace
@@ -19,24 +19,60 @@ HANDLE CreateInstance(bool first) {
 PipeServer::PipeServer(SettingsRequestHandler& handler) : handler_(handler) {}
 
 bool PipeServer::Start() {
+  if (!security_.ok()) return false;
+  // The first-instance flag below refuses a name already taken; Wine lets
+  // a second first instance through, so an open of the name is tried too.
+  HANDLE probe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                             GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                             SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
+  DWORD probeError = probe == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+  if (probe != INVALID_HANDLE_VALUE) CloseHandle(probe);
+  if (probeError != ERROR_FILE_NOT_FOUND) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   for (unsigned i = 0; i < kInstances; ++i) {
-    HANDLE pipe = CreateInstance(i == 0);
+    // The first instance must be the pipe's first: where another program
+    // made the name its own first, this server does not serve beside it.
+    HANDLE pipe = CreateInstance(i == 0, security_.attributes());
     if (pipe == INVALID_HANDLE_VALUE) {
       if (i == 0) return false;
       break;
     }
     pipes_.push_back(pipe);
   }
+  serving_ = static_cast<unsigned>(pipes_.size());
   for (HANDLE pipe : pipes_) threads_.emplace_back(&PipeServer::Serve, this, pipe);
   return true;
 }
 
 void PipeServer::Run() {
   for (std::thread& thread : threads_) thread.join();
+  threads_.clear();
+}
+
+void PipeServer::Stop() {
+  stopping_ = true;
+  // A worker that waits for a client is woken by one that says nothing; it
+  // then serves what is waiting and ends. Clients that came first are
+  // served before these, in their turn.
+  while (serving_.load() > 0) {
+    HANDLE wake = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                              GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (wake != INVALID_HANDLE_VALUE) CloseHandle(wake);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
 }
 
 void PipeServer::Serve(HANDLE pipe) {
+  bool draining = false;
   for (;;) {
+    if (stopping_ && !draining) {
+      // From now on a connect only takes a client that is already there.
+      DWORD mode = PIPE_READMODE_MESSAGE | PIPE_NOWAIT;
+      SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr);
+      draining = true;
+    }
     // A client may connect before this thread is waiting for it
     // (ERROR_PIPE_CONNECTED), and may even have written and closed by then
     // (ERROR_NO_DATA): a learning request is sent that way, and its message
@@ -44,14 +80,16 @@ void PipeServer::Serve(HANDLE pipe) {
     DWORD error = ConnectNamedPipe(pipe, nullptr) ? ERROR_SUCCESS : GetLastError();
     if (error == ERROR_SUCCESS || error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA) {
       Answer(pipe);
+    } else if (draining) {
+      break;  // nobody is waiting any more
     } else {
       // Out of handles or memory: wait a little rather than spin.
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    // Lets the client read the reply before the connection goes.
-    FlushFileBuffers(pipe);
     DisconnectNamedPipe(pipe);
   }
+  CloseHandle(pipe);
+  --serving_;
 }
 
 void PipeServer::Answer(HANDLE pipe) {
@@ -79,6 +117,7 @@ void PipeServer::Answer(HANDLE pipe) {
   // PeekNamedPipe could not tell from no reply yet.
   if (reply.empty()) reply.push_back(u'\0');
   DWORD written = 0;
-  WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size() * sizeof(char16_t)), &written,
-            nullptr);
+  if (WriteFile(pipe, reply.data(), static_cast<DWORD>(reply.size() * sizeof(char16_t)), &written,
+                nullptr))
+    WaitForPipeEnd(pipe, kReplyTimeout);
 }

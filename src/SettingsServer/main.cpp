@@ -17,6 +17,18 @@
 
 namespace {
 
+PipeServer* runningServer = nullptr;
+UserDictionaryStore* runningDictionary = nullptr;
+
+// Ctrl+C, the console closing, log-off and shut-down: what clients already
+// sent is served and stored before the server ends.
+BOOL WINAPI StopServer(DWORD) {
+  if (runningServer == nullptr) return FALSE;
+  runningServer->Stop();
+  runningDictionary->Flush();
+  return TRUE;
+}
+
 int RunServer(const std::vector<std::u16string>& args) {
   std::u16string program;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -27,17 +39,6 @@ int RunServer(const std::vector<std::u16string>& args) {
       return 2;
     }
   }
-  HANDLE mutex = CreateMutexW(
-      nullptr, TRUE, reinterpret_cast<LPCWSTR>(SettingsIpcConstants::serverMutexName.data()));
-  if (mutex == nullptr) {
-    std::fprintf(stderr, "lutem-settings-server: cannot create the single-instance mutex\n");
-    return 1;
-  }
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
-    std::fprintf(stderr, "lutem-settings-server: another settings server is running\n");
-    CloseHandle(mutex);
-    return 1;
-  }
   SettingsStore settings;
   UserDictionaryStore dictionary;
   if (!settings.Open() || !dictionary.Open()) {
@@ -47,14 +48,29 @@ int RunServer(const std::vector<std::u16string>& args) {
   SettingsProgramLauncher launcher(program, settings);
   SettingsRequestHandler handler(settings, dictionary, launcher);
   PipeServer server(handler);
+  // The pipe itself is the single-instance check: its first instance is
+  // this server's or it does not serve. The name is the same for every user
+  // of the machine, so a second user's server ends here too.
   if (!server.Start()) {
-    std::fprintf(stderr, "lutem-settings-server: cannot create the settings pipe (error %u)\n",
-                 static_cast<unsigned>(GetLastError()));
+    DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED)
+      std::fprintf(stderr,
+                   "lutem-settings-server: the settings pipe is taken by another program "
+                   "(another settings server, maybe of another user); not serving\n");
+    else
+      std::fprintf(stderr, "lutem-settings-server: cannot create the settings pipe (error %u)\n",
+                   static_cast<unsigned>(error));
     return 1;
   }
+  runningServer = &server;
+  runningDictionary = &dictionary;
+  SetConsoleCtrlHandler(StopServer, TRUE);
   std::printf("lutem-settings-server: serving with %zu learned pairs\n", dictionary.size());
   std::fflush(stdout);
   server.Run();
+  dictionary.Flush();
+  SetConsoleCtrlHandler(StopServer, FALSE);
+  runningServer = nullptr;
   return 0;
 }
 

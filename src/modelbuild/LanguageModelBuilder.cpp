@@ -3,6 +3,12 @@
 #include <fstream>
 #include <sstream>
 
+#include <fst/arcsort.h>
+#include <fst/connect.h>
+#include <fst/determinize.h>
+#include <fst/encode.h>
+#include <fst/minimize.h>
+
 #include <utf8cpp/utf8.h>
 
 #include "modelbuild/AesCipher.h"
@@ -57,6 +63,19 @@ void LanguageModelBuilder::AddWord(const std::vector<std::string>& units, const 
     state = child->second;
   }
   AddArc(state, kWordEnd, InputLabel(units.back()), outputLabel, weight);
+}
+
+void LanguageModelBuilder::Compact() {
+  fst::Connect(&fst_);
+  fst::EncodeMapper<fst::StdArc> encoder(fst::kEncodeLabels, fst::ENCODE);
+  fst::Encode(&fst_, &encoder);
+  fst::VectorFst<fst::StdArc> compact;
+  fst::Determinize(fst_, &compact);
+  fst::Minimize(&compact);
+  fst::Decode(&compact, encoder);
+  fst::ArcSort(&compact, fst::ILabelCompare<fst::StdArc>());
+  fst_ = std::move(compact);
+  trie_.clear();
 }
 
 fst::VectorFst<fst::StdArc> LanguageModelBuilder::Fst() const {

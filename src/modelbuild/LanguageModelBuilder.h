@@ -41,6 +41,13 @@ class LanguageModelBuilder {
   void AddArc(StateId from, StateId to, int32_t inputLabel, int32_t outputLabel, float weight);
   void SetFinal(StateId state, float weight) { fst_.SetFinal(state, weight); }
 
+  // Makes the model the minimal transducer with the same weighted paths: the
+  // label pairs encoded as one label, determinised and minimised (which shares
+  // prefixes and suffixes and pushes the weights towards the start), then
+  // decoded and sorted by input label. Add no word after it.
+  void Compact();
+  const fst::VectorFst<fst::StdArc>& fst() const { return fst_; }
+
   // A model without one of its tables, which the loader must refuse.
   void DropInputSymbols() { keepInputSymbols_ = false; }
   void DropOutputSymbols() { keepOutputSymbols_ = false; }

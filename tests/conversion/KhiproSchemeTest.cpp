@@ -88,6 +88,25 @@ TEST(KhiproScheme, PholaAndReph) {
   });
 }
 
+// A vowel key after the reph has no consonant to carry its sign: it writes
+// the independent vowel. r alone is a consonant and takes the sign; the
+// explicit sign key q keeps its sign.
+TEST(KhiproScheme, AVowelAfterTheRephIsIndependent) {
+  ExpectConversions({
+      {"rra", U"\u09B0\u09CD\u0986"},
+      {"rri", U"\u09B0\u09CD\u0987"},
+      {"korra", U"\u0995\u09B0\u09CD\u0986"},
+      {"rrou", U"\u09B0\u09CD\u0994"},
+      {"rrwa", U"\u09B0\u09CD\u0993\u09AF\u09BC\u09BE"},  // "wa" as at the start
+      {"rrak", U"\u09B0\u09CD\u0986\u0995"},               // a vowel's state follows
+      {"rro", U"\u09B0\u09CD"},                              // the inherent vowel writes nothing
+      {"rrka", U"\u09B0\u09CD\u0995\u09BE"},
+      {"ra", U"\u09B0\u09BE"},
+      {"rrq", U"\u09B0\u09CD\u09C3"},
+      {"rraf", U"\u09B0\u09CD\u0986"},                       // kar's "af" is the vowel already
+  });
+}
+
 TEST(KhiproScheme, VowelsAndSeparators) {
   ExpectConversions({
       {"k;k", U"\u0995\u0995"},

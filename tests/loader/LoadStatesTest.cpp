@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <map>
 #include <set>
 #include <string>
@@ -15,6 +17,7 @@
 #include "service/module/DllObjectCount.h"
 #include "service/engine/EngineDriver.h"
 #include "service/settings/ProcessSettings.h"
+#include "suggest/LanguageModelGlobals.h"
 #include "suggest/LoadLanguageModelThread.h"
 #include "suggest/LoadWordDictionaryThread.h"
 #include "suggest/WordDictionaryBuilder.h"
@@ -117,6 +120,42 @@ FRESH_PROCESS_TEST(LoadStates, ListsGoWithoutWordsWhileLoadingAndGetThemOnceRead
   ASSERT_GE(withModel.size(), 4u);
   EXPECT_EQ(withModel[2], Utf16(kModelWord1));
   EXPECT_EQ(withModel[3], Utf16(kModelWord2));
+  EXPECT_TRUE(WaitUntilModuleFree());
+}
+
+// The model loader holds the model's lock for its whole parse, which takes a
+// second or more for a large model. An engine set up meanwhile (a second UI
+// thread, the keyboard switched off and on) finds both loads started and
+// must take no lock the parse holds: the UI thread's searches and the
+// engine's end (Deactivate) go on while the test holds that lock as the
+// parse does. Before, they waited for it, here for good.
+FRESH_PROCESS_TEST(LoadStates, AnEngineSetUpDuringTheModelParseWaitsForNoLoad) {
+  UseLayout(2);
+  WriteDataFile(kWordFile, Dictionary());
+  MakeDataFifo(kModelFile);
+  CCompositionProcessorEngine first;
+  ASSERT_TRUE(first.StartDictionaryThread());
+  WaitForSingleObject(first.dictionaryThreads.back(), INFINITE);
+  ASSERT_TRUE(WaitForState(WordDictionaryState, LoadState::Ready));
+  ASSERT_EQ(ReadLoadState(LanguageModelState), LoadState::Loading);
+
+  std::unique_lock<std::mutex> parse(LanguageModelMutex);
+  auto uiThread = std::async(std::launch::async, [&first] {
+    std::vector<Texts> lists;
+    CCompositionProcessorEngine second;
+    if (!second.StartDictionaryThread()) return lists;
+    lists.push_back(Candidates(first, kKeys));  // while the second is set up
+    WaitForSingleObject(second.dictionaryThreads.back(), INFINITE);
+    lists.push_back(Candidates(second, kKeys));
+    return lists;  // and the second engine ends, as at Deactivate
+  });
+  const bool finished = uiThread.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+  parse.unlock();
+  EXPECT_TRUE(finished) << "the UI thread waited for the model's parse";
+  EXPECT_EQ(uiThread.get(), (std::vector<Texts>{KhiproList(), KhiproList()}));
+
+  FeedDataFifo(kModelFile, ModelFile());
+  ASSERT_TRUE(WaitForState(LanguageModelState, LoadState::Ready));
   EXPECT_TRUE(WaitUntilModuleFree());
 }
 

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 
 #include "TypingFixture.h"
+#include "host/FailureSwitch.h"
 
 namespace {
 
@@ -90,6 +91,35 @@ TEST_P(CandidateListTest, AUiLessApplicationIsToldWhatChangedAndTheWindowStaysHi
   Type(u"a");
   EXPECT_EQ(lastUpdate(), 0x3Eu);
   EXPECT_FALSE(CandidateWindow()->visible);
+}
+
+// The application refuses the layout sink the list needs once: that word is
+// typed and edited without a list, and the next word has its list again.
+TEST_P(CandidateListTest, AListThatCouldNotBeBegunLeavesTypingWorking) {
+  const std::u16string ami = u"\u0986\u09AE\u09BF";  // আমি
+  Start(1);
+  host::FailCall("ITfSource::AdviseSink:IID_ITfTextLayoutSink");
+  Type(u"a");
+  host::ClearFailures();
+  EXPECT_EQ(List(), std::nullopt);
+  Type(u"mi");
+  EXPECT_EQ(Text(), ami);
+  EXPECT_EQ(Composition(), std::make_pair(LONG{0}, LONG{3}));
+  EXPECT_EQ(List(), std::nullopt) << "the word goes on without a list";
+  Press("Backspace");
+  EXPECT_EQ(Text(), u"\u0986\u09AE");
+  EXPECT_EQ(Composition(), std::make_pair(LONG{0}, LONG{2}));
+  Type(u"i");
+  Press("Tab");
+  EXPECT_EQ(Text(), ami + u"\t");
+  EXPECT_EQ(Composition(), std::nullopt);
+
+  Type(u"ami");
+  EXPECT_EQ(Text(), ami + u"\t" + ami);
+  ASSERT_TRUE(List()) << "the next word tries again";
+  EXPECT_THAT(List()->reading.strings, ElementsAre(ami, u"ami"));
+  Press("Space");
+  EXPECT_EQ(Text(), ami + u"\t" + ami + u" ");
 }
 
 INSTANTIATE_TEST_SUITE_P(Grants, CandidateListTest, LUTEM_TYPING_GRANTS, GrantName);

@@ -93,6 +93,24 @@ TEST_P(CandidateWindowPlacementTest, At144DpiEverythingIsHalfAsLargeAgain) {
       << "the application's thread keeps its own awareness";
 }
 
+// A word longer than a small screen is wide: the window stays on it, and
+// Enter commits the whole word, not the part the window shows.
+TEST_P(CandidateWindowPlacementTest, AWordWiderThanTheScreenKeepsTheWindowOnItAndCommitsWhole) {
+  host::SetMonitors({{RECT{0, 0, 320, 480}, RECT{0, 0, 320, 440}, 96}});
+  Start(1);
+  std::u16string keys;
+  for (int i = 0; i < 40; ++i) keys += u"ka";
+  Type(keys);
+  ASSERT_TRUE(CandidateWindow());
+  const std::u16string word = Text();
+  ASSERT_EQ(word.size(), 80u);
+  const RECT rect = WindowRect();
+  EXPECT_GE(rect.left, 0);
+  EXPECT_LE(rect.right, 320);
+  Press("Enter");
+  EXPECT_EQ(Text(), word + u"\r");
+}
+
 INSTANTIATE_TEST_SUITE_P(Grants, CandidateWindowPlacementTest, LUTEM_TYPING_GRANTS, GrantName);
 
 }  // namespace

@@ -56,7 +56,9 @@ TEST_P(KeysAndFocusTest, CtrlSpaceTurnsTheKeyboardOffAndOnWithTheNativeBit) {
   }
   EXPECT_EQ(host::ApplicationCharacters(), u"") << "the key is eaten";
   for (const host::ApplicationKeyMessage& message : host::ApplicationKeyMessages()) {
-    if (message.message == WM_KEYDOWN) EXPECT_NE(message.wParam, static_cast<WPARAM>(VK_SPACE));
+    if (message.message == WM_KEYDOWN) {
+      EXPECT_NE(message.wParam, static_cast<WPARAM>(VK_SPACE));
+    }
   }
 
   // Closed, the keyboard leaves every other key to the application.

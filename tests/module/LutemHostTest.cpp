@@ -12,6 +12,10 @@
 #include <nlohmann/json.hpp>
 
 #include "Platform.h"
+#include "host/SystemRoot.h"
+#include "modelbuild/LanguageModelBuilder.h"
+#include "service/engine/DictionaryDataFolder.h"
+#include "server/ServerProcess.h"
 #include "service/settings/SendSettingsCommand.h"
 #include "support/TempSystemRoot.h"
 #include "support/TestText.h"
@@ -34,6 +38,16 @@ HostRun RunHost(const std::string& arguments) {
   int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
+}
+
+// One object a line; what else reaches standard error (a sanitizer's
+// summary) is not a step.
+std::vector<nlohmann::json> JsonSteps(const std::string& output) {
+  std::vector<nlohmann::json> steps;
+  size_t at = 0;
+  for (size_t end; (end = output.find('\n', at)) != std::string::npos; at = end + 1)
+    if (output[at] == '{') steps.push_back(nlohmann::json::parse(output.substr(at, end - at)));
+  return steps;
 }
 
 class LutemHostTest : public ::testing::Test {
@@ -110,7 +124,8 @@ TEST_F(LutemHostTest, ASessionReportsEachStepWithWhatTheInputMethodAskedTheServe
   EXPECT_NE(next.output.find("{\"separator\":true}"), std::string::npos);
   EXPECT_NE(next.output.find("],\"pipe\":[\"LOAD_ALL\"],\"document\":\"\",\"composition\":null,"
                              "\"candidates\":null,\"selection\":null,\"pages\":null,"
-                             "\"visible\":false,\"window\":null,\"learned\":[]}\n"),
+                             "\"visible\":false,\"window\":null,\"learned\":[],"
+                             "\"documents\":[{\"text\":\"\",\"composition\":null}]}\n"),
             std::string::npos)
       << next.output;
 }
@@ -131,6 +146,21 @@ TEST_F(LutemHostTest, TheSessionSavesLayoutAndEncodingAndReadsItsScriptFromInput
       << run.output;
 }
 
+// Each session starts and stops its own server: what the user chose in one
+// must still be first in the next, so the server must have written it
+// before it goes.
+TEST_F(LutemHostTest, APairLearnedInOneSessionIsOfferedFirstInTheNext) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun learn = RunHost("--json --layout 3 'k{Down}{Enter}'");
+  ASSERT_EQ(learn.status, 0) << learn.output;
+  ASSERT_NE(learn.output.find("\"learned\":[\"k:k\"]"), std::string::npos) << learn.output;
+  HostRun next = RunHost("--json --layout 3 'k'");
+  ASSERT_EQ(next.status, 0) << next.output;
+  nlohmann::json step = nlohmann::json::parse(next.output);
+  ASSERT_TRUE(step["candidates"].is_array()) << next.output;
+  EXPECT_EQ(step["candidates"][0], "k") << next.output;
+}
+
 // Typing in the session: each character a key, then what the application
 // shows after it, as JSON.
 TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWindow) {
@@ -139,10 +169,7 @@ TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWin
   HostRun run = RunHost("--json --layout 1 --picture " + pictures +
                         " 'am {Backspace}mi{Down}{Enter}ami{Wheel -1}{Click 1}{Caret 0}{Terminate}'");
   EXPECT_EQ(run.status, 0) << run.output;
-  std::vector<nlohmann::json> steps;
-  size_t at = 0;
-  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
-    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  std::vector<nlohmann::json> steps = JsonSteps(run.output);
   ASSERT_EQ(steps.size(), 14u) << run.output;
   const std::string ami = U8(U"\u0986\u09AE\u09BF");
   EXPECT_EQ(steps[0]["step"], "a");
@@ -176,6 +203,57 @@ TEST_F(LutemHostTest, ATypingSessionReportsTheDocumentCompositionAndCandidateWin
   }
 }
 
+// Several documents: {Focus} makes one, {Focus N} goes back to one, and
+// "documents" holds them all in the order made.
+TEST_F(LutemHostTest, ASessionGoesBackToADocumentAndReportsEveryDocument) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun run = RunHost("--json --layout 1 'ami{Space}{Focus}k{Focus 1}a{Focus 2}{Focus none}'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::vector<nlohmann::json> steps;
+  size_t at = 0;
+  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
+    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  ASSERT_EQ(steps.size(), 10u) << run.output;
+  const std::string ami = U8(U"\u0986\u09AE\u09BF ");
+  EXPECT_EQ(steps[3]["documents"], nlohmann::json::parse(R"([{"text":")" + ami +
+                                                         R"(","composition":null}])"));
+  EXPECT_EQ(steps[4]["document"], "") << "{Focus}: a new document";
+  EXPECT_EQ(steps[4]["documents"].size(), 2u);
+  EXPECT_EQ(steps[5]["documents"][1]["composition"], nlohmann::json::array({0, 1}));
+  EXPECT_EQ(steps[6]["step"], "{Focus 1}");
+  EXPECT_EQ(steps[7]["document"], ami + U8(U"\u0986")) << "typed in the first again";
+  EXPECT_EQ(steps[7]["documents"][0]["composition"], nlohmann::json::array({4, 5}));
+  EXPECT_EQ(steps[7]["documents"].size(), 2u) << "{Focus 1} made no document";
+  EXPECT_EQ(steps[9]["document"], nullptr) << "{Focus none}";
+  EXPECT_EQ(steps[9]["documents"].size(), 2u);
+
+  HostRun missing = RunHost("'{Focus 3}{Focus}{Focus}{Focus 3}'");
+  EXPECT_EQ(missing.status, 1) << missing.output;
+  EXPECT_NE(missing.output.find("there is no document 3 for {Focus 3}"), std::string::npos)
+      << missing.output;
+  EXPECT_EQ(missing.output.find("there is no document 3", missing.output.find("{Focus}:")),
+            std::string::npos)
+      << "the third document exists by then";
+}
+
+TEST_F(LutemHostTest, ASessionTypesOnceTheModelIsLoaded) {
+  // A user picks the keyboard and types a moment later, when the language
+  // model is there: its word stands in the list from the first key on.
+  std::u16string folder;
+  ASSERT_TRUE(DictionaryDataFolder(&folder));
+  const std::string data = platform::HostPathFromWindowsPath(folder);
+  ASSERT_TRUE(platform::EnsureFolder(data.substr(0, data.size() - 1)));
+  LanguageModelBuilder model;
+  for (int i = 0; i < 300000; ++i) model.AddWord(KeyUnits("q" + std::to_string(i), "+"), "\u0995", 1.0f);
+  model.AddWord(KeyUnits("a", "+"), U8(U"\u0985"), 1.0f);
+  ASSERT_TRUE(WriteFileBytes(data + "Lutem_LM.bin", model.ModelFile(), nullptr));
+  ASSERT_EQ(RunHost("register").status, 0);
+  HostRun run = RunHost("--json --layout 1 'a'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const nlohmann::json step = nlohmann::json::parse(run.output.substr(run.output.find('{')));
+  EXPECT_EQ(step["candidates"], nlohmann::json::array({U8(U"\u0986"), "a", U8(U"\u0985")}));
+}
+
 TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
   struct Case {
     std::string arguments;
@@ -187,7 +265,9 @@ TEST_F(LutemHostTest, ASessionRefusesBadScriptsAndAMissingInputMethod) {
       {"'{Wheel 0}'", "{Wheel N} takes notches from -99 to 99, not 0"},
       {"'{Caret x}'", "{Caret N} takes an offset from 0"},
       {"'{Dpi 20}'", "{Dpi N} takes a DPI from 48 to 480"},
+      {"'{Focus 0}'", "{Focus N} takes a document from 1"},
       {"--picture", "--picture takes a folder"},
+      {"--picture /dev/null/pictures '{Menu}'", "cannot make the picture folder /dev/null/pictures"},
       {"--layout 9 '{Menu}'", "--layout takes a layout from 1 to 8"},
       {"--encoding 2", "--encoding takes 0 (Unicode) or 1 (ANSI)"},
       {"'{Menu}' '{Focus}'", "unexpected argument {Focus}"},
@@ -235,17 +315,12 @@ void InstallSettingsProgram(const std::string& root) {
 
 TEST_F(LutemHostTest, SettingsRunsTheProgramByAScriptAndReportsEachStep) {
   InstallSettingsProgram(root_.path());
-  std::string pictures = root_.path() + "/pictures";
-  std::filesystem::create_directories(pictures);
+  // A folder that is not there yet is made.
+  std::string pictures = root_.path() + "/pictures/settings";
   HostRun run = RunHost("settings --json --picture " + pictures +
                         " '{Check 1003}{Theme Lutem Dark}{Start}'");
   EXPECT_EQ(run.status, 0) << run.output;
-  std::vector<nlohmann::json> steps;
-  size_t at = 0;
-  // One object a line; what else reaches standard error (a sanitizer's
-  // summary) is not a step.
-  for (size_t end; (end = run.output.find('\n', at)) != std::string::npos; at = end + 1)
-    if (run.output[at] == '{') steps.push_back(nlohmann::json::parse(run.output.substr(at, end - at)));
+  std::vector<nlohmann::json> steps = JsonSteps(run.output);
   ASSERT_EQ(steps.size(), 5u) << run.output;
   EXPECT_EQ(steps[0]["action"], "start");
   EXPECT_EQ(steps[0]["dialogs"][0]["title"], "Lutem Settings");
@@ -269,10 +344,77 @@ TEST_F(LutemHostTest, SettingsExitCodesForActionsThatCannotBeDoneAndForBadUse) {
   EXPECT_EQ(RunHost("settings '{Dance}'").status, 2);
   EXPECT_EQ(RunHost("settings 'Check 1003'").status, 2);
   EXPECT_EQ(RunHost("settings '{Resize 10}'").status, 2);
-  EXPECT_EQ(RunHost("settings --program /no/such/image.so").status, 2);
+  EXPECT_EQ(RunHost("settings --program /no/such/image.so < /dev/null").status, 2);
+  HostRun folder = RunHost("settings --picture /dev/null/pictures < /dev/null");
+  EXPECT_EQ(folder.status, 2);
+  EXPECT_NE(folder.output.find("cannot make the picture folder /dev/null/pictures"),
+            std::string::npos)
+      << folder.output;
   HostRun about = RunHost("settings --about '{Escape}'");
   EXPECT_EQ(about.status, 0);
   EXPECT_NE(about.output.find("dialog \"About Lutem\""), std::string::npos);
+}
+
+// Without a script argument the script comes from standard input, as the
+// session's does.
+TEST_F(LutemHostTest, SettingsReadsItsScriptFromInputWithoutAScriptArgument) {
+  InstallSettingsProgram(root_.path());
+  std::string script = root_.path() + "/script.txt";
+  std::ofstream(script) << "{Check 1003}\n";
+  HostRun run = RunHost("settings --json < " + script);
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::vector<nlohmann::json> steps = JsonSteps(run.output);
+  ASSERT_EQ(steps.size(), 3u) << run.output;
+  EXPECT_EQ(steps[1]["action"], "{Check 1003}");
+  EXPECT_EQ(steps[1]["settings"]["CandidateWindow"], 0);
+  EXPECT_EQ(steps[2]["action"], "end");
+}
+
+}  // namespace
+
+namespace {
+
+// The session starts a settings server for itself and stops it at its end;
+// a choice learned just before the end must still reach the server's store.
+TEST_F(LutemHostTest, EverySessionKeepsTheChoiceItLearned) {
+  ASSERT_EQ(RunHost("register").status, 0);
+  constexpr int kSessions = 50;
+  std::vector<std::string> keys;
+  for (int i = 0; i < kSessions; ++i)
+    keys.push_back(std::string(i < 26 ? "ta" : "ma") + static_cast<char>('a' + i % 26));
+  for (const std::string& typed : keys) {
+    HostRun run = RunHost("--layout 1 '" + typed + "{Down}{Enter}'");
+    ASSERT_EQ(run.status, 0) << run.output;
+  }
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  std::u16string stored = SendSettingsCommand(u"LOAD_USER_DICT");
+  for (const std::string& typed : keys) {
+    std::u16string line(typed.begin(), typed.end());
+    line += u":" + line;
+    EXPECT_NE(stored.find(line), std::u16string::npos) << typed;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// lutem-settings-send shows the server's refusals as they come and exits 1.
+TEST_F(LutemHostTest, SettingsSendShowsErrorRepliesAndFails) {
+  ServerProcess server;
+  ASSERT_TRUE(server.Start());
+  std::string tool = std::filesystem::path(LUTEM_HOST_PROGRAM).parent_path() / "lutem-settings-send";
+  std::string script = root_.path() + "/requests.txt";
+  std::ofstream(script) << "LOAD CurrentLayout\n" << std::string(5000, 'A') << "\n";
+  FILE* pipe = popen((tool + " < " + script).c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;) output.append(buffer, got);
+  int status = pclose(pipe);
+  EXPECT_EQ(output, "2\nError: Request too long.\n");
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 }
 
 }  // namespace

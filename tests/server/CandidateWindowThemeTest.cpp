@@ -1,7 +1,7 @@
 // The theme message as the settings program sends it: posted to the
 // candidate window found by its class; the window asks the settings server
-// for the theme id, loads that theme and paints itself in it, until the
-// next candidate update hands it the text service's colours again. It
+// for the theme id, loads that theme, paints itself in it and announces it,
+// so that the next candidate update of each text service keeps it. It
 // drives the stand-in's desktop, so it is not built for Windows.
 #ifndef _WIN32
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ class CandidateWindowThemeTest : public CandidateWindowTest {
   std::u16string savedId_ = ThemeID;
 };
 
-TEST_F(CandidateWindowThemeTest, ThemeMessageRepaintsTheOpenWindowUntilTheNextUpdate) {
+TEST_F(CandidateWindowThemeTest, ThemeMessageRepaintsTheOpenWindowAndAnnouncesTheTheme) {
   Open();
   Fill(Numbered(3));
   EXPECT_EQ(EmptyRowPixel(), ThemeColors::kDefaultWindowBackground);
@@ -73,6 +73,7 @@ TEST_F(CandidateWindowThemeTest, ThemeMessageRepaintsTheOpenWindowUntilTheNextUp
   const UINT message = ThemeMessage();
   ASSERT_NE(message, 0u);
   const uint64_t mark = host::GdiplusMark();
+  const uint64_t announcedBefore = LatestThemeAnnouncement();
   ASSERT_TRUE(PostMessageW(found, message, 0, 0));
   host::PumpMessages();
 
@@ -87,10 +88,17 @@ TEST_F(CandidateWindowThemeTest, ThemeMessageRepaintsTheOpenWindowUntilTheNextUp
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(texts[2].color, kDarkText);  // row 1's label; row 0 is selected
 
-  // The next candidate update gives the window the text service's colours.
-  window_->SetColors(ThemeColors());
-  EXPECT_EQ(EmptyRowPixel(), ThemeColors::kDefaultWindowBackground);
-  EXPECT_EQ(ThemeUpdateColors.windowBackground, kDarkBackground);
+  // A text service that has seen no announcement since its activation (its
+  // colours the defaults) takes this one at its next candidate update, so
+  // the window it fills then stays dark.
+  uint64_t seen = announcedBefore;
+  ThemeColors serviceColors;
+  ASSERT_TRUE(TakeNewerTheme(&seen, &serviceColors));
+  EXPECT_EQ(seen, LatestThemeAnnouncement());
+  EXPECT_EQ(serviceColors, ThemeUpdateColors);
+  window_->SetColors(serviceColors);
+  EXPECT_EQ(EmptyRowPixel(), kDarkBackground);
+  EXPECT_FALSE(TakeNewerTheme(&seen, &serviceColors)) << "announced once";
 }
 
 TEST_F(CandidateWindowThemeTest, FailedRequestReloadsTheThemeItHad) {

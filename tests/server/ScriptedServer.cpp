@@ -1,6 +1,8 @@
 #include "ScriptedServer.h"
 
 #ifndef _WIN32
+#include "host/advapi32/ProcessUser.h"
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,10 +22,15 @@ std::vector<char> Utf16Bytes(const std::u16string& text) {
 
 namespace {
 
-HANDLE CreateScriptedPipe(bool messageType) {
+HANDLE CreateScriptedPipe(bool messageType, bool openToAll = false) {
   DWORD type = messageType ? (PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE) : PIPE_TYPE_BYTE;
+  SECURITY_DESCRIPTOR descriptor;
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE);  // no DACL: everybody
+  SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
   return CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
-                          PIPE_ACCESS_DUPLEX, type, 1, 4096, 4096, 0, nullptr);
+                          PIPE_ACCESS_DUPLEX, type, 1, 4096, 4096, 0,
+                          openToAll ? &attributes : nullptr);
 }
 
 // Stays until the client has read and closed.
@@ -38,7 +45,8 @@ void WaitForClientToClose(HANDLE pipe) {
 
 #ifdef _WIN32
 
-ScriptedServer::ScriptedServer(std::vector<char> reply, Answer answer, bool messageType)
+ScriptedServer::ScriptedServer(std::vector<char> reply, Answer answer, bool messageType,
+                               const std::string&)
     : request_(requestRead_.get_future().share()) {
   HANDLE pipe = CreateScriptedPipe(messageType);
   release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
@@ -112,8 +120,10 @@ bool ReadAll(int fd, void* data, size_t size) {
 }
 
 [[noreturn]] void ServeOnce(int report, const std::vector<char>& reply,
-                            ScriptedServer::Answer answer, bool messageType) {
-  HANDLE pipe = CreateScriptedPipe(messageType);
+                            ScriptedServer::Answer answer, bool messageType,
+                            const std::string& user) {
+  if (!user.empty()) host::SetProcessUser(user);
+  HANDLE pipe = CreateScriptedPipe(messageType, !user.empty());
   char ready = pipe == INVALID_HANDLE_VALUE ? 'F' : 'R';
   WriteAll(report, &ready, 1);
   if (pipe == INVALID_HANDLE_VALUE) _exit(1);
@@ -135,13 +145,14 @@ bool ReadAll(int fd, void* data, size_t size) {
 
 }  // namespace
 
-ScriptedServer::ScriptedServer(std::vector<char> reply, Answer answer, bool messageType) {
+ScriptedServer::ScriptedServer(std::vector<char> reply, Answer answer, bool messageType,
+                               const std::string& user) {
   int fds[2];
   if (pipe(fds) != 0) return;
   pid_ = fork();
   if (pid_ == 0) {
     close(fds[0]);
-    ServeOnce(fds[1], reply, answer, messageType);
+    ServeOnce(fds[1], reply, answer, messageType, user);
   }
   close(fds[1]);
   report_ = fds[0];

@@ -21,8 +21,11 @@ class ScriptedServer {
  public:
   enum class Answer { Reply, Silence, Hangup };
 
-  // messageType false makes a byte-type pipe.
-  ScriptedServer(std::vector<char> reply, Answer answer = Answer::Reply, bool messageType = true);
+  // messageType false makes a byte-type pipe. A user (a SID, stand-in only)
+  // runs the server as that user, with a pipe that lets everybody in, as a
+  // program posing as the settings server would.
+  ScriptedServer(std::vector<char> reply, Answer answer = Answer::Reply, bool messageType = true,
+                 const std::string& user = std::string());
   ~ScriptedServer();
   ScriptedServer(const ScriptedServer&) = delete;
   ScriptedServer& operator=(const ScriptedServer&) = delete;

@@ -81,6 +81,15 @@ TEST_F(SendSettingsCommandTest, ServerThatHangsUpGivesTheReadErrorAtOnce) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, kSettingsReplyTimeout);
 }
 
+// An empty message is a reply like any other, and is taken when it comes.
+TEST_F(SendSettingsCommandTest, EmptyReplyIsTakenAtOnce) {
+  ScriptedServer server({});
+  ASSERT_TRUE(server.ready());
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(SendSettingsCommand(u"LOAD ThemeID"), u"");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, kSettingsReplyTimeout / 2);
+}
+
 // The time-out is behaviour, not speed: a silent server must not hold the
 // caller (an application's UI thread) much beyond it.
 TEST_F(SendSettingsCommandTest, SilentServerGivesTheReadErrorAfterTheTimeOut) {

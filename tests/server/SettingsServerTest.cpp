@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>
+
+#include "host/advapi32/ProcessUser.h"
 #endif
 
 #include <algorithm>
@@ -245,6 +247,54 @@ TEST_F(SettingsServerTest, SecondServerLeavesTheFirstServing) {
   EXPECT_EQ(ServerProcess::RunToExit(), 1);
   EXPECT_EQ(SendSettingsCommand(u"LOAD CurrentLayout"), u"2");
 }
+
+// A program that made the pipe first keeps it: the server says so and ends
+// instead of serving beside it.
+TEST(SettingsServerPipe, NameTakenFirstEndsTheServer) {
+  SettingsTestRoot root;
+  // Two instances: the stand-in's server tries the name with a connection
+  // of its own, which takes a free instance.
+  HANDLE taken[2];
+  for (int i = 0; i < 2; ++i) {
+    taken[i] = CreateNamedPipeW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                                PIPE_ACCESS_DUPLEX | (i == 0 ? FILE_FLAG_FIRST_PIPE_INSTANCE : 0),
+                                PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE, 2, 4096, 4096, 0,
+                                nullptr);
+    ASSERT_NE(taken[i], INVALID_HANDLE_VALUE);
+  }
+  EXPECT_EQ(ServerProcess::RunToExit(), 1);
+  HANDLE client = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                              GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(client, INVALID_HANDLE_VALUE);
+  if (client != INVALID_HANDLE_VALUE) CloseHandle(client);
+  for (HANDLE instance : taken) CloseHandle(instance);
+}
+
+#ifndef _WIN32
+// Another user of the machine may not even read the pipe. An application in
+// an AppContainer may open it, but cannot tell who serves it (it may not
+// open the server's process), so it runs on its defaults.
+TEST_F(SettingsServerTest, OnlyTheServersUserMayUseThePipe) {
+  auto openError = [](DWORD access) {
+    HANDLE pipe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
+                              access, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (pipe == INVALID_HANDLE_VALUE) return GetLastError();
+    CloseHandle(pipe);
+    return static_cast<DWORD>(ERROR_SUCCESS);
+  };
+  host::SetProcessUser(host::OtherUserSid());
+  EXPECT_EQ(openError(GENERIC_READ), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(SendSettingsCommand(u"LOAD CurrentLayout"),
+            u"Error: Could not connect to settings server.");
+  host::SetProcessUser(host::DefaultUserSid());
+  host::SetProcessAppContainer(true);
+  EXPECT_EQ(openError(GENERIC_READ | GENERIC_WRITE), static_cast<DWORD>(ERROR_SUCCESS));
+  EXPECT_EQ(SendSettingsCommand(u"LOAD CurrentLayout"),
+            u"Error: Could not connect to settings server.");
+  host::SetProcessAppContainer(false);
+  EXPECT_EQ(SendSettingsCommand(u"LOAD CurrentLayout"), u"2");
+}
+#endif
 
 TEST(SettingsServerRestart, CrashLosesNoWrittenSetting) {
   SettingsTestRoot root;

@@ -8,6 +8,7 @@
 #include "conversion/ConversionDispatcher.h"
 #include "service/engine/CCompositionProcessorEngine.h"
 #include "service/engine/EngineDriver.h"
+#include "service/module/DllObjectCount.h"
 #include "service/EngineTestAccess.h"
 #include "service/settings/ProcessSettings.h"
 #include "suggest/FakeDictionaryEngine.h"
@@ -134,12 +135,22 @@ TEST_F(EngineTest, AFreshEngineBuildsListsWithoutDictionaries) {
   EXPECT_EQ(list.GetAt(1)->View(), u"ami");
 }
 
-// Leaks here show up in the sanitizer build.
-TEST_F(EngineTest, DestructionMidCompositionFreesKeysAndConversion) {
+// What a test can read after the engine goes mid-composition: the
+// dictionary engine it held is deleted, and the module's object count is
+// where it was, so the module can still unload. Its key buffer and
+// converted text are checked for leaks by the sanitizer build.
+TEST_F(EngineTest, DestructionMidCompositionFreesItsDictionariesAndLeavesTheModule) {
+  const int destroyedBefore = FakeDictionaryEngine::destroyed;
+  const LONG countBefore = DllObjectCount;
   auto* engine = new CCompositionProcessorEngine;
+  engine->dictionaryEngine.store(new FakeDictionaryEngine({u"w"}));
   CCompositionProcessorEngineAccess::Compose(*engine, u"ami", AsWchar(u"x"));
   engine->StoreUserChoice(u"ami", u"x");
+  ASSERT_EQ(engine->FindUserChoice(u"ami"), std::optional<std::u16string>(u"x"));
   delete engine;
+  EXPECT_EQ(FakeDictionaryEngine::destroyed, destroyedBefore + 1);
+  EXPECT_EQ(DllObjectCount, countBefore);
+  EXPECT_EQ(ModuleInUse(), countBefore >= 0);
 }
 
 DWORD WINAPI SlowDictionaryThread(LPVOID parameter) {

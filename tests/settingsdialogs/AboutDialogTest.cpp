@@ -66,12 +66,15 @@ TEST_F(SettingsProgramTest, WithoutTheLicenceFileTheDialogSaysSoAndStillCloses) 
   EXPECT_EQ(Describe()->templateName, u"#103");
 }
 
-TEST_F(SettingsProgramTest, ResizingKeepsSevenPixelMarginsAndTheButtonCentred) {
+// From its first picture on, not only after the first resize.
+TEST_F(SettingsProgramTest, TheLicenceOpensAndResizesWithSevenPixelMarginsAndTheButtonCentred) {
   InstallLicence();
   Start(u"/about");
   Click(kEula);
-  for (SIZE size : {SIZE{800, 600}, SIZE{400, 300}}) {
-    Do([size](HWND dialog) { return host::ResizeWindow(dialog, size.cx, size.cy); });
+  for (SIZE size : {SIZE{0, 0}, SIZE{800, 600}, SIZE{400, 300}}) {
+    if (size.cx != 0)
+      Do([size](HWND dialog) { return host::ResizeWindow(dialog, size.cx, size.cy); });
+    SCOPED_TRACE(size.cx);
     std::optional<host::DialogInfo> licence = Describe();
     ASSERT_TRUE(licence);
     LONG width = licence->clientRect.right - licence->clientRect.left;
@@ -85,6 +88,23 @@ TEST_F(SettingsProgramTest, ResizingKeepsSevenPixelMarginsAndTheButtonCentred) {
     EXPECT_EQ(height - button.bottom, 7);
     EXPECT_EQ(button.left, (width - (button.right - button.left)) / 2);
   }
+}
+
+// A licence file that is there but cannot be read is reported as a missing
+// one, and the dialog stays open, empty.
+TEST_F(SettingsProgramTest, AnUnreadableLicenceFileIsReported) {
+  std::filesystem::create_directories(InstallFolder() + "/EULA.rtf");
+  Start(u"/about");
+  Click(kEula);
+  std::vector<host::MessageBoxRecord> boxes = host::MessageBoxes();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, u"File Not Found");
+  EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_ICONINFORMATION));
+  ASSERT_TRUE(Describe());
+  EXPECT_EQ(Describe()->templateName, u"#130");
+  EXPECT_TRUE(host::DescribeRichEdit(Control(kLicenceText).window)->text.empty());
+  Click(IDOK);
+  EXPECT_EQ(Describe()->templateName, u"#103");
 }
 
 TEST_F(SettingsProgramTest, EscapeClosesTheLicenceThenTheAboutBox) {

@@ -55,6 +55,19 @@ TEST_F(LanguageModelDecoderTest, TwoOutputsThatSpellTheSameWordGiveOneWord) {
   EXPECT_EQ((Words{kKi}), Decode("ki"));
 }
 
+// Two outputs that spell one word count once: the search goes on to the
+// next word the model has, rather than stopping at two outputs that come out
+// as one word.
+TEST_F(LanguageModelDecoderTest, SecondWordIsFoundPastAnotherSpellingOfTheFirst) {
+  const std::string kKii = Utf8FromCodePoints(U"\u0995\u09C0");
+  LanguageModelBuilder builder("+");
+  builder.AddWord(KeyUnits("ki", "+"), kKi, 1.0f);
+  builder.AddWord(KeyUnits("ki", "+"), Utf8FromCodePoints(U"\u0995+\u09BF"), 1.5f);
+  builder.AddWord(KeyUnits("ki", "+"), kKii, 2.0f);
+  Load(builder);
+  EXPECT_EQ((Words{kKi, kKii}), Decode("ki"));
+}
+
 TEST_F(LanguageModelDecoderTest, OutputsOfOnlyUnspelledLabelsGiveNoWord) {
   LanguageModelBuilder builder("+");
   const int32_t x = builder.InputLabel("x");

@@ -109,9 +109,10 @@ TEST(WordSearchTest, NothingIsFoundWithoutATrieOrForAnEmptyQuery) {
   EXPECT_TRUE(SearchWords("").empty());
 }
 
-// Random words over a small alphabet, so that prefixes are shared and near
-// words are common; every query's result must be exactly what collecting all
-// completions (or all near words) and sorting them gives.
+// The searches as plainly as they can be written: every completion collected
+// and sorted (shorter first, byte order within a length), or else the byte
+// edit distance to every word that shares the query's first character
+// (nearest first, then byte order); the first 7 either way.
 Words ReferenceSearch(const Words& dictionary, const std::string& query) {
   Words completions;
   for (const std::string& w : dictionary)
@@ -123,9 +124,12 @@ Words ReferenceSearch(const Words& dictionary, const std::string& query) {
     if (completions.size() > 7) completions.resize(7);
     return completions;
   }
+  const unsigned char lead = static_cast<unsigned char>(query[0]);
+  const size_t firstLength = (lead & 0xF0) == 0xF0 ? 4 : (lead & 0xE0) == 0xE0 ? 3 : (lead & 0xC0) == 0xC0 ? 2 : 1;
+  const std::string first = query.substr(0, firstLength);
   std::vector<FuzzyMatch> matches;
   for (const std::string& w : dictionary) {
-    if (w[0] != query[0]) continue;
+    if (w.compare(0, first.size(), first) != 0) continue;
     int32_t d = ByteLevenshteinDistance(query, w);
     if (d <= 3) matches.push_back({w, d});
   }
@@ -135,23 +139,60 @@ Words ReferenceSearch(const Words& dictionary, const std::string& query) {
   return words;
 }
 
+// Words over small alphabets, so that prefixes are shared and near words are
+// common, queried with thousands of prefixes, changed copies and random
+// strings of them: ASCII letters (one-byte first characters) and Bengali
+// letters and signs (three bytes, which differ in their last byte or two).
 TEST(WordSearchTest, AgreesWithSortingEveryCandidate) {
   SKIP_WITHOUT_WORD_TRIE();
   std::mt19937 random(7);
-  auto randomWord = [&](size_t maxLength) {
-    std::string w(1 + random() % maxLength, 'a');
-    for (char& c : w) c = static_cast<char>('a' + random() % 4);
-    return w;
+  const std::u32string bengali = U"\u0995\u0996\u09B0\u09BE\u09BF\u09CD\u09B7\u0985";
+  auto randomWord = [&](size_t maxLength, bool inBengali) {
+    std::u32string w(1 + random() % maxLength, U'a');
+    for (char32_t& c : w) c = inBengali ? bengali[random() % bengali.size()] : U'a' + random() % 4;
+    return U8(w);
   };
   Words dictionary;
-  for (int i = 0; i < 1500; ++i) dictionary.push_back(randomWord(9));
+  for (int i = 0; i < 1500; ++i) dictionary.push_back(randomWord(9, false));
+  for (int i = 0; i < 1500; ++i) dictionary.push_back(randomWord(7, true));
+  dictionary.push_back(U8(U"\u0995\u0996\u09B0\u09BE\u09BF\u09CD\u09B7\u0985\u0995\u0996\u09B0\u09BE\u09BF\u09CD\u09B7\u0985"));
   std::sort(dictionary.begin(), dictionary.end());
   dictionary.erase(std::unique(dictionary.begin(), dictionary.end()), dictionary.end());
   ScopedWordTrie trie(dictionary);
-  for (int i = 0; i < 400; ++i) {
-    std::string query = randomWord(12);
-    EXPECT_EQ(SearchWords(query), ReferenceSearch(dictionary, query)) << query;
+  for (int i = 0; i < 6000; ++i) {
+    std::string query;
+    const std::string& word = dictionary[random() % dictionary.size()];
+    switch (i % 4) {
+      case 0:  // a prefix of a word, cut anywhere, inside a character too
+        query = word.substr(0, 1 + random() % word.size());
+        break;
+      case 1:  // a word with a few bytes changed, dropped or added
+        query = word;
+        for (size_t n = 1 + random() % 3; n > 0; --n) {
+          size_t at = random() % query.size();
+          switch (random() % 3) {
+            case 0: query[at] = dictionary[random() % dictionary.size()][0]; break;
+            case 1: if (query.size() > 1) query.erase(at, 1); break;
+            default: query.insert(at, 1, word[random() % word.size()]);
+          }
+        }
+        break;
+      case 2:
+        query = randomWord(12, false);
+        break;
+      default:
+        query = randomWord(10, true);
+    }
+    ASSERT_EQ(SearchWords(query), ReferenceSearch(dictionary, query)) << query;
   }
+  // Longer than any word by more than the distance bound, and just within it.
+  const std::string& longest = *std::max_element(
+      dictionary.begin(), dictionary.end(),
+      [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+  EXPECT_EQ(SearchWords(longest + "abc"), Words{longest});
+  EXPECT_EQ(SearchWords(longest + "abcd"), Words{});
+  EXPECT_EQ(SearchWordsLimited(longest, 2), Words{longest});
+  EXPECT_EQ(SearchWordsLimited(longest + "a", 2), Words{});
 }
 
 }  // namespace

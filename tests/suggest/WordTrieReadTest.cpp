@@ -88,9 +88,9 @@ TEST(WordTrieReadTest, RejectsFilesThatAreNotSoundDictionaries) {
       {"first header byte", withByte(0, 'l')},
       {"header's NUL", withByte(13, 'x')},
       {"cut inside the body", good.substr(0, 14 + (bodyEnd - 14) / 2)},
-      {"no trailer", good.substr(0, bodyEnd)},
       {"cut inside the trailer", good.substr(0, good.size() - 1)},
       {"bytes after the trailer", good + "x"},
+      {"bytes after a body without trailer", good.substr(0, bodyEnd) + "x"},
       {"a body byte", withByte(20, static_cast<char>(good[20] ^ 0x40))},
       {"the trailer's length", withByte(bodyEnd + 8, static_cast<char>(good[bodyEnd + 8] + 1))},
       {"the trailer's checksum", withByte(bodyEnd + 12, static_cast<char>(good[bodyEnd + 12] ^ 1))},
@@ -105,6 +105,20 @@ TEST(WordTrieReadTest, RejectsFilesThatAreNotSoundDictionaries) {
     // A failed read leaves the target as it was.
     EXPECT_EQ(trie.size(), kWords.size()) << c.what;
   }
+}
+
+// A file as others make it, the library's body right behind our header and
+// nothing after it, loads as it stands (the cases above show that a file
+// with a trailer must match it).
+TEST(WordTrieReadTest, FileWithoutTrailerLoads) {
+  SKIP_WITHOUT_WORD_TRIE();
+  const std::string good = BuildWordDictionary(kWords);
+  const size_t bodyEnd = good.size() - worddict::kTrailerSize;
+  const std::string plain = good.substr(0, bodyEnd);
+  WordDictionaryTrie trie;
+  ASSERT_TRUE(ReadWordTrieFromBytes(plain, &trie));
+  EXPECT_EQ(trie.size(), kWords.size());
+  EXPECT_EQ(KeysOf(trie, "alpha"), 2u);
 }
 
 TEST(WordTrieReadTest, LoadsFromAPathAndFailsForAMissingFile) {

@@ -22,3 +22,8 @@ std::string BesideThisProgram(const std::string& fileName);
 // next to this program. 0 on S_OK, 1 on any other result, 2 when the module
 // or its export cannot be had.
 int CallServerExport(const std::vector<std::string>& args, const char* exportName);
+
+// Makes folder (and the folders above it) for --picture; an empty folder
+// asks for no pictures. false, with a message in problem, when it cannot be
+// made, so that a run never silently writes no pictures.
+bool MakePictureFolder(const std::string& folder, std::string* problem);

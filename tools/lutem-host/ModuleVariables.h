@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -25,6 +26,14 @@ class ModuleVariables {
     Value value;
     std::memcpy(&value, reinterpret_cast<const void*>(found->second), sizeof(value));
     return value;
+  }
+
+  // A 32-bit variable that threads of the module write atomically, read
+  // the same way.
+  std::optional<int32_t> ReadAtomic(const std::string& name) const {
+    auto found = addresses_.find(name);
+    if (found == addresses_.end()) return std::nullopt;
+    return reinterpret_cast<const std::atomic<int32_t>*>(found->second)->load(std::memory_order_acquire);
   }
 
  private:

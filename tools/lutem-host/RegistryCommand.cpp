@@ -137,27 +137,107 @@ std::string DefaultKey() {
   return "HKEY_CLASSES_ROOT\\CLSID\\" + Narrow(clsid, 38);
 }
 
+// KEY split into its root and the path below it; nullptr (with a message)
+// for a root that is not one of the three.
+const Root* SplitKey(const std::string& keyName, std::string* path) {
+  size_t slash = keyName.find('\\');
+  std::string rootName = keyName.substr(0, slash);
+  *path = slash == std::string::npos ? std::string() : keyName.substr(slash + 1);
+  for (const Root& candidate : kRoots)
+    if (rootName == candidate.name || rootName == candidate.shortName) return &candidate;
+  std::fprintf(stderr,
+               "lutem-host: %s is not HKEY_CLASSES_ROOT, HKEY_CURRENT_USER or "
+               "HKEY_LOCAL_MACHINE\n",
+               rootName.c_str());
+  return nullptr;
+}
+
+// As "reg add KEY /v NAME /t REG_SZ /d TEXT /f": the key is made if need be.
+int SetText(const std::string& keyName, const std::string& name, const std::string& text) {
+  std::string path;
+  const Root* root = SplitKey(keyName, &path);
+  if (root == nullptr) return 2;
+  HKEY key = nullptr;
+  LONG result = RegCreateKeyExW(root->key, AsWchar(Utf8ToWide(path).c_str()), 0, nullptr,
+                                REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr);
+  if (result == ERROR_SUCCESS) {
+    std::u16string data = Utf8ToWide(text);
+    std::u16string wideName = Utf8ToWide(name);
+    result = RegSetValueExW(key, AsWchar(wideName.c_str()), 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>(data.c_str()),
+                            static_cast<DWORD>((data.size() + 1) * sizeof(char16_t)));
+    RegCloseKey(key);
+  }
+  if (result != ERROR_SUCCESS) {
+    std::fprintf(stderr, "lutem-host: cannot set %s in %s (error %d)\n", name.c_str(),
+                 keyName.c_str(), static_cast<int>(result));
+    return 1;
+  }
+  return 0;
+}
+
+// The stand-in's RegDeleteKeyW, like Windows', refuses a key with subkeys:
+// the leaves go first.
+LONG DeleteTree(HKEY parent, const std::u16string& path) {
+  HKEY key = nullptr;
+  LONG result = RegOpenKeyExW(parent, AsWchar(path.c_str()), 0, KEY_READ | KEY_WRITE, &key);
+  if (result != ERROR_SUCCESS) return result;
+  for (;;) {
+    WCHAR name[256];
+    DWORD length = 256;
+    if (RegEnumKeyExW(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    result = DeleteTree(key, std::u16string(AsChar16(name), length));
+    if (result != ERROR_SUCCESS) break;
+  }
+  RegCloseKey(key);
+  return result != ERROR_SUCCESS ? result : RegDeleteKeyW(parent, AsWchar(path.c_str()));
+}
+
+// As "reg delete KEY /f": the key and everything below it; a key that is not
+// there is nothing to do.
+int DeleteKey(const std::string& keyName) {
+  std::string path;
+  const Root* root = SplitKey(keyName, &path);
+  if (root == nullptr) return 2;
+  if (path.empty()) {
+    std::fprintf(stderr, "lutem-host: will not delete a whole root key\n");
+    return 2;
+  }
+  LONG result = DeleteTree(root->key, Utf8ToWide(path));
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
+    std::fprintf(stderr, "lutem-host: cannot delete %s (error %d)\n", keyName.c_str(),
+                 static_cast<int>(result));
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RegistryCommand(const std::vector<std::string>& args) {
+  if (!args.empty() && args[0] == "--set") {
+    if (args.size() != 4) {
+      std::fprintf(stderr, "lutem-host: registry --set takes KEY NAME TEXT\n");
+      return 2;
+    }
+    return SetText(args[1], args[2], args[3]);
+  }
+  if (!args.empty() && args[0] == "--delete") {
+    if (args.size() != 2) {
+      std::fprintf(stderr, "lutem-host: registry --delete takes one KEY\n");
+      return 2;
+    }
+    return DeleteKey(args[1]);
+  }
   if (args.size() > 1) {
     std::fprintf(stderr, "lutem-host: registry takes at most one key\n");
     return 2;
   }
   std::string keyName = args.empty() ? DefaultKey() : args[0];
-  size_t slash = keyName.find('\\');
-  std::string rootName = keyName.substr(0, slash);
-  std::string path = slash == std::string::npos ? std::string() : keyName.substr(slash + 1);
-  const Root* root = nullptr;
-  for (const Root& candidate : kRoots)
-    if (rootName == candidate.name || rootName == candidate.shortName) root = &candidate;
-  if (root == nullptr) {
-    std::fprintf(stderr,
-                 "lutem-host: %s is not HKEY_CLASSES_ROOT, HKEY_CURRENT_USER or "
-                 "HKEY_LOCAL_MACHINE\n",
-                 rootName.c_str());
-    return 2;
-  }
+  std::string path;
+  const Root* root = SplitKey(keyName, &path);
+  if (root == nullptr) return 2;
   std::u16string widePath = Utf8ToWide(path);
   HKEY key = nullptr;
   LONG result = RegOpenKeyExW(root->key, AsWchar(widePath.c_str()), 0, KEY_READ, &key);

@@ -4,21 +4,28 @@
 // choices and the application's own changes, and reports after each step
 // what the application shows (its text, the composition, the candidate
 // list and window) and what the input method asked of the settings server.
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "Commands.h"
 #include "ModuleVariables.h"
 #include "Platform.h"
 #include "SessionReport.h"
 #include "SessionScript.h"
+#ifndef _WIN32
 #include "SessionSettingsServer.h"
+#endif
 #include "conversion/WideToUtf8.h"
 #include "host/kernel32/PipeTraffic.h"
 #include "host/msctf/Compartments.h"
@@ -28,14 +35,20 @@
 #include "host/msctf/TsfApplication.h"
 #include "host/msctf/UIElements.h"
 #include "host/user32/Desktop.h"
-#include "host/user32/Icons.h"
 #include "host/user32/Keyboard.h"
 #include "host/user32/LayeredPicture.h"
-#include "host/user32/Menus.h"
 #include "host/user32/MessagePump.h"
-#include "host/user32/Monitors.h"
 #include "host/user32/Mouse.h"
+#ifdef _WIN32
+#include "host/kernel32/ModuleImports.h"
+#else
+#include "host/user32/Icons.h"
+#include "host/user32/Menus.h"
+#include "host/user32/Monitors.h"
+#endif
+#include "common/SettingsIpcConstants.h"
 #include "service/settings/SendSettingsCommand.h"
+#include "suggest/UserDictionary.h"
 
 namespace {
 
@@ -71,8 +84,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options* options, std::s
         return false;
       }
       options->pictures = args[++i];
-      std::error_code ignored;
-      std::filesystem::create_directories(*options->pictures, ignored);
+      if (!MakePictureFolder(*options->pictures, error)) return false;
     } else if (arg == "--layout" || arg == "--encoding") {
       bool layout = arg == "--layout";
       if (i + 1 >= args.size() || !ParseNumber(args[i + 1], layout ? 1 : 0, layout ? 8 : 1, &value)) {
@@ -101,6 +113,7 @@ std::string GuidText(REFGUID guid) {
   return text;
 }
 
+#ifndef _WIN32
 // The folder of this program, where lutem-settings-server is built too.
 std::string ProgramFolder() {
   WCHAR program[4096];
@@ -109,6 +122,7 @@ std::string ProgramFolder() {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
+#endif
 
 // The module file COM loads for clsid (InProcServer32's default value).
 std::string ModulePath(REFCLSID clsid) {
@@ -127,6 +141,7 @@ std::string ModulePath(REFCLSID clsid) {
 
 const char16_t kCandidateWindowClass[] = u"LutemIME.CandidateWindow";
 const char16_t kLearnCommand[] = u"SAVE_USER_DICT ";
+const char16_t kLoadLearnedCommand[] = u"LOAD_USER_DICT";
 
 // The candidate window shown last, if any.
 std::optional<host::WindowInfo> CandidateWindow() {
@@ -145,17 +160,52 @@ class Session {
   HRESULT Activate(REFCLSID clsid, bool uiless) {
     clsid_ = clsid;
     host::SetUIElementShow(!uiless);
+#ifdef _WIN32
+    // Loaded before COM loads it (the same module then), so that what it
+    // writes into the settings pipe and hands UpdateLayeredWindow is seen
+    // from the activation on.
+    std::u16string path = Utf8ToWide(ModulePath(clsid));
+    module_ = LoadLibraryW(AsWchar(path.c_str()));
+    if (module_ != nullptr) host::WatchModuleImports(module_);
+#endif
+    uint64_t mark = host::PipeTrafficMark();
     HRESULT hr = app_.ActivateTextService(clsid);
     host::PumpMessages();
     if (FAILED(hr)) return hr;
     active_ = true;
     variables_.Open(ModulePath(clsid),
-                    {"CurrentLayout", "CurrentEncoding", "CandidateWindow"});
-    document_ = app_.CreateDocument();
-    app_.Focus(document_);
+                    {"CurrentLayout", "CurrentEncoding", "CandidateWindow", "DllObjectCount",
+                     "WordDictionaryState", "LanguageModelState"});
+    WaitForTheLoads();
+    WaitForLearnedChoices(mark);
+    documents_.push_back(app_.CreateDocument());
+    app_.Focus(documents_.back());
     host::PumpMessages();
     AskForIcon();  // as the bar does for an item it shows
     return S_OK;
+  }
+
+  // A user starts typing a moment after the keyboard is chosen: the session
+  // lets the module's word-dictionary and model loads end first (Ready or
+  // Failed; values of LoadState), so that every step sees the words it will
+  // ever see. Loads that have not started within half a second never will
+  // (no data folder), and none takes more than ten seconds.
+  void WaitForTheLoads() {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+      const auto words = variables_.ReadAtomic("WordDictionaryState");
+      const auto model = variables_.ReadAtomic("LanguageModelState");
+      if (!words || !model) return;
+      const auto settled = [](int32_t state) { return state == 2 || state == 3; };
+      if (settled(*words) && settled(*model)) return;
+      const auto waited = Clock::now() - start;
+      if ((*words == 0 && *model == 0 && waited > std::chrono::milliseconds(500)) ||
+          waited > std::chrono::seconds(10))
+        return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      host::PumpMessages();
+    }
   }
 
   // Plays one step and prints its report; false when it could not be done
@@ -163,7 +213,9 @@ class Session {
   bool Play(const ScriptStep& step) {
     uint64_t mark = host::PipeTrafficMark();
     host::ClearLangBarUpdates();
+#ifndef _WIN32
     host::ClearPopupMenusShown();
+#endif
     bool done = true;
     StepReport report;
     report.step = step.item;
@@ -197,13 +249,30 @@ class Session {
         }
         break;
       case ScriptStep::Kind::Dpi:
+#ifdef _WIN32
+        done = NotOnWindows(step);
+#else
         host::SetMonitorDpi(0, static_cast<UINT>(step.number));
+#endif
         break;
       case ScriptStep::Kind::Menu:
+#ifdef _WIN32
+        done = NotOnWindows(step);
+#else
         done = ClickMenu(step.menuItem, &report);
+#endif
         break;
       case ScriptStep::Kind::Focus:
-        app_.Focus(app_.CreateDocument());
+        if (step.number == 0) {
+          documents_.push_back(app_.CreateDocument());
+          app_.Focus(documents_.back());
+        } else if (static_cast<size_t>(step.number) <= documents_.size()) {
+          app_.Focus(documents_[static_cast<size_t>(step.number) - 1]);
+        } else {
+          std::fprintf(stderr, "lutem-host: there is no document %d for %s\n", step.number,
+                       step.item.c_str());
+          done = false;
+        }
         break;
       case ScriptStep::Kind::FocusNone:
         app_.Focus(nullptr);
@@ -224,6 +293,7 @@ class Session {
       if (report.pipe.back().rfind(kLearnCommand, 0) == 0)
         report.learned.push_back(report.pipe.back().substr(std::char_traits<char16_t>::length(kLearnCommand)));
     }
+    learned_.insert(learned_.end(), report.learned.begin(), report.learned.end());
     if (!WritePicture()) done = false;
     std::puts((json_ ? StepJson(report) : StepLine(report)).c_str());
     std::fflush(stdout);
@@ -235,9 +305,26 @@ class Session {
     app_.DeactivateTextService(clsid_);
     host::PumpMessages();
     active_ = false;
+    WaitUntilServerHasLearned();
   }
 
+#ifdef _WIN32
+  ~Session() {
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+#endif
+
  private:
+#ifdef _WIN32
+  // The monitor's scale is the system's, and the button's menu a real modal
+  // one; neither is played there.
+  static bool NotOnWindows(const ScriptStep& step) {
+    std::fprintf(stderr, "lutem-host: %s is not played on Windows\n", step.item.c_str());
+    return false;
+  }
+
+  bool ClickMenu(const std::string&, StepReport*) { return false; }
+#else
   bool ClickMenu(const std::string& item, StepReport* report) {
     if (item.empty()) {
       host::DismissNextMenu();
@@ -259,12 +346,77 @@ class Session {
     }
     return true;
   }
+#endif
+
+  // The input method asks the server for the learned choices on its
+  // dictionary thread, which ends (and lets go of its module reference)
+  // once they are in. A script types at once, much faster than a user, so
+  // the session waits for that first: otherwise whether the first keys find
+  // the choices depends on the machine's load. The thread may have ended
+  // before the request is seen, so a count that stays put for a while after
+  // it ends the wait too. A module without symbols, or no request within
+  // the time, waits no longer.
+  void WaitForLearnedChoices(uint64_t mark) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(3);
+    constexpr auto kSettled = std::chrono::milliseconds(300);
+    std::optional<int32_t> holding;
+    Clock::time_point seen;
+    while (Clock::now() < deadline) {
+      std::optional<int32_t> count = variables_.Read<int32_t>("DllObjectCount");
+      if (!count) return;
+      if (!holding) {
+        for (const host::PipeClientWrite& write : host::PipeClientWritesSince(mark)) {
+          if (write.threadId != GetCurrentThreadId() && write.Text() == kLoadLearnedCommand) {
+            holding = count;
+            seen = Clock::now();
+          }
+        }
+      } else if (*count < *holding || Clock::now() - seen > kSettled) {
+        return;
+      } else if (*count > *holding) {
+        holding = count;
+        seen = Clock::now();
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+
+  // A learned pair is written to the server and not answered, and the
+  // server may take it in after a later request (another pipe instance):
+  // the session ends once the server hands back every pair learned in it
+  // (the last value of each key), so a server stopped after it, or the
+  // next session, has them. At most two seconds.
+  void WaitUntilServerHasLearned() {
+    if (learned_.empty()) return;
+    std::map<std::u16string, std::u16string> wanted;
+    for (const std::u16string& pair : learned_) {
+      size_t colon = pair.find(u':');
+      if (colon != std::u16string::npos) wanted[pair.substr(0, colon)] = pair.substr(colon + 1);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::chrono::steady_clock::now() < deadline) {
+      std::map<std::u16string, std::u16string> held;
+      for (auto& [keys, value] : ParseUserDictionaryReply(
+               SendSettingsCommand(std::u16string(SettingsIpcConstants::commandLoadUserDict))))
+        held[keys] = value;
+      bool all = true;
+      for (const auto& [keys, value] : wanted) {
+        auto found = held.find(keys);
+        if (found == held.end() || found->second != value) all = false;
+      }
+      if (all) return;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
 
   void AskForIcon() {
     HICON icon = nullptr;
     icon_ = 0;
     if (host::LangBarItemIcon(GUID_LBI_INPUTMODE, &icon) == S_OK && icon != nullptr) {
+#ifndef _WIN32  // Windows does not say which resource an icon came from
       if (auto info = host::DescribeIcon(icon)) icon_ = info->groupId;
+#endif
       DestroyIcon(icon);
     }
   }
@@ -283,6 +435,7 @@ class Session {
       if (!open.empty()) report->composition = std::make_pair(open.back().start, open.back().end);
       context->Release();
     }
+    DescribeDocuments(report);
     if (std::optional<host::LiveCandidateList> list = host::ReadLiveCandidateList()) {
       report->candidates = list->reading.strings;
       report->selection = list->reading.selection;
@@ -292,6 +445,31 @@ class Session {
       report->visible = window->visible;
       report->window = window->rect;
     }
+  }
+
+  // Every document's top context as its application holds it, marked
+  // changed when it differs from the step before.
+  void DescribeDocuments(StepReport* report) {
+    ITfDocumentMgr* focused = nullptr;
+    if (FAILED(app_.threadMgr()->GetFocus(&focused))) focused = nullptr;
+    for (size_t i = 0; i < documents_.size(); ++i) {
+      DocumentReport document;
+      document.focused = documents_[i] == focused;
+      if (ITfContext* context = host::TsfApplication::TopContext(documents_[i])) {
+        document.text = host::DocumentText(context);
+        std::vector<host::CompositionInfo> open = host::Compositions(context);
+        if (!open.empty()) document.composition = std::make_pair(open.back().start, open.back().end);
+      }
+      if (i < shownDocuments_.size()) {
+        document.changed = document.text != shownDocuments_[i].text ||
+                           document.composition != shownDocuments_[i].composition;
+      } else {
+        document.changed = true;
+      }
+      report->documents.push_back(document);
+    }
+    if (focused != nullptr) focused->Release();
+    shownDocuments_ = report->documents;
   }
 
   // The focused document's top context, with a reference; null without one.
@@ -348,10 +526,29 @@ class Session {
   host::TsfApplication app_;
   CLSID clsid_ = GUID_NULL;
   bool active_ = false;
-  ITfDocumentMgr* document_ = nullptr;
+  // The documents made, in order ({Focus N} gives document N the focus
+  // again), and what they held at the step before.
+  std::vector<ITfDocumentMgr*> documents_;
+  std::vector<DocumentReport> shownDocuments_;
   ModuleVariables variables_;
   int icon_ = 0;
+  std::vector<std::u16string> learned_;  // every pair the session learned, in order
+#ifdef _WIN32
+  HMODULE module_ = nullptr;
+#endif
 };
+
+#ifdef _WIN32
+bool SettingsServerAnswers(std::chrono::milliseconds within) {
+  const auto deadline = std::chrono::steady_clock::now() + within;
+  for (;;) {
+    std::u16string reply = SendSettingsCommand(u"LOAD ThemeID");
+    if (reply.rfind(SettingsIpcConstants::errorPrefix, 0) != 0) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+#endif
 
 void Save(const char16_t* key, int value) {
   std::string digits = std::to_string(value);
@@ -391,10 +588,21 @@ int SessionCommand(const std::vector<std::string>& args) {
     return 2;
   }
 
+#ifdef _WIN32
+  // The installed settings server runs as the user's; the session does not
+  // start one, but gives one that is starting a while to answer.
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+    std::fprintf(stderr, "lutem-host: COM cannot be initialised\n");
+    return 2;
+  }
+  if (!SettingsServerAnswers(std::chrono::seconds(10)))
+    std::fprintf(stderr, "lutem-host: no settings server answers; the input method keeps its defaults\n");
+#else
   SessionSettingsServer server;
   if (!server.Ensure(ProgramFolder() + "/lutem-settings-server", &error))
     std::fprintf(stderr, "lutem-host: no settings server (%s); the input method keeps its defaults\n",
                  error.c_str());
+#endif
   if (options.layout) Save(u"CurrentLayout", *options.layout);
   if (options.encoding) Save(u"CurrentEncoding", *options.encoding);
 
@@ -413,5 +621,8 @@ int SessionCommand(const std::vector<std::string>& args) {
     session.Deactivate();
   }
   CoFreeUnusedLibraries();
+#ifdef _WIN32
+  CoUninitialize();
+#endif
   return status;
 }

@@ -69,6 +69,27 @@ std::string Printable(const std::u16string& text) {
   return line;
 }
 
+Json CompositionJson(const std::optional<std::pair<LONG, LONG>>& composition) {
+  return composition ? Json::array({composition->first, composition->second}) : Json(nullptr);
+}
+
+std::string CompositionText(const std::pair<LONG, LONG>& composition) {
+  return ", composition [" + std::to_string(composition.first) + ", " +
+         std::to_string(composition.second) + "]";
+}
+
+// "; document N ..." for each document without the focus that changed.
+std::string OtherDocuments(const std::vector<DocumentReport>& documents) {
+  std::string line;
+  for (size_t i = 0; i < documents.size(); ++i) {
+    const DocumentReport& document = documents[i];
+    if (document.focused || !document.changed) continue;
+    line += "; document " + std::to_string(i + 1) + " \"" + Printable(document.text) + "\"";
+    if (document.composition) line += CompositionText(*document.composition);
+  }
+  return line;
+}
+
 template <typename Number>
 std::string Shown(const std::optional<Number>& value) {
   return value ? std::to_string(*value) : "?";
@@ -89,9 +110,7 @@ std::string StepJson(const StepReport& report) {
   for (const std::u16string& request : report.pipe) pipe.push_back(WideToUtf8(request));
   json["pipe"] = pipe;
   json["document"] = report.document ? Json(WideToUtf8(*report.document)) : Json(nullptr);
-  json["composition"] = report.composition
-                            ? Json::array({report.composition->first, report.composition->second})
-                            : Json(nullptr);
+  json["composition"] = CompositionJson(report.composition);
   Json candidates = nullptr;
   if (report.candidates) {
     candidates = Json::array();
@@ -111,6 +130,11 @@ std::string StepJson(const StepReport& report) {
   Json learned = Json::array();
   for (const std::u16string& pair : report.learned) learned.push_back(WideToUtf8(pair));
   json["learned"] = learned;
+  Json documents = Json::array();
+  for (const DocumentReport& document : report.documents)
+    documents.push_back(Json{{"text", WideToUtf8(document.text)},
+                             {"composition", CompositionJson(document.composition)}});
+  json["documents"] = documents;
   return json.dump();
 }
 
@@ -130,11 +154,9 @@ std::string StepLine(const StepReport& report) {
     line += (i == 0 ? " " : ", ") + WideToUtf8(report.pipe[i]);
   const bool typed = (report.document && !report.document->empty()) || report.composition ||
                      report.candidates;
-  if (!typed) return line;
+  if (!typed) return line + OtherDocuments(report.documents);
   line += "; document \"" + Printable(report.document.value_or(u"")) + "\"";
-  if (report.composition)
-    line += ", composition [" + std::to_string(report.composition->first) + ", " +
-            std::to_string(report.composition->second) + "]";
+  if (report.composition) line += CompositionText(*report.composition);
   if (report.candidates) {
     line += ", candidates";
     for (size_t i = 0; i < report.candidates->size(); ++i) {
@@ -150,5 +172,5 @@ std::string StepLine(const StepReport& report) {
             std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
   }
   for (const std::u16string& pair : report.learned) line += ", learned " + WideToUtf8(pair);
-  return line;
+  return line + OtherDocuments(report.documents);
 }

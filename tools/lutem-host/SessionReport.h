@@ -9,6 +9,16 @@
 #include "Platform.h"
 #include "host/user32/Menus.h"
 
+// A document of the session as its application holds it: its top
+// context's text and the composition open there ([start, end) in UTF-16
+// units).
+struct DocumentReport {
+  std::u16string text;
+  std::optional<std::pair<LONG, LONG>> composition;
+  bool focused = false;
+  bool changed = false;  // since the step before
+};
+
 // What a session step left: the state of the keyboard, the button and the
 // input method's settings after it, the menu it opened and the requests the
 // input method sent meanwhile. A field nobody could read stays empty.
@@ -36,6 +46,8 @@ struct StepReport {
   std::optional<RECT> window;
   // The pairs "keys:text" of the SAVE_USER_DICT requests sent.
   std::vector<std::u16string> learned;
+  // Every document of the session, in the order made (the first is 1).
+  std::vector<DocumentReport> documents;
 };
 
 // One JSON object: "step", "open", "layout", "encoding", "candidateWindow",
@@ -43,9 +55,11 @@ struct StepReport {
 // "items", separators as {"separator": true}), "pipe" (an array of texts),
 // "document", "composition" ([start, end] or null), "candidates" (an array
 // or null), "selection", "pages", "visible", "window" ({"x", "y", "w", "h"}
-// or null) and "learned".
+// or null), "learned" and "documents" (each {"text", "composition"}).
 std::string StepJson(const StepReport& report);
 // The same on one line for people: the settings, the checked menu items and
 // the requests; then, once anything was typed, the document, the
-// composition, the candidates (the selected one marked) and the window.
+// composition, the candidates (the selected one marked) and the window;
+// then each document without the focus that the step changed ("document
+// N").
 std::string StepLine(const StepReport& report);

@@ -33,6 +33,7 @@ const char* NumberForm(const std::string& lower) {
   if (lower.rfind("wheel", 0) == 0) return "{Wheel N} takes notches from -99 to 99, not 0";
   if (lower.rfind("caret", 0) == 0) return "{Caret N} takes an offset from 0";
   if (lower.rfind("dpi", 0) == 0) return "{Dpi N} takes a DPI from 48 to 480";
+  if (lower.rfind("focus", 0) == 0) return "{Focus N} takes a document from 1";
   return nullptr;
 }
 
@@ -68,7 +69,8 @@ bool ParseItem(const std::string& inside, ScriptStep* step, std::string* error) 
   for (const Numbered& n : {Numbered{"click", ScriptStep::Kind::Click, 1, 9},
                             Numbered{"wheel", ScriptStep::Kind::Wheel, -99, 99},
                             Numbered{"caret", ScriptStep::Kind::Caret, 0, INT_MAX},
-                            Numbered{"dpi", ScriptStep::Kind::Dpi, 48, 480}}) {
+                            Numbered{"dpi", ScriptStep::Kind::Dpi, 48, 480},
+                            Numbered{"focus", ScriptStep::Kind::Focus, 1, INT_MAX}}) {
     if (lower != n.name && lower.rfind(std::string(n.name) + " ", 0) != 0) continue;
     if (!NumberItem(lower, n.name, n.low, n.high, &step->number) ||
         (n.kind == ScriptStep::Kind::Wheel && step->number == 0)) {

@@ -11,7 +11,7 @@ struct ScriptStep {
     Type,       // a character outside braces: its key on the US keyboard
     Chord,      // keys pressed together: {Enter}, {Ctrl+Space}, {Shift}, {Numpad3}
     Menu,       // {Menu TEXT}: click the language-bar button, choose TEXT
-    Focus,      // {Focus}: a new document takes the focus
+    Focus,      // {Focus}: a new document takes the focus; {Focus N}: document N
     FocusNone,  // {Focus none}: no document has the focus
     Click,      // {Click N}: a click on row N of the candidate page shown
     Wheel,      // {Wheel N}: N notches of the wheel over the candidate window
@@ -24,7 +24,7 @@ struct ScriptStep {
   std::string chord;     // Chord: the keys, as the host's keyboard names them
   std::string menuItem;  // Menu: the item's text; empty: dismiss the menu
   std::u16string text;   // Type: the character (one or two UTF-16 units)
-  int number = 0;        // Click, Wheel, Caret, Dpi
+  int number = 0;        // Click, Wheel, Caret, Dpi; Focus: N, 0 for a new document
 };
 
 // The steps of script in order; false with a message naming the first item

@@ -37,6 +37,12 @@ bool Answers() {
 
 SessionSettingsServer::~SessionSettingsServer() {
   if (pid_ <= 0) return;
+  // The server stores learned pairs on a writer thread after it answered;
+  // the flush waits for them. Then it is asked to stop as a closing console
+  // would: it first serves the requests already sent (a choice learned by
+  // the session's last key is written without waiting for an answer) and
+  // stores them, then ends.
+  SendSettingsCommand(std::u16string(SettingsIpcConstants::commandFlushUserDict));
   kill(pid_, SIGTERM);
   int status = 0;
   waitpid(pid_, &status, 0);

@@ -10,7 +10,9 @@
 class SessionSettingsServer {
  public:
   SessionSettingsServer() = default;
-  // Stops the server this object started.
+  // Stops the server this object started, once it has served and stored
+  // every request already sent to it; the session's text service must be
+  // deactivated first.
   ~SessionSettingsServer();
   SessionSettingsServer(const SessionSettingsServer&) = delete;
   SessionSettingsServer& operator=(const SessionSettingsServer&) = delete;

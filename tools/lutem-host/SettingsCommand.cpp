@@ -2,7 +2,10 @@
 // a user would work it, and reports what each step left behind.
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +25,7 @@ struct Options {
   bool json = false;
   std::string pictureFolder;
   std::string image;
-  std::string script;
+  std::optional<std::string> script;  // standard input when none is given
 };
 
 int Usage(const std::string& problem) {
@@ -43,7 +46,7 @@ bool ReadOptions(const std::vector<std::string>& args, Options* options, std::st
     } else if (!arg.empty() && arg[0] == '-') {
       *problem = "unknown option " + arg;
       return false;
-    } else if (options->script.empty()) {
+    } else if (!options->script) {
       options->script = arg;
     } else {
       *problem = "one script only (quote it)";
@@ -178,8 +181,17 @@ int SettingsCommand(const std::vector<std::string>& args) {
   Options options;
   std::string problem;
   if (!ReadOptions(args, &options, &problem)) return Usage(problem);
+  std::string script;
+  if (options.script)
+    script = *options.script;
+  else
+    script.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
   std::vector<SettingsAction> actions;
-  if (!ParseSettingsScript(options.script, &actions, &problem)) return Usage(problem);
+  if (!ParseSettingsScript(script, &actions, &problem)) return Usage(problem);
+  if (!MakePictureFolder(options.pictureFolder, &problem)) {
+    std::fprintf(stderr, "lutem-host settings: %s\n", problem.c_str());
+    return 2;
+  }
 
   host::ProgramStart start;
   start.imageFile = options.image;

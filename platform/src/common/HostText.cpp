@@ -5,10 +5,10 @@ namespace platform {
 std::string Utf8FromWide(std::u16string_view text) {
   if (text.empty()) return {};
   int length = static_cast<int>(text.size());
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  int size = WideCharToMultiByte(CP_UTF8, 0, AsWchar(text.data()), length, nullptr, 0, nullptr, nullptr);
   if (size <= 0) return {};
   std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, out.data(), size, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, AsWchar(text.data()), length, out.data(), size, nullptr, nullptr);
   return out;
 }
 
@@ -18,7 +18,7 @@ std::u16string WideFromUtf8(std::string_view text) {
   int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
   if (size <= 0) return {};
   std::u16string out(static_cast<size_t>(size), u'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), length, out.data(), size);
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), length, AsWchar(out.data()), size);
   return out;
 }
 

@@ -9,6 +9,8 @@
 #include "kernel32/HandleTable.h"
 #include "kernel32/PipeInstance.h"
 #include "kernel32/PipePath.h"
+#include "kernel32/PipeSecurity.h"
+#include "kernel32/PipeTraffic.h"
 
 using platform::HandleTable;
 using platform::PipeEnd;
@@ -66,7 +68,10 @@ HANDLE CreateFileW(LPCWSTR fileName, DWORD desiredAccess, DWORD shareMode,
   DWORD error = platform::PipeSocketPath(fileName, path);
   int fd = -1;
   bool messageType = false;
+  if (error == ERROR_SUCCESS)
+    error = platform::CheckPipeAccess(path, desiredAccess, platform::CurrentProcessIdentity());
   if (error == ERROR_SUCCESS) error = ConnectPipe(path, fd, messageType);
+  platform::RecordPipeClientOpen(AsChar16(fileName), desiredAccess, flagsAndAttributes, error);
   if (error != ERROR_SUCCESS) {
     SetLastError(error);
     return INVALID_HANDLE_VALUE;
@@ -100,8 +105,8 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
 
 BOOL FlushFileBuffers(HANDLE file) {
   DWORD error = ERROR_SUCCESS;
-  // A Unix socket hands every write straight to the reader's queue, where it
-  // outlives the writer's close; there is nothing left to wait for.
+  // As on Windows, a pipe's flush lasts until the other end has read it all:
+  // a reader that neither reads nor closes holds the writer here.
   std::shared_ptr<PipeEnd> end = PipeEndOfHandle(file, error);
-  return Result(end ? ERROR_SUCCESS : error);
+  return Result(end ? end->Flush() : error);
 }

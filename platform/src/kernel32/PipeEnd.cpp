@@ -1,5 +1,6 @@
 #include "kernel32/PipeEnd.h"
 
+#include <linux/sockios.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -45,21 +46,41 @@ PipeEnd::~PipeEnd() { close(fd_); }
 
 DWORD PipeEnd::SetReadMode(DWORD mode) {
   bool message = (mode & PIPE_READMODE_MESSAGE) != 0;
-  if ((mode & ~static_cast<DWORD>(PIPE_READMODE_MESSAGE | PIPE_NOWAIT)) != 0 ||
-      (mode & PIPE_NOWAIT) != 0)
+  if ((mode & ~static_cast<DWORD>(PIPE_READMODE_MESSAGE | PIPE_NOWAIT)) != 0)
     return ERROR_INVALID_PARAMETER;
   // A byte-type pipe carries no message boundaries to read by.
   if (message && !messageType_) return ERROR_INVALID_PARAMETER;
   std::lock_guard<std::mutex> hold(readLock_);
   messageRead_ = message;
+  noWait_ = (mode & PIPE_NOWAIT) != 0;
   return ERROR_SUCCESS;
+}
+
+DWORD PipeEnd::Flush() {
+  // A Unix socket charges what it sent to the sender until the reader takes
+  // it out of its queue (or the reader's end goes with it unread).
+  for (;;) {
+    int unread = 0;
+    if (ioctl(fd_, SIOCOUTQ, &unread) != 0) return PipeErrorFromErrno(errno);
+    if (unread <= 0) return ERROR_SUCCESS;
+    usleep(500);
+  }
+}
+
+bool PipeEnd::PeerProcess(DWORD& processId) {
+  ucred peer{};
+  socklen_t size = sizeof(peer);
+  if (getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.pid <= 0) return false;
+  processId = static_cast<DWORD>(peer.pid);
+  return true;
 }
 
 DWORD PipeEnd::ReceiveMessage(std::vector<char>& message) {
   for (;;) {
     char probe;
-    ssize_t length = recv(fd_, &probe, 1, MSG_PEEK | MSG_TRUNC);
+    ssize_t length = recv(fd_, &probe, 1, MSG_PEEK | MSG_TRUNC | (noWait_ ? MSG_DONTWAIT : 0));
     if (length < 0 && errno == EINTR) continue;
+    if (length < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return ERROR_NO_DATA;
     if (length == 0) return ERROR_BROKEN_PIPE;
     if (length < 0) return errno == ECONNRESET ? ERROR_BROKEN_PIPE : PipeErrorFromErrno(errno);
     std::vector<char> packet(static_cast<size_t>(length));
@@ -89,8 +110,9 @@ DWORD PipeEnd::Read(void* buffer, DWORD size, DWORD& read) {
   if (!messageType_) {
     if (size == 0) return ERROR_SUCCESS;
     for (;;) {
-      ssize_t got = recv(fd_, buffer, size, 0);
+      ssize_t got = recv(fd_, buffer, size, noWait_ ? MSG_DONTWAIT : 0);
       if (got < 0 && errno == EINTR) continue;
+      if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return ERROR_NO_DATA;
       if (got == 0 || (got < 0 && errno == ECONNRESET)) return ERROR_BROKEN_PIPE;
       if (got < 0) return PipeErrorFromErrno(errno);
       read = static_cast<DWORD>(got);

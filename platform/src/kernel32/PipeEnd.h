@@ -25,7 +25,14 @@ class PipeEnd : public KernelObject {
   DWORD Read(void* buffer, DWORD size, DWORD& read);
   DWORD Write(const void* buffer, DWORD size, DWORD& written);
   DWORD Peek(void* buffer, DWORD size, DWORD& read, DWORD& available, DWORD& leftInMessage);
+  // PIPE_READMODE_MESSAGE and PIPE_NOWAIT (a read with nothing there then
+  // fails at once with ERROR_NO_DATA, and an empty message is read as one).
   DWORD SetReadMode(DWORD mode);
+  // Waits until the far end has read everything written here, or has gone:
+  // Windows' FlushFileBuffers on a pipe.
+  DWORD Flush();
+  // The process that created the far end's listening pipe (a client's end).
+  bool PeerProcess(DWORD& processId);
   bool messageType() const { return messageType_; }
   // A client's end (CreateFileW): its writes go into the pipe traffic
   // record under the pipe's name.
@@ -38,6 +45,7 @@ class PipeEnd : public KernelObject {
   int fd_;
   bool messageType_;
   bool messageRead_;
+  bool noWait_ = false;
   bool canRead_;
   bool canWrite_;
   std::mutex readLock_;

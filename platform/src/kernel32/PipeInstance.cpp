@@ -13,17 +13,34 @@ PipeInstance::~PipeInstance() {
 }
 
 DWORD PipeInstance::Connect() {
+  bool noWait = false;
+  DWORD mode = 0;
   {
     std::lock_guard<std::mutex> hold(lock_);
     if (connection_) return ERROR_PIPE_CONNECTED;
+    noWait = noWait_;
+    mode = (messageRead_ ? PIPE_READMODE_MESSAGE : 0) | (noWait_ ? PIPE_NOWAIT : 0);
   }
-  int fd = listener_->Accept();
-  if (fd < 0) return ERROR_GEN_FAILURE;
+  int fd = noWait ? listener_->AcceptWaiting() : listener_->Accept();
+  if (fd < 0) return noWait ? ERROR_PIPE_LISTENING : ERROR_GEN_FAILURE;
   auto end = std::make_shared<PipeEnd>(fd, listener_->messageType(), canRead_, canWrite_);
-  if (messageRead_) end->SetReadMode(PIPE_READMODE_MESSAGE);
+  end->SetReadMode(mode);
   std::lock_guard<std::mutex> hold(lock_);
   connection_ = std::move(end);
   everConnected_ = true;
+  return ERROR_SUCCESS;
+}
+
+DWORD PipeInstance::SetMode(DWORD mode) {
+  if ((mode & PIPE_READMODE_MESSAGE) != 0 && !listener_->messageType())
+    return ERROR_INVALID_PARAMETER;
+  std::lock_guard<std::mutex> hold(lock_);
+  if (connection_) {
+    DWORD error = connection_->SetReadMode(mode);
+    if (error != ERROR_SUCCESS) return error;
+  }
+  messageRead_ = (mode & PIPE_READMODE_MESSAGE) != 0;
+  noWait_ = (mode & PIPE_NOWAIT) != 0;
   return ERROR_SUCCESS;
 }
 

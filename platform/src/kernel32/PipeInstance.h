@@ -16,7 +16,11 @@ class PipeInstance : public KernelObject {
                bool messageRead);
   ~PipeInstance() override;
 
+  // In PIPE_NOWAIT mode a Connect with no client waiting fails at once with
+  // ERROR_PIPE_LISTENING, as on Windows.
   DWORD Connect();
+  // The instance's read and wait modes, for its connection now and later ones.
+  DWORD SetMode(DWORD mode);
   DWORD Disconnect();
   // The current connection, or null with the error for its absence.
   std::shared_ptr<PipeEnd> Connection(DWORD& error);
@@ -26,6 +30,7 @@ class PipeInstance : public KernelObject {
   bool canRead_;
   bool canWrite_;
   bool messageRead_;
+  bool noWait_ = false;
   std::mutex lock_;
   std::shared_ptr<PipeEnd> connection_;
   bool everConnected_ = false;

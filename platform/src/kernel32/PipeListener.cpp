@@ -1,5 +1,6 @@
 #include "kernel32/PipeListener.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "host/SystemRoot.h"
+#include "kernel32/PipeSecurity.h"
 
 namespace platform {
 
@@ -39,7 +41,9 @@ bool SocketIsStale(const std::string& path, int type) {
 }  // namespace
 
 DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxInstances,
-                         bool firstInstance, std::shared_ptr<PipeListener>& listener) {
+                         bool firstInstance, std::shared_ptr<PipeListener>& listener,
+                         bool& created) {
+  created = false;
   std::unique_lock<std::mutex> hold(registryLock_);
   for (auto it = registry_.find(path); it != registry_.end(); it = registry_.find(path)) {
     listener = it->second.lock();
@@ -82,6 +86,7 @@ DWORD PipeListener::Join(const std::string& path, bool messageType, DWORD maxIns
   listener->free_ = 1;
   listener->UpdateBacklog();
   registry_[path] = listener;
+  created = true;
   return ERROR_SUCCESS;
 }
 
@@ -93,6 +98,7 @@ PipeListener::~PipeListener() {
   auto it = registry_.find(path_);
   if (it != registry_.end() && it->second.expired()) registry_.erase(it);
   unlink(path_.c_str());
+  RemovePipeSecurity(path_);
   close(fd_);
 }
 
@@ -106,13 +112,26 @@ int PipeListener::Accept() {
   for (;;) {
     int fd = accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0 && errno == EINTR) continue;
-    if (fd >= 0) {
-      std::lock_guard<std::mutex> hold(lock_);
-      if (free_ > 0) --free_;
-      UpdateBacklog();
-    }
+    if (fd >= 0) Taken();
     return fd;
   }
+}
+
+int PipeListener::AcceptWaiting() {
+  pollfd ready{fd_, POLLIN, 0};
+  if (poll(&ready, 1, 0) <= 0 || (ready.revents & POLLIN) == 0) {
+    errno = EAGAIN;
+    return -1;
+  }
+  // Another instance may take that client first; this one then waits for
+  // the next, as Accept does.
+  return Accept();
+}
+
+void PipeListener::Taken() {
+  std::lock_guard<std::mutex> hold(lock_);
+  if (free_ > 0) --free_;
+  UpdateBacklog();
 }
 
 void PipeListener::InstanceFreed() {

@@ -20,8 +20,9 @@ class PipeListener {
   // replacing a socket left behind by a process that is gone. Returns a Win32
   // error code; ERROR_ACCESS_DENIED when another process serves the name or
   // the first-instance flag finds one, ERROR_PIPE_BUSY past the instance limit.
+  // created tells whether this call made the pipe (its first instance).
   static DWORD Join(const std::string& path, bool messageType, DWORD maxInstances,
-                    bool firstInstance, std::shared_ptr<PipeListener>& listener);
+                    bool firstInstance, std::shared_ptr<PipeListener>& listener, bool& created);
 
   ~PipeListener();
   PipeListener(const PipeListener&) = delete;
@@ -29,6 +30,8 @@ class PipeListener {
 
   // Blocks until a client connects; the connected socket, or -1 and errno.
   int Accept();
+  // A client already waiting; -1 (errno EAGAIN) at once when there is none.
+  int AcceptWaiting();
   // Book-keeping of the instances for the backlog.
   void InstanceFreed();
   void InstanceLeft(bool wasFree);
@@ -37,6 +40,7 @@ class PipeListener {
  private:
   PipeListener(std::string path, int fd, bool messageType, DWORD maxInstances);
   void UpdateBacklog();
+  void Taken();
 
   static std::mutex registryLock_;
   static std::map<std::string, std::weak_ptr<PipeListener>> registry_;

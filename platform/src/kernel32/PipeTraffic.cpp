@@ -9,10 +9,34 @@ namespace {
 
 constexpr size_t kKept = 4096;
 
+// The last kKept entries of one kind, numbered from the first ever added.
+template <typename Entry>
+struct Kept {
+  std::deque<Entry> entries;
+  uint64_t dropped = 0;  // entries no longer kept, oldest first
+
+  void Add(Entry entry) {
+    entries.push_back(std::move(entry));
+    if (entries.size() > kKept) {
+      entries.pop_front();
+      ++dropped;
+    }
+  }
+  uint64_t Mark() const { return dropped + entries.size(); }
+  std::vector<Entry> Since(uint64_t mark) const {
+    std::vector<Entry> since;
+    uint64_t index = dropped;
+    for (const Entry& entry : entries) {
+      if (index++ >= mark) since.push_back(entry);
+    }
+    return since;
+  }
+};
+
 struct Record {
   std::mutex lock;
-  std::deque<host::PipeClientWrite> writes;
-  uint64_t dropped = 0;  // writes no longer kept, oldest first
+  Kept<host::PipeClientWrite> writes;
+  Kept<host::PipeClientOpen> opens;
 };
 
 Record& TheRecord() {
@@ -33,13 +57,19 @@ void RecordPipeClientWrite(const std::u16string& pipe, const void* bytes, size_t
     if (size > 0) write.bytes.assign(first, first + size);
     Record& record = TheRecord();
     std::lock_guard<std::mutex> hold(record.lock);
-    record.writes.push_back(std::move(write));
-    if (record.writes.size() > kKept) {
-      record.writes.pop_front();
-      ++record.dropped;
-    }
+    record.writes.Add(std::move(write));
   } catch (...) {
     // A record that cannot be kept never fails the write itself.
+  }
+}
+
+void RecordPipeClientOpen(const std::u16string& pipe, DWORD access, DWORD flags, DWORD error) {
+  try {
+    host::PipeClientOpen open{pipe, GetCurrentThreadId(), access, flags, error};
+    Record& record = TheRecord();
+    std::lock_guard<std::mutex> hold(record.lock);
+    record.opens.Add(std::move(open));
+  } catch (...) {
   }
 }
 
@@ -47,31 +77,28 @@ void RecordPipeClientWrite(const std::u16string& pipe, const void* bytes, size_t
 
 namespace host {
 
-std::u16string PipeClientWrite::Text() const {
-  std::u16string text;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
-    if (unit == 0) break;
-    text.push_back(unit);
-  }
-  return text;
-}
-
 uint64_t PipeTrafficMark() {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
-  return record.dropped + record.writes.size();
+  return record.writes.Mark();
 }
 
 std::vector<PipeClientWrite> PipeClientWritesSince(uint64_t mark) {
   Record& record = TheRecord();
   std::lock_guard<std::mutex> hold(record.lock);
-  std::vector<PipeClientWrite> since;
-  uint64_t index = record.dropped;
-  for (const PipeClientWrite& write : record.writes) {
-    if (index++ >= mark) since.push_back(write);
-  }
-  return since;
+  return record.writes.Since(mark);
+}
+
+uint64_t PipeOpenMark() {
+  Record& record = TheRecord();
+  std::lock_guard<std::mutex> hold(record.lock);
+  return record.opens.Mark();
+}
+
+std::vector<PipeClientOpen> PipeClientOpensSince(uint64_t mark) {
+  Record& record = TheRecord();
+  std::lock_guard<std::mutex> hold(record.lock);
+  return record.opens.Since(mark);
 }
 
 }  // namespace host

@@ -170,7 +170,7 @@ void ContextText::ApplicationTyped(WCHAR character) {
     if (start == end) return;
     document_->Replace(start, end, std::u16string_view());
   } else if (character == u'\r' || character == u'\t' || (character >= 0x20 && character != 0x7F)) {
-    document_->Replace(start, end, std::u16string_view(&character, 1));
+    document_->Replace(start, end, std::u16string_view(AsChar16(&character), 1));
     start += 1;
   } else {
     return;

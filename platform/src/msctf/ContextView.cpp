@@ -9,14 +9,14 @@
 namespace platform {
 namespace {
 
-const WCHAR kViewClass[] = u"LutemStandInDocumentView";
+const char16_t kViewClass[] = u"LutemStandInDocumentView";
 
 // Registered once per process; classes outlive every window, as on Windows.
 bool RegisterViewClass() {
   static const bool registered = [] {
     WNDCLASSW wc{};
     wc.lpfnWndProc = DefWindowProcW;
-    wc.lpszClassName = kViewClass;
+    wc.lpszClassName = AsWchar(kViewClass);
     return RegisterClassW(&wc) != 0;
   }();
   return registered;
@@ -44,7 +44,7 @@ HWND ContextView::window() {
   if (window_ && IsWindow(window_)) return window_;
   window_ = nullptr;
   if (!RegisterViewClass()) return nullptr;
-  window_ = CreateWindowExW(0, kViewClass, u"Document", WS_POPUP | WS_VISIBLE, layout_.left,
+  window_ = CreateWindowExW(0, AsWchar(kViewClass), AsWchar(u"Document"), WS_POPUP | WS_VISIBLE, layout_.left,
                             layout_.top, layout_.width, layout_.height, nullptr, nullptr, nullptr,
                             nullptr);
   return window_;

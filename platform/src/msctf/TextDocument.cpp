@@ -24,8 +24,8 @@ void TextDocument::Replace(LONG start, LONG end, std::u16string_view text) {
 
 std::u16string_view TextDocument::Units(const WCHAR* text, LONG count) {
   if (text == nullptr) return std::u16string_view();
-  if (count >= 0) return std::u16string_view(text, static_cast<size_t>(count));
-  return std::u16string_view(text);
+  if (count >= 0) return std::u16string_view(AsChar16(text), static_cast<size_t>(count));
+  return std::u16string_view(AsChar16(text));
 }
 
 void TextDocument::Select(LONG start, LONG end, TfActiveSelEnd activeEnd, BOOL interim) {

@@ -4,6 +4,7 @@
 #include "msctf/Context.h"
 #include "msctf/DocumentMgr.h"
 #include "msctf/ThreadMgr.h"
+#include "ole32/BuiltInClasses.h"
 
 namespace host {
 
@@ -17,6 +18,10 @@ ThreadMgr& Own(ITfThreadMgr* threadMgr) { return *static_cast<ThreadMgr*>(thread
 }  // namespace
 
 TsfApplication::TsfApplication() {
+#ifdef _WIN32
+  // A text service asks COM for "the" thread manager; it must get this one.
+  platform::PublishBuiltInClasses();
+#endif
   ThreadMgr::CreateInstance(nullptr, IID_ITfThreadMgr, reinterpret_cast<void**>(&threadMgr_));
   threadMgr_->Activate(&clientId_);
 }
@@ -28,6 +33,9 @@ TsfApplication::~TsfApplication() {
     document->Release();
   }
   threadMgr_->Release();
+#ifdef _WIN32
+  platform::WithdrawBuiltInClasses();
+#endif
 }
 
 ITfDocumentMgr* TsfApplication::CreateEmptyDocument() {

@@ -15,6 +15,15 @@ typedef HRESULT (*BuiltInClassCreator)(IUnknown* outer, REFIID riid, void** obje
 // "CoCreateInstance:<name>".
 void RegisterBuiltInClass(REFCLSID clsid, const char* name, BuiltInClassCreator creator);
 
+#ifdef _WIN32
+// On Windows the classes reach CoCreateInstance through class objects this
+// process registers (CoRegisterClassObject), which COM asks before the
+// registry: the stand-in's thread manager answers the text service, not the
+// system's. Publish on an initialised COM thread; Withdraw before it ends.
+void PublishBuiltInClasses();
+void WithdrawBuiltInClasses();
+#endif
+
 // A creator for a class Object (made with one reference, which Primary
 // names): no aggregation, the new object's QueryInterface for riid.
 template <typename Object, typename Primary>

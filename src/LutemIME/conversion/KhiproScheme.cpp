@@ -4,6 +4,7 @@
 
 #include "conversion/BengaliConstants.h"
 #include "conversion/KhiproTableRows.h"
+#include "conversion/VowelEnding.h"
 
 namespace {
 
@@ -43,6 +44,27 @@ constexpr signed char kNextState[T::kGroupCount][T::kStateCount] = {
     /* ae         */ {-1, -1, 1, -1},
 };
 
+// After the reph (র্, state 2) the kar group's plain vowel keys would write a
+// vowel sign behind the reph's hasanta, which no font can shape (র্া for
+// "rra"). Such a key writes the vowel it writes where no consonant precedes
+// instead, matched in the shor group, and leaves the state a vowel leaves.
+// Keys with f or q ask for a particular sign or letter and keep it.
+KhiproTables::Hit VowelAfterReph(const KhiproTables& tables, const KhiproTables::Hit& hit,
+                                 std::string_view keys, size_t pos) {
+  const std::string_view key = keys.substr(pos, hit.length);
+  if (hit.group != KhiproTables::Kar || key.find_first_of("fq") != std::string_view::npos ||
+      !StartsWithVowelSign(*hit.value))
+    return hit;
+  const KhiproTables::Hit vowel = tables.MatchGroup(KhiproTables::Shor, keys, pos);
+  return vowel.length != 0 ? vowel : hit;
+}
+
+bool EndsWithHasanta(std::string_view text) {
+  const std::string_view hasanta = BengaliConstants::hasanta;
+  return text.size() >= hasanta.size() &&
+         text.substr(text.size() - hasanta.size()) == hasanta;
+}
+
 inline int Next(int state, int group) {
   if (state < 0 || state >= T::kStateCount || group < 0 || group >= T::kGroupCount) return state;
   const int next = kNextState[group][state];
@@ -73,11 +95,22 @@ std::string KhiproScheme::Convert(std::string_view keys) const {
   const KhiproTables& tables = Storage();
   int state = 0;
   for (size_t p = 0; p < keys.size();) {
-    const KhiproTables::Hit hit = tables.Match(state, keys, p);
+    KhiproTables::Hit hit = tables.Match(state, keys, p);
     if (hit.length == 0) {
       out += keys[p++];
       state = 0;
       continue;
+    }
+    // "r" alone leads to state 2 as well, but writes a consonant that takes
+    // the sign; only the reph's own hasanta needs the vowel.
+    if (state == 2 && EndsWithHasanta(out)) {
+      hit = VowelAfterReph(tables, hit, keys, p);
+      if (hit.group == KhiproTables::Shor) {
+        out += *hit.value;
+        p += hit.length;
+        state = Next(1, hit.group);
+        continue;
+      }
     }
     // A phola joins the consonant before it through a hasanta.
     if (state == 3 && hit.group == KhiproTables::Phola) out += BengaliConstants::hasanta;

@@ -54,3 +54,20 @@ void KhiproTables::Build(const std::vector<std::vector<RuleEntry>>& rows,
     }
   }
 }
+
+KhiproTables::Hit KhiproTables::MatchGroup(int group, std::string_view text, size_t pos) const {
+  Hit hit;
+  if (group < 0 || group >= kGroupCount || pos >= text.size()) return hit;
+  const RuleMap& table = groupTables[static_cast<size_t>(group)];
+  const auto longest = groupMaxKeyLength.find(std::string(kGroupNames[group]));
+  const size_t most = longest == groupMaxKeyLength.end() ? 0 : longest->second;
+  for (size_t length = std::min(most, text.size() - pos); length > 0; --length) {
+    if (const std::string* value = table.Find(text.substr(pos, length))) {
+      hit.group = group;
+      hit.length = length;
+      hit.value = value;
+      return hit;
+    }
+  }
+  return hit;
+}

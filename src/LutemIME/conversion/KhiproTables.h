@@ -50,6 +50,9 @@ class KhiproTables {
     return hit;
   }
 
+  // The longest key of one group alone at text[pos]; length 0 when none.
+  Hit MatchGroup(int group, std::string_view text, size_t pos) const;
+
   std::array<RuleMap, kGroupCount> groupTables;
   std::unordered_map<std::string, const RuleMap*> groupIndex;
   std::unordered_map<std::string, size_t> groupMaxKeyLength;

@@ -8,3 +8,7 @@
 // it as if a consonant stood there, or the output holds a hasanta or a
 // second vowel sign behind a vowel sign, which is not Bengali text.
 bool EndsInVowel(std::string_view utf8);
+
+// True when UTF-8 text starts with a dependent vowel sign (kar), which needs
+// a consonant before it to sit on.
+bool StartsWithVowelSign(std::string_view utf8);

@@ -1,6 +1,7 @@
 #include "suggest/DistinctPaths.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include <fst/connect.h>
@@ -45,7 +46,19 @@ DecodedPath WalkCompletePath(const DistinctPathSet& paths, const fst::MutableFst
   return path;
 }
 
-// Files a complete path under its spelling; true once n distinct outputs are
+// The word a piece list spells, or, without the output table, the list's
+// own bytes (one spelling per list).
+std::string Spelling(const DistinctPathSet& paths, const LabelList& pieces) {
+  std::string spelling;
+  if (paths.outputSymbols != nullptr) {
+    for (int32_t piece : pieces) spelling += paths.outputSymbols->Find(piece);
+  } else {
+    spelling.assign(reinterpret_cast<const char*>(pieces.data()), pieces.size() * sizeof(int32_t));
+  }
+  return spelling;
+}
+
+// Files a complete path under its pieces; true once n distinct spellings are
 // known.
 bool RecordPath(DistinctPathSet& paths, DecodedPath path, int32_t nshortest) {
   auto found = paths.paths.find(path.outputPieces);
@@ -53,10 +66,11 @@ bool RecordPath(DistinctPathSet& paths, DecodedPath path, int32_t nshortest) {
     found->second.weight = LogPlus(found->second.weight, path.weight);
     return false;
   }
+  paths.spellings.insert(Spelling(paths, path.outputPieces));
   LabelList key = path.outputPieces;
   paths.paths.emplace(key, std::move(path));
   paths.order.push_back(std::move(key));
-  return paths.order.size() >= static_cast<size_t>(nshortest);
+  return paths.spellings.size() >= static_cast<size_t>(nshortest);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ std::vector<DecodedPath> RunLanguageModelDecoder(const std::string& prepared, fl
   std::vector<fst::TropicalWeight> distance;
   const fst::AnyArcFilter<StdArc> filter;
   DistinctPathQueue queue(composed, &distance, filter);
-  DistinctPathSet paths(OutputLabelPieces, SkippedOutputLabels);
+  DistinctPathSet paths(OutputLabelPieces, SkippedOutputLabels, ModelOutputSymbols);
   const DistinctPathOptions options(&queue, filter, kDistinctOutputs, /*unique=*/false, /*has_distance=*/false,
                                     kConvergenceDelta, /*first_path=*/false, fst::TropicalWeight(weightThreshold),
                                     fst::kNoStateId);

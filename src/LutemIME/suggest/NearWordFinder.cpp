@@ -17,12 +17,16 @@ void NearWordFinder::EnsureDepth(size_t depth) {
 int32_t NearWordFinder::Distance(std::string_view word) {
   const int32_t over = limit_ + 1;
   size_t gap = word.size() > query_.size() ? word.size() - query_.size() : query_.size() - word.size();
+  rejectedPrefix_ = 0;
   if (gap > static_cast<size_t>(limit_)) return over;
 
   size_t shared = 0;
   size_t most = std::min({word.size(), word_.size(), rowsValid_});
   while (shared < most && word[shared] == word_[shared]) ++shared;
-  if (deadDepth_ <= shared) return over;  // a prefix already out of reach
+  if (deadDepth_ <= shared) {  // a prefix already out of reach
+    rejectedPrefix_ = deadDepth_;
+    return over;
+  }
 
   word_ = word;
   deadDepth_ = SIZE_MAX;
@@ -56,6 +60,7 @@ int32_t NearWordFinder::Distance(std::string_view word) {
     if (rowMin >= over || bound >= over) {
       rowsValid_ = d;
       if (rowMin >= over) deadDepth_ = d;
+      rejectedPrefix_ = d;
       return over;
     }
   }

@@ -22,6 +22,11 @@ class NearWordFinder {
   // matched against them).
   int32_t Distance(std::string_view word);
 
+  // After Distance gave limit + 1: the number of the word's first bytes that
+  // put it out of reach, so that every word of the same length that begins
+  // with them is out of reach too; 0 when its length alone did.
+  size_t RejectedPrefixLength() const { return rejectedPrefix_; }
+
  private:
   int32_t* Row(size_t depth) { return rows_.data() + depth * width_; }
   void EnsureDepth(size_t depth);
@@ -33,4 +38,5 @@ class NearWordFinder {
   std::string_view word_;      // the word whose rows are kept
   size_t rowsValid_ = 0;       // rows 0 .. rowsValid_ describe word_'s prefix
   size_t deadDepth_;           // from this depth on, word_'s rows exceed the limit
+  size_t rejectedPrefix_ = 0;
 };

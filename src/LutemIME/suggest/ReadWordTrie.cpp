@@ -47,20 +47,23 @@ bool ReadWordTrie(std::FILE* stream, WordDictionaryTrie* target) {
                             worddict::kMarisaHeader + worddict::kMarisaHeaderSize);
     if (!ReadRest(stream, worddict::kMarisaHeaderSize, &image)) return false;
 
-    // A file without the trailer is refused: nothing else can tell a damaged
-    // body from a sound one before the library walks it.
+    // A file that ends in our trailer must match it; one without (the
+    // library's body and nothing after it, as other tools make the file) is
+    // handed to the library as it stands, whose size check then refuses any
+    // byte that is not part of the body (a trailer damaged in its name
+    // included).
     size_t rest = image.size() - worddict::kMarisaHeaderSize;
-    if (rest < worddict::kTrailerSize) return false;
     const char* trailer = image.data() + image.size() - worddict::kTrailerSize;
-    if (std::memcmp(trailer, worddict::kTrailerMagic, worddict::kTrailerMagicSize) != 0)
-      return false;
-    size_t bodySize = rest - worddict::kTrailerSize;
-    if (ReadLittleEndian32(trailer + 8) != bodySize) return false;
-    const char* body = image.data() + worddict::kMarisaHeaderSize;
-    uLong crc = crc32_z(0L, reinterpret_cast<const Bytef*>(body), bodySize);
-    if (ReadLittleEndian32(trailer + 12) != static_cast<uint32_t>(crc)) return false;
+    if (rest >= worddict::kTrailerSize &&
+        std::memcmp(trailer, worddict::kTrailerMagic, worddict::kTrailerMagicSize) == 0) {
+      size_t bodySize = rest - worddict::kTrailerSize;
+      if (ReadLittleEndian32(trailer + 8) != bodySize) return false;
+      const char* body = image.data() + worddict::kMarisaHeaderSize;
+      uLong crc = crc32_z(0L, reinterpret_cast<const Bytef*>(body), bodySize);
+      if (ReadLittleEndian32(trailer + 12) != static_cast<uint32_t>(crc)) return false;
+      image.resize(image.size() - worddict::kTrailerSize);
+    }
 
-    image.resize(image.size() - worddict::kTrailerSize);
     WordDictionaryTrie loaded;
     if (!loaded.Map(std::move(image))) return false;
     target->Swap(loaded);

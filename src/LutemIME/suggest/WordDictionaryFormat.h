@@ -7,12 +7,13 @@
 //   [0, 14)        kWordDictHeader: "LutemWordDict" and a NUL
 //   [14, 14 + n)   the body of a marisa-trie, exactly as the library writes it
 //                  after its own 16-byte header
-//   [14 + n, +16)  integrity trailer: "LutemCRC", n (uint32 little-endian),
-//                  zlib CRC-32 of the body (uint32 little-endian)
+//   [14 + n, +16)  integrity trailer, optional: "LutemCRC", n (uint32
+//                  little-endian), zlib CRC-32 of the body (uint32 little-endian)
 // A reader that stops at the body's end (the library's own reader does) sees
-// a plain dictionary; ours checks the trailer before the library sees a byte,
-// because the library trusts every offset in the body and a damaged one
-// crashes or hangs the host application inside a search.
+// a plain dictionary; ours checks the trailer, when the file has one, before
+// the library sees a byte, because the library trusts every offset in the
+// body and a damaged one crashes or hangs the host application inside a
+// search. Our builder always writes it; a file without it loads unchecked.
 namespace worddict {
 
 constexpr size_t kHeaderSize = 14;

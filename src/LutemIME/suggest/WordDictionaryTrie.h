@@ -5,12 +5,16 @@
 #endif
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "suggest/WordLengthIndex.h"
+
 // A loaded word dictionary: the library's trie mapped onto an in-memory image
 // (the library's own header followed by the file's body) that this object
-// owns, so the trie's arrays live exactly as long as the object. Built
+// owns, so the trie's arrays live exactly as long as the object, and its
+// words grouped by length for the searches, made when it is mapped. Built
 // without marisa-trie (LUTEM_WITH_MARISA off), Map fails and nothing loads.
 class WordDictionaryTrie {
  public:
@@ -25,6 +29,9 @@ class WordDictionaryTrie {
   void Swap(WordDictionaryTrie& other);
 
   bool loaded() const { return loaded_; }
+  // The words by length; an empty index until a trie is mapped. Shared, so
+  // that a search can let the dictionary's lock go while it reads it.
+  const std::shared_ptr<const WordLengthIndex>& index() const { return index_; }
 #if LUTEM_WITH_MARISA
   size_t size() const { return loaded_ ? trie_.num_keys() : 0; }
 #else
@@ -52,5 +59,6 @@ class WordDictionaryTrie {
 #if LUTEM_WITH_MARISA
   marisa::Trie trie_;
 #endif
+  std::shared_ptr<const WordLengthIndex> index_ = std::make_shared<const WordLengthIndex>();
   bool loaded_ = false;
 };

@@ -1,14 +1,14 @@
 #include "suggest/WordSearch.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 #include <utility>
 
 #include "suggest/FuzzyMatch.h"
 #include "suggest/LoadState.h"
-#include "suggest/NearWordFinder.h"
-#include "suggest/ShortestWords.h"
 #include "suggest/WordDictionaryGlobals.h"
+#include "suggest/WordLengthIndex.h"
 
 namespace {
 
@@ -27,33 +27,23 @@ size_t Utf8CharLength(unsigned char lead) {
 template <typename Visit>
 void WalkCompletions(std::string_view prefix, Visit&& visit) {
   std::lock_guard<std::mutex> lock(WordDictionaryMutex);
-  if (WordTrie) WordTrie->ForEachCompletion(prefix, visit);
+  // No word begins with a prefix longer than every word (a long input's
+  // converted text): no walk.
+  if (WordTrie && prefix.size() <= WordTrie->index()->longest())
+    WordTrie->ForEachCompletion(prefix, visit);
 }
 
-std::vector<std::string> NearWords(std::string_view query) {
+// The published dictionary's words by length; the lock is held only to take
+// the pointer, since nothing changes an index once it is made.
+std::shared_ptr<const WordLengthIndex> PublishedIndex() {
+  std::lock_guard<std::mutex> lock(WordDictionaryMutex);
+  if (!WordTrie) return nullptr;
+  return WordTrie->index();
+}
+
+std::vector<std::string> NearWords(const WordLengthIndex& index, std::string_view query) {
   std::string_view prefix = query.substr(0, Utf8CharLength(static_cast<unsigned char>(query[0])));
-
-  // Words whose length differs by more than the limit cannot be near, so
-  // only the others are copied out of the walk, in its (byte) order, which
-  // NearWordFinder needs.
-  std::string arena;
-  std::vector<std::pair<size_t, size_t>> spans;
-  WalkCompletions(prefix, [&](std::string_view key) {
-    size_t gap = key.size() > query.size() ? key.size() - query.size() : query.size() - key.size();
-    if (gap <= static_cast<size_t>(kMaxDistance)) {
-      spans.emplace_back(arena.size(), key.size());
-      arena.append(key.data(), key.size());
-    }
-    return true;
-  });
-
-  NearWordFinder finder(query, kMaxDistance);
-  std::vector<FuzzyMatch> matches;
-  for (const auto& [offset, length] : spans) {
-    std::string_view word(arena.data() + offset, length);
-    int32_t distance = finder.Distance(word);
-    if (distance <= kMaxDistance) matches.push_back({std::string(word), distance});
-  }
+  std::vector<FuzzyMatch> matches = index.Near(query, prefix, kMaxDistance);
   std::sort(matches.begin(), matches.end(), FuzzyMatchLess);
   std::vector<std::string> words;
   for (size_t i = 0; i < matches.size() && i < kMaxWords; ++i)
@@ -66,17 +56,15 @@ std::vector<std::string> NearWords(std::string_view query) {
 std::vector<std::string> SearchWords(std::string_view query) {
   if (query.empty()) return {};
   try {
-    ShortestWords shortest(kMaxWords);
-    bool any = false;
-    WalkCompletions(query, [&](std::string_view key) {
-      shortest.Offer(key);
-      any = true;
-      return true;
-    });
-    if (!any) return NearWords(query);
-    return shortest.Take();
+    const std::shared_ptr<const WordLengthIndex> index = PublishedIndex();
+    // A query longer than every word by more than the distance bound can
+    // neither begin a word nor be near one: nothing to look at.
+    if (index == nullptr || query.size() > index->longest() + kMaxDistance) return {};
+    std::vector<std::string> words = index->Shortest(query, kMaxWords);
+    if (words.empty()) return NearWords(*index, query);
+    return words;
   } catch (const std::exception&) {
-    return {};  // no memory, or the library refusing a walk: no words
+    return {};  // no memory: no words
   }
 }
 

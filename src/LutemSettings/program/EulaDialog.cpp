@@ -77,7 +77,9 @@ DWORD CALLBACK EulaStreamCallback(DWORD_PTR cookie, LPBYTE buffer, LONG bytes, L
   auto* file = reinterpret_cast<std::FILE*>(cookie);
   size_t read = bytes > 0 ? std::fread(buffer, 1, static_cast<size_t>(bytes), file) : 0;
   *bytesDone = static_cast<LONG>(read);
-  return 0;
+  // A file that cannot be read would otherwise end the transfer as an empty
+  // licence, shown as if all was well.
+  return read == 0 && std::ferror(file) ? 1 : 0;
 }
 
 INT_PTR CALLBACK EulaDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,6 +92,9 @@ INT_PTR CALLBACK EulaDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         EndDialog(dialog, -1);
         return FALSE;
       }
+      // The resource's placement is not the dialog's layout: apply it now,
+      // or the dialog opens in one layout and jumps at its first resize.
+      Layout(dialog);
       return LoadLicence(dialog) ? FALSE : TRUE;
     case WM_SIZE:
       Layout(dialog);

@@ -44,7 +44,9 @@ struct WindowTest : ::testing::Test {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
     WNDCLASSW existing{};
-    if (!GetClassInfoW(kInstance, kClassName, &existing)) ASSERT_NE(RegisterClassW(&wc), 0);
+    if (!GetClassInfoW(kInstance, kClassName, &existing)) {
+      ASSERT_NE(RegisterClassW(&wc), 0);
+    }
   }
   void TearDown() override {
     CurrentHandler() = nullptr;

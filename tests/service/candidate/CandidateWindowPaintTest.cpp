@@ -66,6 +66,47 @@ TEST_P(CandidateWindowMetricsTest, FontRowsAndSizeFollowTheMonitorDpi) {
   EXPECT_EQ(drawn.back().font->pixelSize, c.fontPixels);
 }
 
+// A candidate of 2,000 characters measures many times the screen's width:
+// the window stays within its monitor's work area, the candidate is drawn
+// on one line cut with an ellipsis at its end, and the window keeps the
+// whole text for the choice.
+TEST_P(CandidateWindowMetricsTest, ACandidateWiderThanTheMonitorIsCutToTheWorkArea) {
+  const DpiCase& c = GetParam();
+  const RECT work{0, 0, 1280, 984};
+  host::SetMonitors({{RECT{0, 0, 1280, 1024}, work, c.dpi}});
+  std::u16string longWord;
+  while (longWord.size() < 2000) longWord += BengaliWords()[3];
+  longWord.resize(2000);
+  Open();
+  uint64_t mark = host::GdiplusMark();
+  Fill({u"c0", longWord});
+  const auto measured = host::GdiplusCallsNamed("GdipMeasureString", mark);
+  ASSERT_EQ(measured.size(), 2u);
+  ASSERT_GT(measured[1].results[2], 5.0f * (work.right - work.left)) << "far too wide to show";
+
+  const RECT rect = WindowRect();
+  EXPECT_LE(rect.right - rect.left, work.right - work.left);
+  EXPECT_GE(rect.right - rect.left, c.minimumWidth);
+
+  mark = host::GdiplusMark();
+  window_->SetSelection(1);
+  window_->Render();
+  const auto drawn = host::GdiplusCallsNamed("GdipDrawString", mark);
+  ASSERT_EQ(drawn.size(), 4u);
+  EXPECT_EQ(drawn[3].text, longWord);
+  const float s = c.dpi / 96.0f;
+  EXPECT_LE(drawn[3].values[0] + drawn[3].values[2], (rect.right - rect.left) - 5 * s)
+      << "the text's box lies inside the window";
+  ASSERT_TRUE(drawn[3].format);
+  EXPECT_EQ(drawn[3].format->trimming, Gdiplus::StringTrimmingEllipsisCharacter);
+  EXPECT_NE(drawn[3].format->flags & Gdiplus::StringFormatFlagsNoWrap, 0)
+      << "one line, cut at its end, not a middle line of many";
+
+  ASSERT_EQ(window_->ItemCount(), 2u);
+  EXPECT_EQ(window_->GetItem(1)->length, 2000u) << "a choice commits the whole text";
+  EXPECT_EQ(std::u16string(AsChar16(window_->GetItem(1)->text), 2000), longWord);
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, CandidateWindowMetricsTest,
                          ::testing::Values(DpiCase{96, 16, 148, 10}, DpiCase{144, 24, 222, 16}));
 

@@ -231,6 +231,7 @@ TEST_F(ClassifyKeyStrokeTest, LayoutEightShiftTypesOneMarkerOnlyWhileOpen) {
     BOOL eaten;
     KeystrokeState state;
     WCHAR character;
+    bool chord = false;
   } cases[] = {
       {"types the marker", u"ami", true, false, true, TRUE, kInput, kShiftMarker},
       {"starts a composition", u"", true, false, true, TRUE, kInput, kShiftMarker},
@@ -239,6 +240,8 @@ TEST_F(ClassifyKeyStrokeTest, LayoutEightShiftTypesOneMarkerOnlyWhileOpen) {
       {"eaten on key-up", u"ami", true, false, false, TRUE, kInput, kShiftMarker},
       {"closed: the application's", u"", false, false, true, FALSE, kNothing, 0},
       {"blocked: the application's", u"ami", true, true, true, FALSE, kNothing, 0},
+      {"with Ctrl or Alt down: a chord's", u"ami", true, false, true, FALSE, kNothing, 0, true},
+      {"a chord's key-up", u"", true, false, false, FALSE, kNothing, 0, true},
   };
   for (const Case& c : cases) {
     Keys(c.keys);
@@ -247,6 +250,7 @@ TEST_F(ClassifyKeyStrokeTest, LayoutEightShiftTypesOneMarkerOnlyWhileOpen) {
     facts.keyboardOpen = c.open;
     facts.typingBlocked = c.blocked;
     facts.wantsState = c.keyDown;
+    facts.chordModifierDown = c.chord;
     const KeyClassification got = ClassifyKeyStroke(facts);
     ExpectClassified(got, c.eaten, c.state, c.name);
     EXPECT_EQ(got.character, c.character) << c.name;
@@ -255,6 +259,40 @@ TEST_F(ClassifyKeyStrokeTest, LayoutEightShiftTypesOneMarkerOnlyWhileOpen) {
   Keys(u"ami");
   ExpectClassified(ClassifyKeyStroke(Key(VK_SHIFT, 0, CandidateModeIncremental, true)), FALSE,
                    kNothing, "Shift in layout 1");
+}
+
+// The marker last in the keys waits for the key it shifts; any other key
+// finds it gone: with nothing else composed the key is classified as with
+// nothing composed, and a number key is the shifted symbol, not a choice.
+TEST_F(ClassifyKeyStrokeTest, LayoutEightMarkerGivesWayToKeysTheCompositionDoesNotTake) {
+  const std::u16string marker(1, char16_t{kShiftMarker});
+  Hold(kNone);
+  struct Case {
+    const char* name;
+    std::u16string keys;
+    UINT vk;
+    WCHAR ch;
+    BOOL eaten;
+    KeystrokeState state;
+  } cases[] = {
+      {"Enter after the marker alone", marker, VK_RETURN, u'\r', FALSE, kPassOn},
+      {"Space after the marker alone", marker, VK_SPACE, u' ', FALSE, kPassOn},
+      {"Backspace after the marker alone", marker, VK_BACK, 0x08, FALSE, kPassOn},
+      {"Left after the marker alone", marker, VK_LEFT, 0, FALSE, kNothing},
+      {"Ctrl after the marker alone", marker, VK_CONTROL, 0, FALSE, kNothing},
+      {"a letter after the marker alone", marker, 'T', u't', TRUE, kInput},
+      {"Enter after a word and the marker", u"ami" + marker, VK_RETURN, u'\r', TRUE,
+       KeystrokeState{CategoryCandidate, FunctionConvert}},
+      {"1 after the marker", u"ami" + marker, '1', u'1', TRUE, kInput},
+      {"1 without it", u"ami", '1', u'1', TRUE,
+       KeystrokeState{CategoryCandidate, FunctionSelectByNumber}},
+  };
+  for (const Case& c : cases) {
+    Keys(c.keys);
+    KeyStrokeFacts facts = Key(c.vk, c.ch, CandidateModeIncremental, true);
+    facts.layout = 8;
+    ExpectClassified(ClassifyKeyStroke(facts), c.eaten, c.state, c.name);
+  }
 }
 
 TEST_F(ClassifyKeyStrokeTest, KeyUpEatsOnlyTheTableKeys) {

@@ -30,6 +30,8 @@ typedef void* PVOID;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
+typedef DWORD* PDWORD;
+typedef ULONG* PULONG;
 typedef BOOL* LPBOOL;
 typedef BYTE* LPBYTE;
 typedef BYTE* PBYTE;

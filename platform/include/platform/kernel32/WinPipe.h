@@ -1,5 +1,10 @@
 // Named pipes, both ends. Message-type pipes keep each write as one message;
-// a client handle starts in byte read mode, as on Windows.
+// a client handle starts in byte read mode, as on Windows. PIPE_NOWAIT on
+// either end makes ReadFile with nothing there fail with ERROR_NO_DATA and
+// ConnectNamedPipe with no client waiting fail with ERROR_PIPE_LISTENING.
+// FlushFileBuffers waits until the other end has read what was written, or
+// has closed. CreateNamedPipeW keeps the security descriptor it is given (or
+// Windows' default) and CreateFileW checks the caller against it.
 #pragma once
 
 #include "platform/kernel32/WinFile.h"
@@ -27,5 +32,7 @@ BOOL ConnectNamedPipe(HANDLE pipe, LPOVERLAPPED overlapped);
 BOOL DisconnectNamedPipe(HANDLE pipe);
 BOOL SetNamedPipeHandleState(HANDLE pipe, LPDWORD mode, LPDWORD maxCollectionCount,
                              LPDWORD collectDataTimeout);
+// The process that created the pipe's server end, asked on either end.
+BOOL GetNamedPipeServerProcessId(HANDLE pipe, PULONG serverProcessId);
 BOOL PeekNamedPipe(HANDLE pipe, LPVOID buffer, DWORD bufferSize, LPDWORD bytesRead,
                    LPDWORD totalBytesAvail, LPDWORD bytesLeftThisMessage);

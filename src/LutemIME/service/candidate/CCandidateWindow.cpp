@@ -131,10 +131,27 @@ void CCandidateWindow::ClearList() {
   widest = 0;
 }
 
+// The work area of the monitor the window is on (nearest to it), else the
+// primary one's; empty when neither can be had.
+RECT CCandidateWindow::WorkArea(const RECT& place) const {
+  RECT work = {};
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof(monitor);
+  HMONITOR nearest = hwnd != nullptr ? MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST)
+                                     : MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST);
+  if (nearest != nullptr && GetMonitorInfoW(nearest, &monitor)) return monitor.rcWork;
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) work = RECT{};
+  return work;
+}
+
 void CCandidateWindow::ResizeToContent() {
   RECT now = {};
   GetWindowRect(&now);
-  const UINT width = std::max(widest, static_cast<UINT>(Scaled(kMinimumWidth)));
+  UINT width = std::max(widest, static_cast<UINT>(Scaled(kMinimumWidth)));
+  // Never wider than the screen it is on: a candidate too long for that is
+  // drawn cut, with an ellipsis at its end, and a choice still takes it whole.
+  const RECT work = WorkArea(now);
+  if (work.right > work.left) width = std::min(width, static_cast<UINT>(work.right - work.left));
   const UINT height = kRowsShown * itemHeight + 2 * static_cast<UINT>(Scaled(kVerticalMargin));
   Resize(now.left, now.top, static_cast<int>(width), static_cast<int>(height));
 }

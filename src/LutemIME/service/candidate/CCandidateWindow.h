@@ -56,7 +56,8 @@ class CCandidateWindow : public CBaseWindow {
   // are pinned is kept.
   void ClearList();
   // Room for seven rows whatever the count, and the widest candidate (at
-  // least 148 pixels at 96 DPI); the top-left corner stays.
+  // least 148 pixels at 96 DPI), but no wider than the work area of the
+  // window's monitor; the top-left corner stays.
   void ResizeToContent();
   // Paints the whole window, unless it is hidden: a hidden layered window
   // shows nothing, and it is painted when it is shown (WM_SHOWWINDOW).
@@ -103,6 +104,7 @@ class CCandidateWindow : public CBaseWindow {
   // The font for the DPI and the row metrics measured with it.
   void CreateFont();
   void MeasureWidest(const CCandidateListItem& item);
+  RECT WorkArea(const RECT& place) const;
   RowHit RowAt(POINT point, UINT* item);
   float Scale() const { return static_cast<float>(dpi) / 96.0f; }
   int Scaled(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi), 96); }

@@ -41,7 +41,9 @@ void AddCornerArcs(GpPath* path, float x, float y, float w, float h, float d) {
 
 GdiplusPtr<GpStringFormat> RowFormat() {
   GpStringFormat* format = nullptr;
-  if (GdipCreateStringFormat(0, 0, &format) != Ok) return nullptr;
+  // One line per row: a candidate too long for its box is cut at its end
+  // with the ellipsis, rather than wrapped with a middle line shown.
+  if (GdipCreateStringFormat(StringFormatFlagsNoWrap, 0, &format) != Ok) return nullptr;
   GdiplusPtr<GpStringFormat> owned(format);
   GdipSetStringFormatAlign(format, StringAlignmentNear);
   GdipSetStringFormatLineAlign(format, StringAlignmentCenter);

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "common/SettingsIpcConstants.h"
+#include "service/settings/OpenSettingsPipe.h"
 #include "service/engine/DictionaryLoaderThread.h"
 #include "service/keys/ModifierKeys.h"
 #include "service/module/DllObjectCount.h"
@@ -248,8 +249,7 @@ void CCompositionProcessorEngine::AddUserDictionaryEntry(const CStringRange& key
   if (request.size() >= 0x7FFFFFFF / sizeof(char16_t)) return;
 
   // Write-only: the server answers nothing to a learned pair.
-  HANDLE pipe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
-                            GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE pipe = OpenSettingsPipe(GENERIC_WRITE);
   if (pipe == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(pipe, request.c_str(), static_cast<DWORD>((request.size() + 1) * sizeof(char16_t)),

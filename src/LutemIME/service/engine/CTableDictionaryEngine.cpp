@@ -21,8 +21,9 @@ namespace {
 const char16_t kWordDictionaryFile[] = u"lutem_bn-BD.bin";
 const char16_t kLanguageModelFile[] = u"Lutem_LM.bin";
 
-// Called with both load mutexes held, so no other engine tests the state
-// between the test and the move to Loading.
+// Called with WordDictionaryMutex held, and LanguageModelMutex too for the
+// model, so no other engine tests the state between the test and the move to
+// Loading.
 void StartLoader(std::atomic<LoadState>& state, std::thread& holder,
                  void (*body)(std::u16string), const std::u16string& folder,
                  const char16_t* file) {
@@ -48,13 +49,26 @@ void StartLoader(std::atomic<LoadState>& state, std::thread& holder,
 
 CTableDictionaryEngine::CTableDictionaryEngine(LANGID langId, const std::u16string& dataFolder)
     : langId_(langId) {
+  // Once a load has started its loader may hold the lock for as long as it
+  // parses (the model loader holds LanguageModelMutex from the parse to the
+  // Ready state), and an engine set up then would keep WordDictionaryMutex
+  // from the UI thread's searches and its own end from Deactivate while it
+  // waited. A state never returns to NotStarted, so what has started needs
+  // no lock to be seen as started.
+  if (ReadLoadState(WordDictionaryState) != LoadState::NotStarted &&
+      ReadLoadState(LanguageModelState) != LoadState::NotStarted)
+    return;
   try {
     std::lock_guard<std::mutex> words(WordDictionaryMutex);
-    std::lock_guard<std::mutex> model(LanguageModelMutex);
     StartLoader(WordDictionaryState, WordLoaderThread, LoadWordDictionaryThread, dataFolder,
                 kWordDictionaryFile);
-    StartLoader(LanguageModelState, ModelLoaderThread, LoadLanguageModelThread, dataFolder,
-                kLanguageModelFile);
+    // Only an engine holding WordDictionaryMutex starts the model loader, so
+    // a model still NotStarted here has no loader that could hold its lock.
+    if (ReadLoadState(LanguageModelState) == LoadState::NotStarted) {
+      std::lock_guard<std::mutex> model(LanguageModelMutex);
+      StartLoader(LanguageModelState, ModelLoaderThread, LoadLanguageModelThread, dataFolder,
+                  kLanguageModelFile);
+    }
   } catch (...) {
     // Only the locks can throw here, before any state has moved.
   }

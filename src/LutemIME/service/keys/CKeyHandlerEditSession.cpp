@@ -21,6 +21,15 @@ std::unique_ptr<CKeyStateCategory> MakeKeyState(UINT category, LutemIME* textSer
   }
 }
 
+// Keys that the composition does not take in, for which layout 8's Shift
+// marker waiting at the end of the keys gives way. A session with no
+// category only carries a held key; a click's choice is no key.
+bool DropsShiftMarker(KeystrokeState state) {
+  return state.category != CategoryNone && state.function != FunctionInput &&
+         state.function != FunctionFinalizeCandidateThenInput &&
+         state.function != FunctionFinalizeCandidate;
+}
+
 }  // namespace
 
 CKeyHandlerEditSession::CKeyHandlerEditSession(LutemIME* service, ITfContext* sessionContext,
@@ -58,7 +67,12 @@ STDMETHODIMP CKeyHandlerEditSession::DoEditSession(TfEditCookie ec) {
   HRESULT hr = S_OK;
   // Deactivated meanwhile, the engine and the list are gone: a held key
   // still goes on, to the application.
-  if (textService->engine != nullptr) {
+  if (textService->engine != nullptr && DropsShiftMarker(state) &&
+      textService->DropShiftMarkerBeforeKey(ec, context)) {
+    // Only the marker was composed: the key is the application's, as it is
+    // with nothing composed (a key passed on goes there by itself).
+    if (typedKey) textService->SendKeyToApplication(*typedKey);
+  } else if (textService->engine != nullptr) {
     try {
       std::unique_ptr<CKeyStateCategory> keyState = MakeKeyState(state.category, textService);
       if (keyState)

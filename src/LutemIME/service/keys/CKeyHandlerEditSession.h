@@ -29,6 +29,9 @@ class CKeyHandlerEditSession final : public CEditSessionBase {
   // After the handler ran, key is sent again (a pass-through key held back
   // until the commit, or a key typed while another was held).
   void SendAfterwards(const KeyToSend& key);
+  // The eaten key as typed: it goes to the application instead of to its
+  // handler when the key finds nothing composed but layout 8's Shift marker.
+  void KeepTypedKey(const KeyToSend& key) { typedKey = key; }
 
  private:
   ~CKeyHandlerEditSession() override;
@@ -39,4 +42,5 @@ class CKeyHandlerEditSession final : public CEditSessionBase {
   KeystrokeState state;
   bool waiting = false;
   std::optional<KeyToSend> keyAfterwards;
+  std::optional<KeyToSend> typedKey;
 };

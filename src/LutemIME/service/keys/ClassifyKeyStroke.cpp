@@ -116,6 +116,14 @@ bool KeyBufferEndsWithShiftMarker(const CCompositionProcessorEngine* engine) {
          engine->keyBuffer.text[engine->keyBuffer.length - 1] == kShiftMarker;
 }
 
+bool KeyBufferHoldsOnlyShiftMarkers(const CCompositionProcessorEngine* engine) {
+  if (engine == nullptr || engine->keyBuffer.text == nullptr || engine->keyBuffer.length == 0)
+    return false;
+  for (uint64_t i = 0; i < engine->keyBuffer.length; ++i)
+    if (engine->keyBuffer.text[i] != kShiftMarker) return false;
+  return true;
+}
+
 class Classifier {
  public:
   explicit Classifier(const KeyStrokeFacts& facts) : facts_(facts) {}
@@ -140,6 +148,7 @@ class Classifier {
     }
 
     if (facts_.layout == kLowercaseLayout && facts_.vk == VK_SHIFT) {
+      if (facts_.chordModifierDown) return result_;
       if (!KeyBufferEndsWithShiftMarker(facts_.engine)) {
         result_.character = kShiftMarker;
         result_.state = {CategoryComposing, FunctionInput};
@@ -149,6 +158,27 @@ class Classifier {
     }
 
     result_.character = ch;
+    Open();
+    if (facts_.layout == kLowercaseLayout && facts_.composing && facts_.wantsState &&
+        !TakenIn(result_.state) && KeyBufferHoldsOnlyShiftMarkers(facts_.engine)) {
+      // Nothing composed but the marker, which gives way: the key does what
+      // it does with nothing composed, and ends the empty composition on its
+      // way (a key with a character passes it on; any other leaves it to
+      // the session the key sink asks for, without holding the key back).
+      result_.eaten = FALSE;
+      result_.state = ch == 0 ? KeystrokeState{CategoryNone, FunctionNone}
+                              : KeystrokeState{CategoryPassThrough, FunctionFinalize};
+    }
+    return result_;
+  }
+
+ private:
+  static bool TakenIn(KeystrokeState state) {
+    return state.function == FunctionInput || state.function == FunctionFinalizeCandidateThenInput;
+  }
+
+  // The classification of a key while the keyboard is open, into result_.
+  KeyClassification Open() {
     switch (facts_.candidateMode) {
       case CandidateModeConvert:
         if (SelectKey()) return Eaten();
@@ -167,7 +197,6 @@ class Classifier {
     }
   }
 
- private:
   KeystrokeState* State() { return facts_.wantsState ? &result_.state : nullptr; }
 
   bool CompositionKey(UINT filter) {
@@ -176,9 +205,12 @@ class Classifier {
   }
 
   bool SelectKey() {
+    // Layout 8's marker is a Shift still held for the next key.
+    const bool shifted = facts_.shiftDown || (facts_.layout == kLowercaseLayout &&
+                                              KeyBufferEndsWithShiftMarker(facts_.engine));
     return facts_.engine != nullptr &&
            facts_.engine->IsCandidateSelectKey(result_.code, State(), facts_.candidateMode,
-                                               facts_.shiftDown) != FALSE;
+                                               shifted) != FALSE;
   }
 
   KeyClassification Eaten() {

@@ -22,6 +22,8 @@ class CCompositionProcessorEngine;
 //   facts.composing = <a composition is open>;
 //   facts.engine = engine;                        // may be null
 //   facts.shiftDown = GetKeyState(VK_SHIFT) < 0;
+//   facts.chordModifierDown = GetKeyState(VK_CONTROL) < 0 ||
+//                             GetKeyState(VK_MENU) < 0;
 //   facts.wantsState = state != nullptr;           // null on key-up
 //   KeyClassification result = ClassifyKeyStroke(facts);
 //   *code = result.code;
@@ -45,6 +47,8 @@ struct KeyStrokeFacts {
   // buffer; without one no key is a composition or label key.
   CCompositionProcessorEngine* engine = nullptr;
   bool shiftDown = false;
+  // Ctrl or Alt is down: a Shift pressed now belongs to a chord.
+  bool chordModifierDown = false;
   // False on key-up: the look-ups then match nothing, so composition and
   // number keys are eaten on key-down only.
   bool wantsState = true;
@@ -65,7 +69,10 @@ struct KeyClassification {
 // - layout 8 with the keyboard open: Shift is eaten and types the Shift
 //   marker U+F8FE, once (not again while the key buffer ends with it). While
 //   closed or blocked Shift is the application's, so a closed keyboard never
-//   starts a composition;
+//   starts a composition; so is a Shift pressed with Ctrl or Alt down (a
+//   chord such as Ctrl+Shift+C), which would leave a marker to capitalise
+//   the next letter. A number key after the marker is the shifted symbol
+//   the marker waits for (⇧1 is "!"), never a choice of the list;
 // - open: composition keys, label keys while a list is shown, the editing
 //   and moving keys by candidate mode and suggestion bar; any other key with
 //   a character ends the composition and goes on to the application

@@ -30,7 +30,13 @@ HRESULT LutemIME::BeginNewCandidateList(TfEditCookie ec, ITfContext* context, UI
     result = presenter->BeginCandidateList(clientId, document.get(), context, ec, composed.get(),
                                            engine->candidateListWidth);
   }
-  if (FAILED(result)) candidateMode = CandidateModeNone;
+  if (FAILED(result)) {
+    // A presenter kept without its list would make the next key commit the
+    // word it is typing into (a presenter outside the mode kept while
+    // typing means a list to leave); the word goes on without a list.
+    DeletePresenter();
+    candidateMode = CandidateModeNone;
+  }
   return result;
 }
 
@@ -71,10 +77,9 @@ HRESULT LutemIME::FinalizeSelectedCandidate(TfEditCookie ec, ITfContext* context
 
 HRESULT LutemIME::FinalizeCandidateAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code) {
   if (presenter == nullptr) return S_OK;
-  CCandidateWindow* window = presenter->window;
-  if (window == nullptr || window->Selection() >= window->ItemCount() ||
-      window->GetItem(window->Selection())->length == 0)
-    return S_FALSE;
+  // A chosen candidate that is empty (a Probhat vowel sign still waiting for
+  // its consonant), or none to choose, still ends the word as it stands: a
+  // refusal would eat the key and leave the user with nothing happening.
   const HRESULT result = FinalizeSelectedCandidate(ec, context);
   if (result != S_OK) return result;
   // The key that committed was eaten; the application still gets its Enter

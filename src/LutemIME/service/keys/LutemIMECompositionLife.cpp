@@ -16,6 +16,7 @@ void LutemIME::AdoptComposition(ITfComposition* started, ITfContext* context) {
   if (context != nullptr) context->AddRef();
   if (compositionContext != nullptr) compositionContext->Release();
   compositionContext = context;
+  candidateListRefused = false;  // a new word tries the list again
 }
 
 void LutemIME::ForgetComposedKeys() {

@@ -92,8 +92,12 @@ HRESULT LutemIME::AppendKeystroke(TfEditCookie ec, ITfContext* context, WCHAR ch
     if (composition == nullptr) return S_FALSE;
   }
 
+  CCompositionProcessorEngine::KeyBuffer& keys = engine->keyBuffer;
+  // A Shift classified while an earlier one waited for its session: the
+  // marker stands once.
+  if (character == kShiftMarker && keys.length != 0 && keys.text[keys.length - 1] == kShiftMarker)
+    character = 0;
   if (character != 0) {
-    CCompositionProcessorEngine::KeyBuffer& keys = engine->keyBuffer;
     WCHAR* grown = new (std::nothrow) WCHAR[keys.length + 1];
     if (grown != nullptr) {
       for (uint64_t i = 0; i < keys.length; ++i) grown[i] = keys.text[i];
@@ -138,7 +142,11 @@ HRESULT LutemIME::UpdateCompositionAndCandidates(TfEditCookie ec, ITfContext* co
   HRESULT result = S_OK;
   if (candidateMode == CandidateModeNone && presenter != nullptr) DeletePresenter();
   if (presenter == nullptr) {
+    // Once refused, not asked again for this word: each key would set up
+    // and take down a list the application does not let it show.
+    if (candidateListRefused) return S_OK;
     result = BeginNewCandidateList(ec, context, CandidateModeIncremental);
+    candidateListRefused = FAILED(result);
     if (FAILED(result) || presenter == nullptr) return result;
   }
   CCandidateWindow* window = presenter->window;

@@ -63,6 +63,7 @@ BOOL LutemIME::ClassifyKey(ITfContext*, UINT vk, UINT* code, WCHAR* character,
   facts.composing = composition != nullptr;
   facts.engine = engine;
   facts.shiftDown = GetKeyState(VK_SHIFT) < 0;
+  facts.chordModifierDown = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
   facts.wantsState = state != nullptr;
   const KeyClassification result = ClassifyKeyStroke(facts);
   if (code != nullptr) *code = result.code;
@@ -72,11 +73,12 @@ BOOL LutemIME::ClassifyKey(ITfContext*, UINT vk, UINT* code, WCHAR* character,
 }
 
 HRESULT LutemIME::RequestKeyHandler(ITfContext* context, UINT code, WCHAR character,
-                                    KeystrokeState state) {
+                                    KeystrokeState state, const KeyToSend* typed) {
   if (context == nullptr) return E_INVALIDARG;
   CKeyHandlerEditSession* session =
       new (std::nothrow) CKeyHandlerEditSession(this, context, code, character, state);
   if (session == nullptr) return E_FAIL;
+  if (typed != nullptr) session->KeepTypedKey(*typed);
   HRESULT sessionResult = S_OK;
   const HRESULT hr = context->RequestEditSession(clientId, session,
                                                  TF_ES_ASYNCDONTCARE | TF_ES_READWRITE, &sessionResult);

@@ -3,6 +3,7 @@
 #include "Platform.h"
 #include "common/PipeMessageWait.h"
 #include "common/SettingsIpcConstants.h"
+#include "service/settings/OpenSettingsPipe.h"
 
 namespace {
 
@@ -12,8 +13,7 @@ constexpr DWORD kReplyReadBytes = kReplyBufferBytes - 2;
 }  // namespace
 
 std::u16string SendSettingsCommand(std::u16string_view request) {
-  HANDLE pipe = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
-                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE pipe = OpenSettingsPipe(GENERIC_READ | GENERIC_WRITE);
   if (pipe == INVALID_HANDLE_VALUE) return ErrorReply(u"Could not connect to settings server.");
 
   DWORD mode = PIPE_READMODE_MESSAGE;
@@ -34,7 +34,11 @@ std::u16string SendSettingsCommand(std::u16string_view request) {
 
   char16_t buffer[kReplyBufferBytes / sizeof(char16_t)];
   DWORD read = 0;
-  if (!WaitForPipeMessage(pipe, kSettingsReplyTimeout) || !ReadFile(pipe, buffer, kReplyReadBytes, &read, nullptr)) {
+  // Read without waiting, again and again until the time-out: a peek would
+  // not see an empty reply.
+  mode = PIPE_READMODE_MESSAGE | PIPE_NOWAIT;
+  if (!SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr) ||
+      !ReadPipeMessageWithin(pipe, buffer, kReplyReadBytes, read, kSettingsReplyTimeout)) {
     CloseHandle(pipe);
     return ErrorReply(u"Failed to read from pipe.");
   }

@@ -119,9 +119,11 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // No focused document or context, or the context is disabled or empty.
   BOOL IsTypingBlocked();
   // Asks for the key's handler in an edit session that may run now or
-  // later; the request's result.
+  // later; the request's result. typed: the eaten key as the user typed it,
+  // for the application should the handler find nothing of its own to do
+  // (DropShiftMarkerBeforeKey).
   HRESULT RequestKeyHandler(ITfContext* context, UINT code, WCHAR character,
-                            KeystrokeState state);
+                            KeystrokeState state, const KeyToSend* typed = nullptr);
   // Sends key to the application with SendInput; its events then pass the
   // key sink unclassified.
   void SendKeyToApplication(const KeyToSend& key);
@@ -138,6 +140,12 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // Ends it for a pass-through key: the text stays while the caret is in it.
   HRESULT CommitComposition(TfEditCookie ec, ITfContext* context);
   HRESULT AppendKeystroke(TfEditCookie ec, ITfContext* context, WCHAR character);
+  // Layout 8's Shift marker waits for the key it shifts; a key the
+  // composition does not take finds it last and drops it first, so that the
+  // key does what it does without the Shift (service/keys/
+  // LutemIMEShiftMarker.cpp). True when nothing else was composed: the
+  // composition, empty, has ended, and the key is the application's.
+  bool DropShiftMarkerBeforeKey(TfEditCookie ec, ITfContext* context);
   HRESULT UpdateCompositionAndCandidates(TfEditCookie ec, ITfContext* context);
   HRESULT ShowConversionCandidates(TfEditCookie ec, ITfContext* context);
   HRESULT FinalizeSelectedCandidate(TfEditCookie ec, ITfContext* context);
@@ -174,6 +182,9 @@ class LutemIME final : public ITfTextInputProcessorEx,
   SentKeys sentKeys;
   // The last theme announcement themeColors follows (ThemeManager.h).
   uint64_t themeAnnouncementSeen;
+  // The list kept while typing could not be begun for this word; the word
+  // goes on without one, and the next word tries again.
+  bool candidateListRefused = false;
 
  private:
   LutemIME();

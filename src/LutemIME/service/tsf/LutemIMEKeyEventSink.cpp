@@ -7,6 +7,7 @@
 #include "service/keys/CKeyHandlerEditSession.h"
 #include "service/keys/ModifierKeys.h"
 #include "service/langbar/CCompartmentValue.h"
+#include "service/settings/ProcessSettings.h"
 #include "service/tsf/LutemIME.h"
 
 namespace {
@@ -127,10 +128,23 @@ BOOL LutemIME::KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, b
     if (code == VK_ESCAPE) state.category = CategoryComposing;
     const bool closedPageKey = (character == kInjectedPageDown || character == kInjectedPageUp) &&
                                state == KeystrokeState{CategoryNone, FunctionNone};
-    if (!closedPageKey) RequestKeyHandler(context, code, character, state);
+    if (!closedPageKey) {
+      // Ctrl (a commit key) is not sent again: its key-up would let go of
+      // the Ctrl the user still holds for a chord.
+      const KeyToSend typed = KeyAsTyped(vk, lParam);
+      RequestKeyHandler(context, code, character, state, code == VK_CONTROL ? nullptr : &typed);
+    }
     return TRUE;
   }
-  if (state.category != CategoryPassThrough) return FALSE;
+  if (state.category != CategoryPassThrough) {
+    // A key that is neither eaten nor passed on (F1, Alt, Caps Lock) still
+    // takes away layout 8's Shift marker, which may wait in the keys or in a
+    // session not run yet; a composition of nothing else ends with it.
+    if (state == KeystrokeState{CategoryNone, FunctionNone} && CurrentLayout == 8 &&
+        (composition != nullptr || waitingKeySessions != 0))
+      RequestKeyHandler(context, code, 0, KeystrokeState{CategoryComposing, FunctionNone});
+    return FALSE;
+  }
   eaten = PassKeyOn(context, vk, code, character, lParam);
   testedHeld = test && eaten;
   return eaten;

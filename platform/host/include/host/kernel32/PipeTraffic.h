@@ -23,6 +23,19 @@ struct PipeClientWrite {
   std::u16string Text() const;
 };
 
+// One CreateFileW on a pipe: what was asked for and how it ended.
+struct PipeClientOpen {
+  std::u16string pipe;
+  DWORD threadId = 0;
+  DWORD access = 0;
+  DWORD flags = 0;  // flagsAndAttributes, the quality-of-service flags among them
+  DWORD error = 0;  // ERROR_SUCCESS when it opened
+};
+
+// The opens made after a mark of PipeOpenMark (the last 4096 are kept).
+uint64_t PipeOpenMark();
+std::vector<PipeClientOpen> PipeClientOpensSince(uint64_t mark);
+
 // A position in the record; the writes made after it are read with
 // PipeClientWritesSince. Only the last 4096 writes are kept.
 uint64_t PipeTrafficMark();
