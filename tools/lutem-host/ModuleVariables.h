@@ -23,8 +23,11 @@ class ModuleVariables {
   std::optional<Value> Read(const std::string& name) const {
     auto found = addresses_.find(name);
     if (found == addresses_.end()) return std::nullopt;
+    // The module's own threads change some of them meanwhile (its object
+    // count, the settings), so they are read atomically, as the module reads
+    // them.
     Value value;
-    std::memcpy(&value, reinterpret_cast<const void*>(found->second), sizeof(value));
+    __atomic_load(reinterpret_cast<const Value*>(found->second), &value, __ATOMIC_ACQUIRE);
     return value;
   }
 
