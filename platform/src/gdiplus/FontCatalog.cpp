@@ -130,7 +130,9 @@ FaceMetrics FontCatalog::Metrics(const std::string& face, int style, double pixe
 
 bool FontCatalog::ShapedKey::operator==(const ShapedKey& other) const {
   return utf8 == other.utf8 && face == other.face && style == other.style &&
-         pixelSize == other.pixelSize && hint == other.hint && wrapWidth == other.wrapWidth;
+         pixelSize == other.pixelSize && hint == other.hint && wrapWidth == other.wrapWidth &&
+         ellipsize == other.ellipsize && ellipsisWidth == other.ellipsisWidth &&
+         height == other.height;
 }
 
 size_t FontCatalog::ShapedKeyHash::operator()(const ShapedKey& key) const {
@@ -141,27 +143,51 @@ size_t FontCatalog::ShapedKeyHash::operator()(const ShapedKey& key) const {
   mix(std::hash<double>()(key.pixelSize));
   mix(std::hash<int>()(key.hint));
   mix(std::hash<int>()(key.wrapWidth));
+  mix(std::hash<int>()(key.ellipsize));
+  mix(std::hash<int>()(key.ellipsisWidth));
+  mix(std::hash<int>()(key.height));
   return hash;
 }
 
 PangoLayout* FontCatalog::Shaped(const std::string& utf8, const std::string& face, int style,
                                  double pixelSize, Gdiplus::TextRenderingHint hint,
                                  int wrapWidth) {
+  return Kept(ShapedKey{utf8, face, style & Gdiplus::FontStyleBoldItalic, pixelSize,
+                        static_cast<int>(hint), wrapWidth});
+}
+
+PangoLayout* FontCatalog::Ellipsized(const std::string& utf8, const std::string& face, int style,
+                                     double pixelSize, Gdiplus::TextRenderingHint hint,
+                                     int wrapWidth, PangoEllipsizeMode mode, int width,
+                                     int height) {
   ShapedKey key{utf8, face, style & Gdiplus::FontStyleBoldItalic, pixelSize,
                 static_cast<int>(hint), wrapWidth};
+  key.ellipsize = mode;
+  key.ellipsisWidth = width;
+  key.height = height;
+  return Kept(std::move(key));
+}
+
+PangoLayout* FontCatalog::Kept(ShapedKey key) {
   auto found = shapedIndex_.find(key);
   if (found != shapedIndex_.end()) {
     shaped_.splice(shaped_.begin(), shaped_, found->second);
     return PANGO_LAYOUT(g_object_ref(found->second->second));
   }
-  PangoLayout* layout = pango_layout_new(Context(hint));
-  PangoFontDescription* description = Describe(face, style, pixelSize);
+  PangoLayout* layout =
+      pango_layout_new(Context(static_cast<Gdiplus::TextRenderingHint>(key.hint)));
+  PangoFontDescription* description = Describe(key.face, key.style, key.pixelSize);
   pango_layout_set_font_description(layout, description);
   pango_font_description_free(description);
-  pango_layout_set_text(layout, utf8.data(), static_cast<int>(utf8.size()));
-  if (wrapWidth >= 0) {
-    pango_layout_set_width(layout, wrapWidth);
+  pango_layout_set_text(layout, key.utf8.data(), static_cast<int>(key.utf8.size()));
+  if (key.wrapWidth >= 0) {
+    pango_layout_set_width(layout, key.wrapWidth);
     pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+  }
+  if (key.ellipsize != PANGO_ELLIPSIZE_NONE) {
+    pango_layout_set_ellipsize(layout, static_cast<PangoEllipsizeMode>(key.ellipsize));
+    pango_layout_set_width(layout, key.ellipsisWidth);
+    pango_layout_set_height(layout, key.height);
   }
   // Laid out now, so that every later reader only reads.
   pango_layout_get_line_count(layout);

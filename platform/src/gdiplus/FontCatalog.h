@@ -56,6 +56,12 @@ class FontCatalog {
   // most recently used layouts are kept. Needs Lock().
   PangoLayout* Shaped(const std::string& utf8, const std::string& face, int style,
                       double pixelSize, Gdiplus::TextRenderingHint hint, int wrapWidth);
+  // Shaped's layout cut with an ellipsis (mode) to width pango units and
+  // height (pango's: negative is a count of lines), kept the same way: a
+  // window draws the same cut text at every paint.
+  PangoLayout* Ellipsized(const std::string& utf8, const std::string& face, int style,
+                          double pixelSize, Gdiplus::TextRenderingHint hint, int wrapWidth,
+                          PangoEllipsizeMode mode, int width, int height);
 
  private:
   FontCatalog();
@@ -67,12 +73,19 @@ class FontCatalog {
     double pixelSize;
     int hint;
     int wrapWidth;
+    int ellipsize = PANGO_ELLIPSIZE_NONE;
+    int ellipsisWidth = -1;
+    int height = -1;
     bool operator==(const ShapedKey& other) const;
   };
   struct ShapedKeyHash {
     size_t operator()(const ShapedKey& key) const;
   };
   using ShapedList = std::list<std::pair<ShapedKey, PangoLayout*>>;
+
+  // The layout kept for key, made and kept when there is none; a new
+  // reference.
+  PangoLayout* Kept(ShapedKey key);
 
   std::recursive_mutex lock_;
   PangoFontMap* fontMap_ = nullptr;

@@ -117,15 +117,14 @@ TextLayout::TextLayout(std::u16string_view text, const Font& font, int dpi,
                   trimming == Gdiplus::StringTrimmingEllipsisWord ||
                   trimming == Gdiplus::StringTrimmingEllipsisPath;
   if (leftOver && ellipsis && widthBounded) {
-    // The shared layout stays as it is: the ellipsis goes on a copy.
-    PangoLayout* own = pango_layout_copy(layout_);
+    // The shared layout stays as it is: the ellipsis goes on another one,
+    // kept as well.
     g_object_unref(layout_);
-    layout_ = own;
-    pango_layout_set_ellipsize(layout_, trimming == Gdiplus::StringTrimmingEllipsisPath
-                                            ? PANGO_ELLIPSIZE_MIDDLE
-                                            : PANGO_ELLIPSIZE_END);
-    pango_layout_set_width(layout_, static_cast<int>(inner * PANGO_SCALE));
-    pango_layout_set_height(layout_, wrap ? -kept : -1);
+    layout_ = catalog.Ellipsized(
+        utf8_, font.face, font.style, em, hint, wrap ? static_cast<int>(inner * PANGO_SCALE) : -1,
+        trimming == Gdiplus::StringTrimmingEllipsisPath ? PANGO_ELLIPSIZE_MIDDLE
+                                                        : PANGO_ELLIPSIZE_END,
+        static_cast<int>(inner * PANGO_SCALE), wrap ? -kept : -1);
     kept = std::min(kept, pango_layout_get_line_count(layout_));
   }
   for (int i = 0; i < kept; ++i) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/GdiplusCanvas.h"
 #include "host/gdiplus/GdiplusCalls.h"
@@ -124,6 +125,31 @@ TEST_F(TextTest, LongTextEndsInAnEllipsisInsideItsBox) {
   // would reach the top of the capitals.
   int middle = (ink.top + ink.bottom) / 2;
   for (int y = ink.top; y < middle; ++y) EXPECT_EQ(canvas.Alpha(ink.right, y), 0) << y;
+}
+
+// The cut layouts are kept between draws, as the plain ones are: one kept
+// for one box width is never drawn in another, and drawn again it gives the
+// same pixels as the first time.
+TEST_F(TextTest, ATextCutToTwoWidthsInTurnIsDrawnAsEachTheFirstTime) {
+  GpStringFormat* oneLine = nullptr;
+  ASSERT_EQ(GdipCreateStringFormat(StringFormatFlagsNoWrap, 0, &oneLine), Ok);
+  GdipSetStringFormatTrimming(oneLine, StringTrimmingEllipsisCharacter);
+  const WCHAR* text = u"\u0986\u09AE\u09BE\u09A6\u09C7\u09B0 WWWWWWWWWWWWWWWWWWWWWWWWWW";
+  auto draw = [&](REAL width) {
+    Canvas canvas(200, 30);
+    const RectF box(5, 0, width, 30);
+    EXPECT_EQ(GdipDrawString(canvas.graphics, text, -1, font, &box, oneLine, black), Ok);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 200; ++x) pixels.push_back(canvas.At(x, y));
+    return pixels;
+  };
+  const std::vector<uint32_t> narrow = draw(90);
+  const std::vector<uint32_t> wide = draw(150);
+  EXPECT_NE(narrow, wide);
+  EXPECT_EQ(draw(90), narrow);
+  EXPECT_EQ(draw(150), wide);
+  GdipDeleteStringFormat(oneLine);
 }
 
 TEST_F(TextTest, LinesWrapAndPartLinesShowUnlessLineLimit) {

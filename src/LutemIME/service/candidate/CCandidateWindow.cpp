@@ -118,7 +118,12 @@ void CCandidateWindow::MeasureWidest(const CCandidateListItem& item) {
   float width = 0;
   if (font && item.text != nullptr && item.length != 0) {
     MeasuringGraphics measuring(hwnd);
-    const INT length = static_cast<INT>(std::min<uint64_t>(item.length, INT_MAX));
+    INT length = static_cast<INT>(std::min<uint64_t>(item.length, INT_MAX));
+    // Any width past every screen is cut to the work area: no more than
+    // that much of the text need be laid out.
+    if (!wholeText)
+      length = measuring.VisibleLength(font.get(), item.text, length,
+                                       static_cast<float>(GetSystemMetrics(SM_CXVIRTUALSCREEN)));
     if (!measuring.TextWidth(font.get(), item.text, length, &width)) width = 0;
   }
   const UINT needed = static_cast<UINT>(width) + static_cast<UINT>(Scaled(kWidestPadding));
@@ -186,6 +191,7 @@ void CCandidateWindow::Paint() {
       rows.selection = pages.Selection();
       rows.itemHeight = itemHeight;
       rows.font = font.get();
+      rows.wholeText = wholeText;
       painter.DrawItems(rows);
     }
     painter.DrawPageDots(pages.PageCount(), page);

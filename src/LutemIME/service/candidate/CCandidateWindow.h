@@ -95,6 +95,9 @@ class CCandidateWindow : public CBaseWindow {
   void SetMinWidth(UINT width) { minWidth = width; }
   UINT Widest() const { return widest; }
   UINT Dpi() const { return dpi; }
+  // Candidates measured and drawn whole, however long (off by default:
+  // only as much as can show is laid out, to the same size and picture).
+  void SetWholeText(bool whole) { wholeText = whole; }
 
  private:
   // The painting itself, hidden or not.
@@ -129,4 +132,5 @@ class CCandidateWindow : public CBaseWindow {
   CandidateWindowCallback callback;
   void* callbackContext;
   UINT dpi = USER_DEFAULT_SCREEN_DPI;
+  bool wholeText = false;
 };

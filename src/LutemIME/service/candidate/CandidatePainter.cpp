@@ -4,6 +4,8 @@
 #include <climits>
 #include <string>
 
+#include "service/candidate/MeasuringGraphics.h"
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
@@ -126,8 +128,11 @@ void CandidatePainter::DrawItems(const CandidateRows& rows) {
                      rows.font, &box, format.get(), brush);
     }
     if (item != nullptr && item->text != nullptr && item->length != 0) {
-      const INT length = static_cast<INT>(std::min<uint64_t>(item->length, INT_MAX));
+      INT length = static_cast<INT>(std::min<uint64_t>(item->length, INT_MAX));
       const RectF box(30 * s, y, w - 35 * s, rowHeight);
+      if (!rows.wholeText)
+        length = MeasuringGraphics::VisibleLength(graphics.get(), rows.font, item->text, length,
+                                                  box.Width);
       GdipDrawString(graphics.get(), item->text, length, rows.font, &box, format.get(), brush);
     }
   }

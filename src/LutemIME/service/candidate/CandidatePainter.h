@@ -19,6 +19,9 @@ struct CandidateRows {
   UINT selection = 0;  // the item drawn highlighted
   UINT itemHeight = 0;
   const Gdiplus::GpFont* font = nullptr;
+  // Every candidate laid out whole, however long, rather than only as much
+  // as its box can show: the same picture, at a cost that grows with it.
+  bool wholeText = false;
 };
 
 // Draws the candidate window's picture with GDI+ on a DC holding a 32-bit
