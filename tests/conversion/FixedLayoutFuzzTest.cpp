@@ -11,6 +11,7 @@
 #include <string>
 
 #include "conversion/ConversionDispatcher.h"
+#include "support/TestText.h"
 
 namespace {
 
@@ -38,16 +39,6 @@ bool IsAnsiText(char16_t c) {
       u"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D"
       u"\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178";
   return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || kHigh.find(c) != std::u16string::npos;
-}
-
-std::string Hex(const std::u16string& text) {
-  std::string out;
-  char unit[8];
-  for (char16_t c : text) {
-    std::snprintf(unit, sizeof unit, "%s%04X", out.empty() ? "" : " ", static_cast<unsigned>(c));
-    out += unit;
-  }
-  return out;
 }
 
 TEST(FixedLayoutFuzzTest, AnyKeysThroughEveryLayoutAndEncoding) {

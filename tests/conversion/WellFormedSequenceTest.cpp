@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "conversion/ConversionDispatcher.h"
+#include "support/TestText.h"
 
 namespace {
 
@@ -40,16 +41,6 @@ size_t FirstMalformed(const std::u16string& text) {
     return i;
   }
   return std::u16string::npos;
-}
-
-std::string Hex(const std::u16string& text) {
-  std::string out;
-  char unit[8];
-  for (char16_t c : text) {
-    std::snprintf(unit, sizeof unit, "%s%04X", out.empty() ? "" : " ", static_cast<unsigned>(c));
-    out += unit;
-  }
-  return out;
 }
 
 TEST(WellFormedSequence, DetectorFlagsSignsAfterSignsAndAllowsYaPhola) {
