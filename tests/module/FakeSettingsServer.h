@@ -34,7 +34,9 @@ class FakeSettingsServer {
   std::vector<std::u16string> Requests();
 
  private:
-  static constexpr int kInstances = 4;
+  // Enough that a busy machine, which may hold a thread between two of its
+  // instances, never finds them all in use: the client does not retry.
+  static constexpr int kInstances = 16;
 
   void Serve();
   std::u16string Reply(const std::u16string& request);
