@@ -41,4 +41,43 @@ size_t ReadClass(std::u16string_view p, size_t i, std::vector<std::pair<wchar_t,
   return j + 1;
 }
 
+std::optional<std::wstring> LiteralText(std::u16string_view p) {
+  std::wstring text;
+  for (size_t i = 0; i < p.size(); ++i) {
+    char16_t c = p[i];
+    if (c == u'\\') {
+      if (i + 1 >= p.size() || !IsEscapedLiteral(p[i + 1])) return std::nullopt;
+      c = p[++i];
+    } else if (std::u16string_view(u".[]{}()*+?|^$#").find(c) != kBad) {
+      // '#' too: it starts a comment where free spacing is on.
+      return std::nullopt;
+    }
+    text += static_cast<wchar_t>(c);
+  }
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+bool FormatReadsOnlyTheMatch(std::u16string_view format) {
+  auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] == u'\\') {
+      ++i;  // an escape writes a character, a case change or a group
+      continue;
+    }
+    if (format[i] != u'$' || i + 1 >= format.size()) continue;
+    const char16_t next = format[i + 1];
+    if (digit(next) || next == u'&' || next == u'$') {
+      ++i;
+      continue;
+    }
+    if (next != u'{') return false;
+    size_t j = i + 2;
+    while (j < format.size() && digit(format[j])) ++j;
+    if (j == i + 2 || j >= format.size() || format[j] != u'}') return false;
+    i = j;
+  }
+  return true;
+}
+
 }  // namespace pattern_syntax

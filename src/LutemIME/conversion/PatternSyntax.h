@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -19,5 +21,16 @@ bool IsQuantifier(char16_t c);
 // *ranges; kBad for a class that does not close or that is not read exactly
 // (negated, a leading ']', POSIX names, escapes of letters).
 size_t ReadClass(std::u16string_view p, size_t i, std::vector<std::pair<wchar_t, wchar_t>>* ranges);
+
+// The text a pattern matches when it is nothing but literal characters, the
+// syntax characters among them escaped ("\\$" is "$"); nothing for any other
+// pattern, and for the empty one.
+std::optional<std::wstring> LiteralText(std::u16string_view p);
+
+// True when a Perl format string writes the same for every match that has the
+// same groups: it never writes the text before or after the match ("$`",
+// "$'", the Perl verbs), so it can be formatted from a match found in a
+// stretch of the text. Only the forms read here are accepted.
+bool FormatReadsOnlyTheMatch(std::u16string_view format);
 
 }  // namespace pattern_syntax

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include <boost/regex.hpp>
 
+#include "conversion/LiteralRuleGroup.h"
+#include "conversion/MatchFormat.h"
 #include "conversion/PatternShape.h"
 #include "conversion/RequiredUnits.h"
 
@@ -19,11 +22,16 @@ struct RegexRule {
 
   // One pass of Boost's regex_replace with the default flags over text.
   std::u16string Apply(std::u16string_view text) const;
-  // The same pass on text that is already widened; appends the result to out.
-  void ApplyWide(const std::wstring& text, std::wstring& out) const;
+  // The same pass on text that is already widened. True when the pattern
+  // matched: out then holds the result. False when it did not: text is the
+  // result and out is unspecified.
+  bool Rewrite(const std::wstring& text, std::wstring& out) const;
   // False when the pattern cannot match anywhere in text: the pass would copy
   // it unchanged.
   bool MayMatch(const std::wstring& text) const { return required.MayMatch(text); }
+  // The rule as a plain find-and-replace, when its pattern is a literal and
+  // its replacement writes the same for every match.
+  const std::optional<LiteralRewrite>& literal() const { return literal_; }
 
   boost::wregex pattern;
   std::u16string replacement;
@@ -33,10 +41,11 @@ struct RegexRule {
   PatternShape shape;
 
  private:
-  // The pass run only over the stretches of text that can hold a match;
-  // false, with nothing written, when there are too many to gain from it.
-  bool ApplyInWindows(const std::wstring& text, std::wstring& out) const;
-  void Replace(const wchar_t* first, const wchar_t* last, std::wstring& out) const;
+  // The pass that asks the library for a match only at the positions the
+  // pattern's shape leaves possible.
+  bool RewriteAtCandidates(const std::wstring& text, std::wstring& out) const;
 
-  bool windowed_ = false;
+  std::optional<LiteralRewrite> literal_;
+  std::optional<MatchFormat> simpleFormat_;
+  bool anchored_ = false;
 };

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/LiteralRuleGroup.h"
 #include "conversion/RegexRule.h"
 
 // An ordered list of rewrite rules; each rule works on the output of all the
@@ -29,10 +30,21 @@ class RuleList {
   const std::vector<RegexRule>& rules() const { return rules_; }
   size_t size() const { return rules_.size(); }
   bool failed() const { return failed_; }
+  // How many passes Apply makes: a run of literal rules that one pass can
+  // apply together counts once.
+  size_t passCount() const { return steps_.size(); }
 
  private:
+  // One pass: a group of literal rules, or one rule of rules_.
+  struct Step {
+    bool literal;
+    size_t index;
+  };
+
   RuleList() = default;
 
   std::vector<RegexRule> rules_;
+  std::vector<LiteralRuleGroup> groups_;
+  std::vector<Step> steps_;
   bool failed_ = false;
 };
