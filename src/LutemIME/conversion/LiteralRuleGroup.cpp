@@ -1,6 +1,7 @@
 #include "conversion/LiteralRuleGroup.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 namespace {
@@ -69,23 +70,28 @@ bool LiteralRuleGroup::Rewrite(const std::wstring& text, std::wstring& out) cons
   const wchar_t* const first = text.data();
   const wchar_t* const last = first + text.size();
   const wchar_t* const units = units_.data();
+  const uint16_t* const top = top_.data();
+  const uint16_t* const blocks = blocks_.data();
+  const Head* const heads = heads_.data();
+  const Entry* const entries = entries_.data();
   const wchar_t* done = first;  // text before this is written, or replaced
   wchar_t* to = nullptr;        // where the result goes on, once a rule matched
   for (const wchar_t* at = first; at < last;) {
-    const uint16_t head = HeadOf(*at);
+    const uint32_t unit = static_cast<uint32_t>(*at);
+    const uint16_t head = unit > 0xFFFF ? 0 : blocks[(static_cast<size_t>(top[unit >> 8]) << 8) | (unit & 0xFF)];
     if (head == 0) {
       ++at;
       continue;
     }
     const Entry* hit = nullptr;
     const size_t left = static_cast<size_t>(last - at);
-    for (size_t k = heads_[head - 1].begin, end = heads_[head - 1].end; k < end; ++k) {
-      const Entry& entry = entries_[k];
-      if (entry.findLength > left) continue;
+    for (const Entry* entry = entries + heads[head - 1].begin; entry != entries + heads[head - 1].end;
+         ++entry) {
+      if (entry->findLength > left) continue;
       size_t same = 1;  // the first unit is the head's
-      while (same < entry.findLength && at[same] == units[entry.find + same]) ++same;
-      if (same == entry.findLength) {
-        hit = &entry;
+      while (same < entry->findLength && at[same] == units[entry->find + same]) ++same;
+      if (same == entry->findLength) {
+        hit = entry;
         break;
       }
     }
@@ -98,8 +104,8 @@ bool LiteralRuleGroup::Rewrite(const std::wstring& text, std::wstring& out) cons
       out.resize(text.size() * growth_);
       to = &out[0];
     }
-    while (done < at) *to++ = *done++;
-    for (size_t k = 0; k < hit->writeLength; ++k) *to++ = units[hit->write + k];
+    to = std::copy(done, at, to);
+    for (uint32_t k = 0; k < hit->writeLength; ++k) *to++ = units[hit->write + k];
     at += hit->findLength;
     done = at;
   }

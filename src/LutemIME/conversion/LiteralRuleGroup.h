@@ -57,16 +57,10 @@ class LiteralRuleGroup {
     uint32_t writeLength;
   };
 
-  // 1 + the index in heads_ of the rules starting with unit u, 0 for none.
-  uint16_t HeadOf(wchar_t u) const {
-    if (static_cast<unsigned long>(u) > 0xFFFF) return 0;
-    const size_t unit = static_cast<size_t>(u);
-    return blocks_[(static_cast<size_t>(top_[unit >> 8]) << 8) | (unit & 0xFF)];
-  }
-
   size_t size_ = 0;
   // Two-level index of the first units: top_[u >> 8] is a block of blocks_,
-  // whose entry for u & 0xFF is HeadOf(u). Block 0 is all zero.
+  // whose entry for u & 0xFF is 1 + the index in heads_ of the rules that
+  // start with u, 0 for none. Block 0 is all zero.
   std::array<uint16_t, 256> top_{};
   std::vector<uint16_t> blocks_;
   std::vector<Head> heads_;

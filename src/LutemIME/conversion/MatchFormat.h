@@ -20,6 +20,13 @@ class MatchFormat {
   // Nothing for a format outside that subset.
   static std::optional<MatchFormat> Read(std::u16string_view format);
 
+  // Every unit the format writes besides the groups.
+  std::wstring Literals() const {
+    std::wstring units;
+    for (const Piece& piece : pieces_) units += piece.text;
+    return units;
+  }
+
   template <typename Match>
   void Write(const Match& match, std::wstring& out) const {
     for (const Piece& piece : pieces_) {

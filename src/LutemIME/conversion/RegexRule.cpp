@@ -27,6 +27,20 @@ RegexRule::RegexRule(std::u16string_view patternText, std::u16string_view replac
   simpleFormat_ = MatchFormat::Read(replacementText);
 }
 
+std::wstring_view RegexRule::neededUnits() const {
+  if (literal_) return literal_->find;
+  if (anchored_) return shape.anchor();
+  return required.longestRun();
+}
+
+bool RegexRule::WritesOnly(std::wstring* units) const {
+  // Groups and the whole match write units of the text.
+  if (literal_) *units = literal_->write;
+  else if (simpleFormat_) *units = simpleFormat_->Literals();
+  else return false;
+  return true;
+}
+
 std::u16string RegexRule::Apply(std::u16string_view text) const {
   const std::wstring wide = WidenUnits(text);
   std::wstring out;

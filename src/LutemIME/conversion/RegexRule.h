@@ -32,6 +32,12 @@ struct RegexRule {
   // The rule as a plain find-and-replace, when its pattern is a literal and
   // its replacement writes the same for every match.
   const std::optional<LiteralRewrite>& literal() const { return literal_; }
+  // Units that every match holds, all of them (empty when none is known): a
+  // text that lacks one of them is left as it is.
+  std::wstring_view neededUnits() const;
+  // True, with the units in *units, when what the pass writes besides the
+  // text's own units is only those units; false when it may write others.
+  bool WritesOnly(std::wstring* units) const;
 
   boost::wregex pattern;
   std::u16string replacement;

@@ -1,6 +1,9 @@
 #include "conversion/RuleList.h"
 
 #include <exception>
+#include <memory>
+
+#include "conversion/UnitSet.h"
 
 #include "conversion/WideUnits.h"
 
@@ -16,7 +19,12 @@ RuleList RuleList::Build(SourceTable sources) noexcept {
     std::vector<LiteralRewrite> pending;  // literal rules that fit together
     auto closeGroup = [&] {
       if (pending.empty()) return;
-      steps.push_back({true, groups.size()});
+      Step step{true, groups.size(), {}, {}, {}};
+      for (const LiteralRewrite& rule : pending) {
+        if (step.needsAny.find(rule.find.front()) == std::wstring::npos) step.needsAny += rule.find.front();
+        step.writes += rule.write;
+      }
+      steps.push_back(std::move(step));
       groups.emplace_back(std::move(pending));
       pending.clear();
     };
@@ -31,7 +39,9 @@ RuleList RuleList::Build(SourceTable sources) noexcept {
         pending.push_back(*literal);
         continue;
       }
-      steps.push_back({false, k});
+      Step step{false, k, std::wstring(rules[k].neededUnits()), {}, {}};
+      step.writesAnything = !rules[k].WritesOnly(&step.writes);
+      steps.push_back(std::move(step));
     }
     closeGroup();
     list.rules_ = std::move(rules);
@@ -52,10 +62,22 @@ std::u16string RuleList::Apply(std::u16string_view text) const {
   // last; a pass that matches nothing leaves it where it is.
   std::wstring current = WidenUnits(text);
   std::wstring next;
+  // The units the text may hold: its own, and what the passes that changed it
+  // may have written (a pass writes nothing else: the rest of its output is
+  // units of its input).
+  const auto present = std::make_unique<UnitSet>();
+  present->Add(current);
+  bool anything = false;
   for (const Step& step : steps_) {
+    if (!anything && (!present->HasAll(step.needsAll) ||
+                      (!step.needsAny.empty() && !present->HasAny(step.needsAny))))
+      continue;
     const bool changed = step.literal ? groups_[step.index].Rewrite(current, next)
                                       : rules_[step.index].Rewrite(current, next);
-    if (changed) current.swap(next);
+    if (!changed) continue;
+    current.swap(next);
+    anything = anything || step.writesAnything;
+    present->Add(step.writes);
   }
   return NarrowUnits(current);
 }

@@ -35,10 +35,18 @@ class RuleList {
   size_t passCount() const { return steps_.size(); }
 
  private:
-  // One pass: a group of literal rules, or one rule of rules_.
+  // One pass: a group of literal rules, or one rule of rules_. A pass that
+  // can match only where the text holds all of needsAll, and one of needsAny
+  // when that is not empty, is skipped for a text that cannot hold them.
   struct Step {
     bool literal;
     size_t index;
+    std::wstring needsAll;
+    std::wstring needsAny;
+    // What the pass may add to the units of its text; everything when
+    // writesAnything.
+    std::wstring writes;
+    bool writesAnything = false;
   };
 
   RuleList() = default;
