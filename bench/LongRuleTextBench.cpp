@@ -12,6 +12,7 @@
 
 #include "conversion/AnsiEncodingRules.h"
 #include "conversion/ApplyFixedLayoutRules.h"
+#include "conversion/ConversionDispatcher.h"
 
 namespace {
 
@@ -95,5 +96,20 @@ BENCHMARK(BM_AnsiLongKeysTyped)
     ->ArgsProduct({{4, 5, 6, 7}, {2000}})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
+
+// The whole conversion as the engine runs it at the last key, with its UTF-8
+// steps, in Unicode (0) and ANSI (1).
+void BM_DispatcherLongKeysOnce(benchmark::State& state) {
+  static const ConversionDispatcher d;
+  const int layout = static_cast<int>(state.range(0));
+  const int encoding = static_cast<int>(state.range(1));
+  const std::u16string keys = SpacelessKeys(10000);
+  d.Convert(keys.substr(0, 1), layout, encoding);
+  for (auto _ : state) benchmark::DoNotOptimize(d.Convert(keys, layout, encoding));
+}
+BENCHMARK(BM_DispatcherLongKeysOnce)
+    ->ArgNames({"layout", "encoding"})
+    ->ArgsProduct({{4, 5, 6, 7}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <random>
 #include <string>
 
+#include "conversion/AnsiEncodingRules.h"
+#include "conversion/ApplyFixedLayoutRules.h"
 #include "conversion/ConversionDispatcher.h"
+#include "conversion/WideToUtf8.h"
 
 namespace {
 
@@ -46,6 +49,28 @@ TEST(ConversionDispatcher, UnknownCharactersPassThrough) {
 
 TEST(ConversionDispatcher, EncodingOtherThanOneIsUnicode) {
   for (int encoding : {0, 2, -1}) EXPECT_EQ(u"\u0986\u09AE\u09BF", Convert(u"ami", 1, encoding));
+}
+
+// The fixed layouts' text goes through UTF-8 and back only where that changes
+// it: a lone surrogate comes back as the conversion writes it (U+FFFD), a
+// pair and everything else as it is, in both encodings.
+TEST(ConversionDispatcher, FixedLayoutsGiveTheirTextThroughUtf8) {
+  const std::u16string keys[] = {
+      u"jgkZ sjf",
+      u"j😀f",
+      std::u16string{u'j', char16_t(0xD83D)},
+      std::u16string{char16_t(0xDE00), u'j'},
+      std::u16string{u'j', char16_t(0xDE00), char16_t(0xD83D), u'f'},
+      std::u16string{char16_t(0xD83D), char16_t(0xD83D), char16_t(0xDE00)},
+      std::u16string(1, u'\0'),
+  };
+  for (int layout = 4; layout <= 7; ++layout)
+    for (const std::u16string& k : keys) {
+      const std::u16string viaUtf8 = Utf8ToWide(WideToUtf8(ApplyFixedLayoutRules(k, layout)));
+      EXPECT_EQ(Convert(k, layout), viaUtf8) << "layout " << layout;
+      EXPECT_EQ(Convert(k, layout, 1), AnsiEncodingRules().Apply(viaUtf8)) << "layout " << layout;
+    }
+  EXPECT_EQ(Convert(std::u16string{u'j', char16_t(0xD83D)}, 4), u"\u0995\uFFFD");
 }
 
 // Whatever arrives in the key buffer converts without a crash: the sanitizer

@@ -22,11 +22,6 @@ std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int la
       return khipro_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     case 3:
       return avroPhonetic_.Convert(WideToUtf8(keys));
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-      return WideToUtf8(ApplyFixedLayoutRules(keys, layout));
     case 8:
       return lowercase_.Convert(LowerAsciiLetters(WideToUtf8(keys)));
     default:
@@ -34,12 +29,22 @@ std::string ConversionDispatcher::ConvertToUtf8(std::u16string_view keys, int la
   }
 }
 
+// The fixed layouts convert in UTF-16. Their result goes through UTF-8 and
+// back only where that changes it; the copy costs more than the rules on a
+// long text.
+std::u16string ConversionDispatcher::ConvertToWide(std::u16string_view keys, int layout) const {
+  if (layout < 4 || layout > 7) return Utf8ToWide(ConvertToUtf8(keys, layout));
+  std::u16string text = ApplyFixedLayoutRules(keys, layout);
+  if (RoundTripsThroughUtf8(text)) return text;
+  return Utf8ToWide(WideToUtf8(text));
+}
+
 std::u16string ConversionDispatcher::Convert(std::u16string_view keys, int layout,
                                              int encoding) const {
-  std::string text = ConvertToUtf8(keys, layout);
+  std::u16string text = ConvertToWide(keys, layout);
   // Once in UTF-16 the text is well formed and no rule writes or splits a
   // surrogate, so a UTF-8 round trip between two rules would give back the
   // same units: the text stays UTF-16 for the whole list.
-  if (encoding == 1) return AnsiEncodingRules().Apply(Utf8ToWide(text));
-  return Utf8ToWide(text);
+  if (encoding == 1) return AnsiEncodingRules().Apply(text);
+  return text;
 }

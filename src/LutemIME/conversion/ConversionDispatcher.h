@@ -27,6 +27,7 @@ class ConversionDispatcher {
   const KhiproScheme& khipro() const { return khipro_; }
 
  private:
+  std::u16string ConvertToWide(std::u16string_view keys, int layout) const;
   std::string ConvertToUtf8(std::u16string_view keys, int layout) const;
 
   // Construction order is part of the engine's start-up.

@@ -27,3 +27,15 @@ std::u16string Utf8ToWide(std::string_view text) {
     return {};
   return out;
 }
+
+bool RoundTripsThroughUtf8(std::u16string_view text) {
+  if (text.size() > static_cast<size_t>(INT_MAX)) return false;
+  bool highBefore = false;  // the unit before is a high surrogate
+  for (char16_t unit : text) {
+    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+    const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+    if (highBefore != low) return false;
+    highBefore = high;
+  }
+  return !highBefore;
+}
