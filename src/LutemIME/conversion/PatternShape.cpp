@@ -40,8 +40,10 @@ PatternShape::PatternShape(std::u16string_view pattern) : p_(pattern) {
   // A match that may be empty starts with anything.
   anyFirst_ = whole.anyFirst || whole.widths[0];
   first_ = std::move(whole.first);
-  std::sort(first_.begin(), first_.end());
-  for (Ranges& units : head_) std::sort(units.begin(), units.end());
+  if (!anyFirst_) {
+    tests_.emplace_back(first_);
+    for (size_t k = 1; k < head_.size(); ++k) tests_.emplace_back(head_[k]);
+  }
   // Longer runs are rarer in a text; of two as long, one outside the groups,
   // and then the later one (the lists put the distinctive sign last).
   const Run* best = nullptr;
@@ -66,14 +68,34 @@ bool PatternShape::Holds(const Ranges& ranges, wchar_t u) {
   return false;
 }
 
+PatternShape::Units::Units(Ranges units) : ranges(std::move(units)) {
+  std::sort(ranges.begin(), ranges.end());
+  if (ranges.empty()) return;
+  block = static_cast<unsigned long>(ranges.front().first) >> 8;
+  oneBlock = true;
+  for (const auto& [low, high] : ranges) {
+    if (static_cast<unsigned long>(low) >> 8 != block || static_cast<unsigned long>(high) >> 8 != block) {
+      oneBlock = false;
+      return;
+    }
+    for (unsigned long u = static_cast<unsigned long>(low); u <= static_cast<unsigned long>(high); ++u)
+      bits[(u & 0xFF) >> 6] |= uint64_t{1} << (u & 63);
+  }
+}
+
+bool PatternShape::Units::Has(wchar_t u) const {
+  if (!oneBlock) return Holds(ranges, u);
+  const unsigned long unit = static_cast<unsigned long>(u);
+  return unit >> 8 == block && ((bits[(unit & 0xFF) >> 6] >> (unit & 63)) & 1) != 0;
+}
+
 bool PatternShape::MayMatchAt(std::wstring_view text, size_t at) const {
   if (!bounded_) return true;
   if (at >= text.size()) return anyFirst_;
   if (notAfter_ && at > 0 && text[at - 1] == *notAfter_) return false;
-  if (!anyFirst_ && !Holds(first_, text[at])) return false;
-  if (at + head_.size() > text.size()) return false;
-  for (size_t k = 1; k < head_.size(); ++k)
-    if (!Holds(head_[k], text[at + k])) return false;
+  if (at + tests_.size() > text.size()) return false;
+  for (size_t k = 0; k < tests_.size(); ++k)
+    if (!tests_[k].Has(text[at + k])) return false;
   return true;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,6 +76,18 @@ class PatternShape {
   void Drop(const Mark& mark);
   void Take(const Ranges& units, const Widths* before);
   static bool Holds(const Ranges& ranges, wchar_t u);
+  // A set of units as MayMatchAt tests it: a bitmap when all of them share
+  // their high byte (the lists' sets lie within the Bengali block), else
+  // ranges sorted by their low ends.
+  struct Units {
+    explicit Units(Ranges ranges);
+    bool Has(wchar_t u) const;
+
+    Ranges ranges;
+    bool oneBlock = false;
+    unsigned long block = 0;
+    std::array<uint64_t, 4> bits{};
+  };
 
   bool Alternation(Part* part, const Widths* before);
   bool Sequence(Part* part, const Widths* before);
@@ -98,4 +112,6 @@ class PatternShape {
   // for each; it stops where a position is no longer fixed.
   std::vector<Ranges> head_;
   bool headOpen_ = true;
+  // first_ and head_ as MayMatchAt reads them.
+  std::vector<Units> tests_;
 };
