@@ -1,7 +1,6 @@
 #include "conversion/RuleList.h"
 
 #include <exception>
-#include <memory>
 
 #include "conversion/UnitSet.h"
 
@@ -65,19 +64,19 @@ std::u16string RuleList::Apply(std::u16string_view text) const {
   // The units the text may hold: its own, and what the passes that changed it
   // may have written (a pass writes nothing else: the rest of its output is
   // units of its input).
-  const auto present = std::make_unique<UnitSet>();
-  present->Add(current);
+  UnitSet present;
+  present.Add(current);
   bool anything = false;
   for (const Step& step : steps_) {
-    if (!anything && (!present->HasAll(step.needsAll) ||
-                      (!step.needsAny.empty() && !present->HasAny(step.needsAny))))
+    if (!anything && (!present.MayHaveAll(step.needsAll) ||
+                      (!step.needsAny.empty() && !present.MayHaveAny(step.needsAny))))
       continue;
     const bool changed = step.literal ? groups_[step.index].Rewrite(current, next)
                                       : rules_[step.index].Rewrite(current, next);
     if (!changed) continue;
     current.swap(next);
     anything = anything || step.writesAnything;
-    present->Add(step.writes);
+    present.Add(step.writes);
   }
   return NarrowUnits(current);
 }
