@@ -50,6 +50,15 @@ LiteralRuleGroup::LiteralRuleGroup(std::vector<LiteralRewrite> rules) : size_(ru
     units_ += units;
     return at;
   };
+  if (!byFirst.empty()) {
+    lowestFirst_ = static_cast<uint32_t>(byFirst.begin()->first);
+    firstSpan_ = static_cast<uint32_t>(byFirst.rbegin()->first) - lowestFirst_;
+    firstBits_.assign(firstSpan_ / 64 + 1, 0);
+    for (const auto& entry : byFirst) {
+      const uint32_t bit = static_cast<uint32_t>(entry.first) - lowestFirst_;
+      firstBits_[bit >> 6] |= uint64_t{1} << (bit & 63);
+    }
+  }
   blocks_.assign(kBlock, 0);
   for (const auto& [unit, group] : byFirst) {
     uint16_t& block = top_[static_cast<size_t>(unit) >> 8];
@@ -67,6 +76,7 @@ LiteralRuleGroup::LiteralRuleGroup(std::vector<LiteralRewrite> rules) : size_(ru
 }
 
 bool LiteralRuleGroup::Rewrite(const std::wstring& text, std::wstring& out) const {
+  if (firstBits_.empty()) return false;  // a group of no rule
   const wchar_t* const first = text.data();
   const wchar_t* const last = first + text.size();
   const wchar_t* const units = units_.data();
@@ -74,11 +84,19 @@ bool LiteralRuleGroup::Rewrite(const std::wstring& text, std::wstring& out) cons
   const uint16_t* const blocks = blocks_.data();
   const Head* const heads = heads_.data();
   const Entry* const entries = entries_.data();
+  const uint64_t* const firstBits = firstBits_.data();
+  const uint32_t lowest = lowestFirst_;
+  const uint32_t span = firstSpan_;
   const wchar_t* done = first;  // text before this is written, or replaced
   wchar_t* to = nullptr;        // where the result goes on, once a rule matched
   for (const wchar_t* at = first; at < last;) {
     const uint32_t unit = static_cast<uint32_t>(*at);
-    const uint16_t head = unit > 0xFFFF ? 0 : blocks[(static_cast<size_t>(top[unit >> 8]) << 8) | (unit & 0xFF)];
+    const uint32_t bit = unit - lowest;
+    if (bit > span || ((firstBits[bit >> 6] >> (bit & 63)) & 1) == 0) {
+      ++at;
+      continue;
+    }
+    const uint16_t head = blocks[(static_cast<size_t>(top[unit >> 8]) << 8) | (unit & 0xFF)];
     if (head == 0) {
       ++at;
       continue;

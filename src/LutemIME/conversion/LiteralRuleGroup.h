@@ -70,4 +70,9 @@ class LiteralRuleGroup {
   // The most units a rule writes for each unit it finds, rounded up: the
   // result of a pass is at most this many times as long as its text.
   size_t growth_ = 1;
+  // The first units again as a bitmap over their span, tested before the
+  // index: most units of a text start no rule, and this needs no table walk.
+  uint32_t lowestFirst_ = 0;
+  uint32_t firstSpan_ = 0;  // highest first unit - lowestFirst_
+  std::vector<uint64_t> firstBits_;
 };
