@@ -114,14 +114,7 @@ TEST_P(CandidateWindowRepaintTest, TheScreenAlwaysShowsTheFreshPictureOfTheState
     // As the composition updates the list: nothing is painted before the
     // whole update is in.
     if (window_->Colors() != colors) window_->SetColors(colors);
-    window_->ClearList();
-    for (const std::u16string& word : words) {
-      CCandidateListItem item;
-      item.length = word.size();
-      item.text = AsWchar(word.c_str());
-      window_->AddString(item);
-    }
-    window_->SetPageIndexFromCount(static_cast<UINT>(words.size()));
+    Load(words);
     window_->SetSelection(selection);
     window_->ResizeToContent();
     window_->Render();
