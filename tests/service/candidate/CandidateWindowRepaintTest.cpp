@@ -185,6 +185,24 @@ TEST_P(CandidateWindowRepaintTest, ALongCandidateKeepsItsMeasureWhileOnlyItsHidd
   }
 }
 
+// A window made wider than the screen the measure cut a long candidate
+// against (someone else sized it) may show that row past the cut: such a
+// picture is drawn at every paint, as a fresh window draws it.
+TEST_P(CandidateWindowRepaintTest, ARowWiderThanTheMeasuredCutIsAlwaysDrawn) {
+  std::u16string longWord;
+  while (longWord.size() < 3000) longWord += BengaliWords()[5] + BengaliWords()[3];
+  Open();
+  const std::vector<std::u16string> words = {u"c0", longWord};
+  Fill(words);
+  window_->Resize(0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN) + 400, WindowRect().bottom);
+  for (int paint = 1; paint <= 2; ++paint) {
+    const int before = Updates();
+    window_->Render();
+    EXPECT_EQ(Updates(), before + 1) << "paint " << paint;
+  }
+  EXPECT_EQ(Differing(Picture(), FreshPicture(words, 0, ThemeColors())), 0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, CandidateWindowRepaintTest, ::testing::Values(96u, 144u),
                          [](const ::testing::TestParamInfo<UINT>& info) {
                            return std::to_string(info.param) + "Dpi";

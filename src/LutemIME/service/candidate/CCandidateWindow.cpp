@@ -108,6 +108,7 @@ void CCandidateWindow::AppendItem(const CCandidateListItem& item,
   const size_t before = items.Count();
   try {
     shownUnits.resize(before + 1, 0);
+    shownLimits.resize(before + 1, 0);
     if (item.length == 0 || item.text == nullptr) {
       items.Append();
     } else if (item.length < PTRDIFF_MAX / sizeof(WCHAR)) {  // else no buffer can hold it
@@ -122,6 +123,7 @@ void CCandidateWindow::AppendItem(const CCandidateListItem& item,
     // No memory for the list's own records: the item is left out.
   }
   shownUnits.resize(items.Count());
+  shownLimits.resize(items.Count());
   if (items.Count() == before) return;
   pages.SetItemCount(static_cast<UINT>(items.Count()));
   MeasureWidest(before, measuring);
@@ -131,6 +133,7 @@ void CCandidateWindow::MeasureWidest(size_t index, std::unique_ptr<MeasuringGrap
   const CCandidateListItem& item = *items.GetAt(index);
   float width = 0;
   shownUnits[index] = item.length;
+  shownLimits[index] = 0;
   if (font && item.text != nullptr && item.length != 0) {
     const INT length = static_cast<INT>(std::min<uint64_t>(item.length, INT_MAX));
     // Any width past every screen is cut to the work area: no more than
@@ -142,6 +145,7 @@ void CCandidateWindow::MeasureWidest(size_t index, std::unique_ptr<MeasuringGrap
                    known->width);
       width = known->width;
       shownUnits[index] = known->shown.size();
+      shownLimits[index] = limit;
     } else {
       if (!*measuring) *measuring = std::make_unique<MeasuringGraphics>(hwnd);
       const INT shown =
@@ -149,6 +153,7 @@ void CCandidateWindow::MeasureWidest(size_t index, std::unique_ptr<MeasuringGrap
       if ((*measuring)->TextWidth(font.get(), item.text, shown, &width)) {
         measures.Add(item.text, item.length, shown, limit, width);
         shownUnits[index] = static_cast<uint64_t>(shown);
+        shownLimits[index] = limit;
       } else {
         width = 0;
       }
@@ -163,6 +168,7 @@ void CCandidateWindow::ClearList() {
   pages.Clear();
   widest = 0;
   shownUnits.clear();
+  shownLimits.clear();
   measures.NextList();
 }
 
@@ -216,6 +222,10 @@ void CCandidateWindow::RememberPage(UINT page, UINT first, CandidatePicture* pic
       const uint64_t shown = std::min(shownUnits[first + r], item->length);
       row.shown.assign(AsChar16(item->text), static_cast<size_t>(shown));
       row.cut = shown < item->length;
+      // The row draws no further than the measure laid out only while its
+      // box is no wider than what the measure was cut against.
+      if (row.cut && !(static_cast<float>(picture->width) - 35 * Scale() <= shownLimits[first + r]))
+        picture->known = false;
     }
     picture->rows.push_back(std::move(row));
   }
@@ -249,7 +259,7 @@ void CCandidateWindow::Paint() {
   picture.selection = pages.Selection();
   picture.wholeText = wholeText;
   if (hasPage) RememberPage(page, first, &picture);
-  if (picture == presented) return;
+  if (picture.known && picture == presented) return;
   presented = CandidatePicture();
 
   LayeredBitmap bitmap(width, height);
@@ -277,7 +287,7 @@ void CCandidateWindow::Paint() {
   // A picture drawn only in part is shown, but painted again next time.
   if (!bitmap.Present(hwnd, POINT{place.left, place.top})) return;
   painted = true;
-  if (complete) presented = std::move(picture);
+  if (complete && picture.known) presented = std::move(picture);
 }
 
 BOOL CCandidateWindow::MovePage(int direction) {

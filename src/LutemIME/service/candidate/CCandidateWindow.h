@@ -150,6 +150,7 @@ class CCandidateWindow : public CBaseWindow {
   // How far each item was laid out (its units up to there) and whether that
   // cut it; the widths of this list and the one before.
   std::vector<uint64_t> shownUnits;
+  std::vector<float> shownLimits;  // the width each was laid out against
   CandidateMeasures measures;
   // What is on the screen, as last handed over; empty when unknown.
   CandidatePicture presented;
