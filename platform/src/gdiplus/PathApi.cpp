@@ -8,6 +8,7 @@
 #include "gdiplus/ObjectRegistry.h"
 #include "gdiplus/Path.h"
 #include "gdiplus/Pen.h"
+#include "gdiplus/ShapeMemo.h"
 #include "gdiplus/SolidFill.h"
 
 using namespace Gdiplus;
@@ -26,6 +27,23 @@ bool Finite(std::initializer_list<REAL> values) {
   return true;
 }
 
+// Fills (line null) or strokes cairo's path on target, through the memo of
+// shapes drawn before when target draws on a bitmap.
+void DrawShape(Graphics& target, cairo_t* cairo, ARGB color, const platform::ShapeMemo::Line* line) {
+  auto rasterise = [&] {
+    if (line != nullptr)
+      cairo_stroke(cairo);
+    else
+      cairo_fill(cairo);
+  };
+  cairo_surface_t* surface = target.BitmapSurface();
+  if (surface == nullptr) {
+    rasterise();
+    return;
+  }
+  platform::ShapeMemo::Draw(cairo, surface, color, line, rasterise);
+}
+
 // Fills what shape adds to cairo's path with brush on graphics.
 template <typename Shape>
 Status Fill(FlatCall& call, GpGraphics* graphics, const GpBrush* brush, Shape shape,
@@ -40,7 +58,7 @@ Status Fill(FlatCall& call, GpGraphics* graphics, const GpBrush* brush, Shape sh
   shape(cairo);
   cairo_set_fill_rule(cairo, rule);
   platform::SetCairoColor(cairo, fill->color);
-  cairo_fill(cairo);
+  DrawShape(*target, cairo, fill->color, nullptr);
   target->End();
   return Ok;
 }
@@ -148,12 +166,17 @@ GpStatus WINGDIPAPI GdipDrawPath(GpGraphics* graphics, GpPen* pen, GpPath* path)
     call.record.penWidth = static_cast<float>(width);
     cairo_t* cairo = target->Begin();
     found->Emit(cairo);
-    cairo_set_line_width(cairo, width);
-    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_MITER);
-    cairo_set_miter_limit(cairo, 10);
-    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_BUTT);
+    platform::ShapeMemo::Line line;
+    line.width = width;
+    line.join = CAIRO_LINE_JOIN_MITER;
+    line.miterLimit = 10;
+    line.cap = CAIRO_LINE_CAP_BUTT;
+    cairo_set_line_width(cairo, line.width);
+    cairo_set_line_join(cairo, line.join);
+    cairo_set_miter_limit(cairo, line.miterLimit);
+    cairo_set_line_cap(cairo, line.cap);
     platform::SetCairoColor(cairo, outline->color);
-    cairo_stroke(cairo);
+    DrawShape(*target, cairo, outline->color, &line);
     target->End();
     return Ok;
   });

@@ -1,0 +1,238 @@
+#include "gdiplus/ShapeMemo.h"
+
+#include <cstring>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Enough for a few windows' shapes; pictures of the widest windows are large.
+constexpr size_t kMemoBytes = size_t{24} << 20;
+constexpr size_t kMemoEntries = 64;
+
+struct Span {
+  size_t offset;  // bytes into the surface's data
+  size_t pixels;
+};
+
+struct Entry {
+  std::string key;
+  std::vector<Span> spans;
+  std::vector<uint32_t> before;
+  std::vector<uint32_t> after;
+  bool usable = true;
+  size_t Bytes() const {
+    return key.size() + spans.size() * sizeof(Span) + (before.size() + after.size()) * 4;
+  }
+};
+
+struct Memo {
+  std::mutex lock;
+  std::list<Entry> entries;  // most recently used first
+  size_t bytes = 0;
+};
+
+Memo& TheMemo() {
+  static Memo* memo = new Memo;  // used until the process ends
+  return *memo;
+}
+
+template <typename T>
+void Append(std::string* key, const T& value) {
+  key->append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+std::string KeyOf(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface,
+                  Gdiplus::ARGB color, const ShapeMemo::Line* line) {
+  std::string key;
+  Append(&key, cairo_image_surface_get_width(surface));
+  Append(&key, cairo_image_surface_get_height(surface));
+  Append(&key, cairo_image_surface_get_stride(surface));
+  Append(&key, color);
+  cairo_matrix_t matrix;
+  cairo_get_matrix(cairo, &matrix);
+  Append(&key, matrix);
+  Append(&key, cairo_get_antialias(cairo));
+  Append(&key, cairo_get_tolerance(cairo));
+  Append(&key, cairo_get_operator(cairo));
+  Append(&key, line != nullptr);
+  if (line != nullptr) {
+    Append(&key, line->width);
+    Append(&key, line->join);
+    Append(&key, line->miterLimit);
+    Append(&key, line->cap);
+  } else {
+    Append(&key, cairo_get_fill_rule(cairo));
+  }
+  key.append(reinterpret_cast<const char*>(path->data),
+             static_cast<size_t>(path->num_data) * sizeof(cairo_path_data_t));
+  return key;
+}
+
+// The pixels the shape covers at all: the same path rasterised the same way
+// as a mask.
+bool Coverage(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface,
+              const ShapeMemo::Line* line, std::vector<Span>* spans) {
+  const int width = cairo_image_surface_get_width(surface);
+  const int height = cairo_image_surface_get_height(surface);
+  const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
+  cairo_t* masking = cairo_create(mask);
+  bool ok = cairo_status(masking) == CAIRO_STATUS_SUCCESS;
+  if (ok) {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cairo, &matrix);
+    cairo_set_matrix(masking, &matrix);
+    cairo_set_antialias(masking, cairo_get_antialias(cairo));
+    cairo_set_tolerance(masking, cairo_get_tolerance(cairo));
+    cairo_append_path(masking, path);
+    cairo_set_source_rgba(masking, 1, 1, 1, 1);
+    if (line != nullptr) {
+      cairo_set_line_width(masking, line->width);
+      cairo_set_line_join(masking, line->join);
+      cairo_set_miter_limit(masking, line->miterLimit);
+      cairo_set_line_cap(masking, line->cap);
+      cairo_stroke(masking);
+    } else {
+      cairo_set_fill_rule(masking, cairo_get_fill_rule(cairo));
+      cairo_fill(masking);
+    }
+    cairo_surface_flush(mask);
+    ok = cairo_status(masking) == CAIRO_STATUS_SUCCESS;
+  }
+  if (ok) {
+    const unsigned char* rows = cairo_image_surface_get_data(mask);
+    const int maskStride = cairo_image_surface_get_stride(mask);
+    for (int y = 0; y < height; ++y) {
+      const unsigned char* row = rows + static_cast<size_t>(y) * maskStride;
+      for (int x = 0; x < width;) {
+        if (row[x] == 0) {
+          ++x;
+          continue;
+        }
+        int end = x;
+        while (end < width && row[end] != 0) ++end;
+        spans->push_back({static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 4,
+                          static_cast<size_t>(end - x)});
+        x = end;
+      }
+    }
+  }
+  cairo_destroy(masking);
+  cairo_surface_destroy(mask);
+  return ok;
+}
+
+void Gather(const unsigned char* data, const std::vector<Span>& spans,
+            std::vector<uint32_t>* pixels) {
+  size_t total = 0;
+  for (const Span& span : spans) total += span.pixels;
+  pixels->resize(total);
+  uint32_t* out = pixels->data();
+  for (const Span& span : spans) {
+    std::memcpy(out, data + span.offset, span.pixels * 4);
+    out += span.pixels;
+  }
+}
+
+bool Holds(const unsigned char* data, const std::vector<Span>& spans,
+           const std::vector<uint32_t>& pixels) {
+  const uint32_t* in = pixels.data();
+  for (const Span& span : spans) {
+    if (std::memcmp(data + span.offset, in, span.pixels * 4) != 0) return false;
+    in += span.pixels;
+  }
+  return true;
+}
+
+void Scatter(unsigned char* data, const std::vector<Span>& spans,
+             const std::vector<uint32_t>& pixels) {
+  const uint32_t* in = pixels.data();
+  for (const Span& span : spans) {
+    std::memcpy(data + span.offset, in, span.pixels * 4);
+    in += span.pixels;
+  }
+}
+
+}  // namespace
+
+void ShapeMemo::Draw(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB color,
+                     const Line* line, const std::function<void()>& draw) {
+  cairo_path_t* path = cairo_copy_path(cairo);
+  if (path == nullptr || path->status != CAIRO_STATUS_SUCCESS ||
+      cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE) {
+    if (path != nullptr) cairo_path_destroy(path);
+    draw();
+    return;
+  }
+  const std::string key = KeyOf(cairo, path, surface, color, line);
+  cairo_surface_flush(surface);
+  unsigned char* data = cairo_image_surface_get_data(surface);
+  const size_t surfaceBytes = static_cast<size_t>(cairo_image_surface_get_stride(surface)) *
+                              static_cast<size_t>(cairo_image_surface_get_height(surface));
+  Memo& memo = TheMemo();
+  std::lock_guard<std::mutex> hold(memo.lock);
+  auto found = memo.entries.begin();
+  while (found != memo.entries.end() && found->key != key) ++found;
+  if (found != memo.entries.end()) {
+    memo.entries.splice(memo.entries.begin(), memo.entries, found);
+    Entry& entry = memo.entries.front();
+    if (entry.usable && Holds(data, entry.spans, entry.before)) {
+      cairo_new_path(cairo);
+      Scatter(data, entry.spans, entry.after);
+      cairo_surface_mark_dirty(surface);
+      cairo_path_destroy(path);
+      return;
+    }
+    if (!entry.usable) {
+      cairo_path_destroy(path);
+      draw();
+      return;
+    }
+    memo.bytes -= entry.Bytes();
+    Gather(data, entry.spans, &entry.before);
+    draw();
+    cairo_surface_flush(surface);
+    Gather(data, entry.spans, &entry.after);
+    memo.bytes += entry.Bytes();
+    cairo_path_destroy(path);
+    return;
+  }
+
+  Entry entry;
+  entry.key = key;
+  if (!Coverage(cairo, path, surface, line, &entry.spans)) entry.usable = false;
+  std::vector<unsigned char> whole;
+  if (entry.usable) {
+    Gather(data, entry.spans, &entry.before);
+    whole.assign(data, data + surfaceBytes);
+  }
+  cairo_path_destroy(path);
+  draw();
+  cairo_surface_flush(surface);
+  if (entry.usable) {
+    Gather(data, entry.spans, &entry.after);
+    // Nothing outside the coverage may have changed.
+    Scatter(whole.data(), entry.spans, entry.after);
+    entry.usable = std::memcmp(whole.data(), data, surfaceBytes) == 0;
+  }
+  if (!entry.usable) {
+    entry.spans.clear();
+    entry.before.clear();
+    entry.after.clear();
+  }
+  memo.bytes += entry.Bytes();
+  memo.entries.push_front(std::move(entry));
+  while ((memo.bytes > kMemoBytes || memo.entries.size() > kMemoEntries) &&
+         memo.entries.size() > 1) {
+    memo.bytes -= memo.entries.back().Bytes();
+    memo.entries.pop_back();
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,112 @@
+// Shapes drawn again as a window draws them at every paint (a rounded panel,
+// a highlight, a bar, dots, a border) give exactly the pixels they give the
+// first time on a picture where they were never drawn, whatever lies under
+// them, top-down or bottom-up, smoothed or not.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/GdiplusCanvas.h"
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+using testing_gdiplus::Canvas;
+
+namespace {
+
+void RoundedPath(GpPath* path, REAL x, REAL y, REAL w, REAL h, REAL r) {
+  const REAL d = 2 * r;
+  GdipResetPath(path);
+  GdipAddPathArc(path, x, y, d, d, 180, 90);
+  GdipAddPathArc(path, x + w - d, y, d, d, 270, 90);
+  GdipAddPathArc(path, x + w - d, y + h - d, d, d, 0, 90);
+  GdipAddPathArc(path, x, y + h - d, d, d, 90, 90);
+  GdipClosePathFigure(path);
+}
+
+struct Under {
+  const char* what;
+  ARGB clear;        // the picture cleared to this first
+  bool shapeBefore;  // and a shape drawn where the others will overlap it
+};
+
+struct RepeatedShapeTest : testing_gdiplus::GdiplusTest,
+                           ::testing::WithParamInterface<std::tuple<bool, bool>> {
+  // The panel and what a window draws on it, at fixed places (the pictures
+  // differ only in width, beyond the shapes).
+  static void Paint(Canvas& canvas, const Under& under, bool smooth) {
+    GpGraphics* g = canvas.graphics;
+    GdipSetPixelOffsetMode(g, PixelOffsetModeHighQuality);
+    GdipSetSmoothingMode(g, smooth ? SmoothingModeAntiAlias : SmoothingModeNone);
+    GdipGraphicsClear(g, under.clear);
+    GpPath* path = nullptr;
+    GdipCreatePath(FillModeAlternate, &path);
+    GpSolidFill *panel, *highlight, *bar, *dot;
+    GdipCreateSolidFill(0xFFF2F2F7, &panel);
+    GdipCreateSolidFill(0xFF007AFF, &highlight);
+    GdipCreateSolidFill(0xFFE87A56, &bar);
+    GdipCreateSolidFill(0x64000000, &dot);
+    GpPen* border = nullptr;
+    GdipCreatePen1(0xFFD1D1D6, 1.6f, UnitWorld, &border);
+    if (under.shapeBefore) GdipFillEllipse(g, bar, 3.5f, 40.25f, 60, 30);
+    RoundedPath(path, 0, 0, 180, 120, 9);
+    GdipFillPath(g, panel, path);
+    RoundedPath(path, 7.5f, 33, 160, 26, 6);
+    GdipFillPath(g, highlight, path);
+    GdipFillRectangle(g, bar, 7.5f, 48, 4.5f, 6.75f);
+    GdipFillEllipse(g, bar, 159, 50, 12, 12);
+    GdipFillEllipse(g, dot, 161.25f, 68.25f, 7.5f, 7.5f);
+    RoundedPath(path, 0.3f, 0.3f, 178.4f, 118.4f, 9);
+    GdipDrawPath(g, border, path);
+    GdipDeletePen(border);
+    GdipDeleteBrush(panel);
+    GdipDeleteBrush(highlight);
+    GdipDeleteBrush(bar);
+    GdipDeleteBrush(dot);
+    GdipDeletePath(path);
+  }
+
+  static size_t Differing(const Canvas& a, const Canvas& b) {
+    size_t differing = 0;
+    for (int y = 0; y < kHeight; ++y)
+      for (int x = 0; x < kWidth; ++x) differing += a.At(x, y) != b.At(x, y);
+    return differing;
+  }
+
+  static constexpr int kWidth = 200;
+  static constexpr int kHeight = 130;
+};
+
+TEST_P(RepeatedShapeTest, DrawnAgainTheyGiveThePixelsOfAFirstDrawing) {
+  const bool topDown = std::get<0>(GetParam());
+  const bool smooth = std::get<1>(GetParam());
+  const Under unders[] = {
+      {"transparent", 0x00000000, false},
+      {"transparent again", 0x00000000, false},
+      {"another colour", 0xFF336699, false},
+      {"a shape under them", 0x00000000, true},
+      {"transparent once more", 0x00000000, false},
+  };
+  // Each picture of a width no test drew at before is drawn by cairo from
+  // scratch; the 200-pixel picture is drawn again and again.
+  static int freshWidth = kWidth + 1;
+  for (const Under& under : unders) {
+    SCOPED_TRACE(under.what);
+    Canvas again(kWidth, kHeight, topDown);
+    Paint(again, under, smooth);
+    Canvas first(++freshWidth, kHeight, topDown);
+    Paint(first, under, smooth);
+    EXPECT_EQ(Differing(again, first), 0u);
+    EXPECT_NE(again.At(100, 45), 0u) << "drawn";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Orientations, RepeatedShapeTest,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool()),
+                         [](const ::testing::TestParamInfo<std::tuple<bool, bool>>& info) {
+                           return std::string(std::get<0>(info.param) ? "TopDown" : "BottomUp") +
+                                  (std::get<1>(info.param) ? "Smoothed" : "Aliased");
+                         });
+
+}  // namespace
