@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/GdiplusCanvas.h"
@@ -100,6 +101,32 @@ TEST_P(RepeatedShapeTest, DrawnAgainTheyGiveThePixelsOfAFirstDrawing) {
     EXPECT_EQ(Differing(again, first), 0u);
     EXPECT_NE(again.At(100, 45), 0u) << "drawn";
   }
+}
+
+// Windows of several UI threads paint at once: each picture is the one a
+// first drawing gives.
+TEST_F(RepeatedShapeTest, ThreadsDrawingTheSameShapesAtOnceEachGetTheirPixels) {
+  const Under unders[] = {{"transparent", 0x00000000, false}, {"coloured", 0xFF102030, false}};
+  std::vector<Canvas*> references;
+  for (const Under& under : unders) {
+    references.push_back(new Canvas(kWidth + 500 + static_cast<int>(references.size()), kHeight));
+    Paint(*references.back(), under, true);
+  }
+  std::vector<size_t> differing(8, 0);
+  std::vector<std::thread> threads;
+  for (size_t t = 0; t < differing.size(); ++t) {
+    threads.emplace_back([&, t] {
+      for (int round = 0; round < 20; ++round) {
+        const size_t which = (t + static_cast<size_t>(round)) % 2;
+        Canvas canvas(kWidth, kHeight);
+        Paint(canvas, unders[which], true);
+        differing[t] += Differing(canvas, *references[which]);
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (size_t t = 0; t < differing.size(); ++t) EXPECT_EQ(differing[t], 0u) << "thread " << t;
+  for (Canvas* reference : references) delete reference;
 }
 
 INSTANTIATE_TEST_SUITE_P(Orientations, RepeatedShapeTest,
