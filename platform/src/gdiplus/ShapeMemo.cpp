@@ -5,15 +5,17 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
 
 namespace {
 
-// Enough for a few windows' shapes; pictures of the widest windows are large.
-constexpr size_t kMemoBytes = size_t{24} << 20;
-constexpr size_t kMemoEntries = 64;
+// Enough for the shapes of a window at the many widths its candidates give
+// it; pictures of the widest windows are large.
+constexpr size_t kMemoBytes = size_t{64} << 20;
+constexpr size_t kMemoEntries = 2048;
 
 struct Span {
   size_t offset;  // bytes into the surface's data
@@ -25,6 +27,7 @@ struct Entry {
   std::vector<Span> spans;
   std::vector<uint32_t> before;
   std::vector<uint32_t> after;
+  bool measured = false;  // spans, before and after are known
   bool usable = true;
   size_t Bytes() const {
     return key.size() + spans.size() * sizeof(Span) + (before.size() + after.size()) * 4;
@@ -34,6 +37,7 @@ struct Entry {
 struct Memo {
   std::mutex lock;
   std::list<Entry> entries;  // most recently used first
+  std::unordered_map<std::string, std::list<Entry>::iterator> index;
   size_t bytes = 0;
 };
 
@@ -177,46 +181,53 @@ void ShapeMemo::Draw(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB col
                               static_cast<size_t>(cairo_image_surface_get_height(surface));
   Memo& memo = TheMemo();
   std::lock_guard<std::mutex> hold(memo.lock);
-  auto found = memo.entries.begin();
-  while (found != memo.entries.end() && found->key != key) ++found;
-  if (found != memo.entries.end()) {
-    memo.entries.splice(memo.entries.begin(), memo.entries, found);
-    Entry& entry = memo.entries.front();
-    if (entry.usable && Holds(data, entry.spans, entry.before)) {
-      cairo_new_path(cairo);
-      Scatter(data, entry.spans, entry.after);
-      cairo_surface_mark_dirty(surface);
-      cairo_path_destroy(path);
-      return;
-    }
-    if (!entry.usable) {
-      cairo_path_destroy(path);
-      draw();
-      return;
-    }
-    memo.bytes -= entry.Bytes();
-    Gather(data, entry.spans, &entry.before);
+  auto indexed = memo.index.find(key);
+  if (indexed == memo.index.end()) {
+    // A shape seen once (a window at a width it has only now) is only
+    // noted: it is measured for the memo when it comes again.
+    cairo_path_destroy(path);
     draw();
-    cairo_surface_flush(surface);
-    Gather(data, entry.spans, &entry.after);
+    Entry entry;
+    entry.key = key;
     memo.bytes += entry.Bytes();
+    memo.entries.push_front(std::move(entry));
+    memo.index[key] = memo.entries.begin();
+    while ((memo.bytes > kMemoBytes || memo.entries.size() > kMemoEntries) &&
+           memo.entries.size() > 1) {
+      memo.bytes -= memo.entries.back().Bytes();
+      memo.index.erase(memo.entries.back().key);
+      memo.entries.pop_back();
+    }
+    return;
+  }
+  memo.entries.splice(memo.entries.begin(), memo.entries, indexed->second);
+  Entry& entry = memo.entries.front();
+  if (!entry.usable) {
+    cairo_path_destroy(path);
+    draw();
+    return;
+  }
+  if (entry.measured && Holds(data, entry.spans, entry.before)) {
+    cairo_new_path(cairo);
+    Scatter(data, entry.spans, entry.after);
+    cairo_surface_mark_dirty(surface);
     cairo_path_destroy(path);
     return;
   }
-
-  Entry entry;
-  entry.key = key;
-  if (!Coverage(cairo, path, surface, line, &entry.spans)) entry.usable = false;
+  memo.bytes -= entry.Bytes();
   std::vector<unsigned char> whole;
-  if (entry.usable) {
-    Gather(data, entry.spans, &entry.before);
-    whole.assign(data, data + surfaceBytes);
+  const bool checking = !entry.measured;
+  if (checking) {
+    entry.measured = true;
+    if (!Coverage(cairo, path, surface, line, &entry.spans)) entry.usable = false;
+    if (entry.usable) whole.assign(data, data + surfaceBytes);
   }
   cairo_path_destroy(path);
+  if (entry.usable) Gather(data, entry.spans, &entry.before);
   draw();
   cairo_surface_flush(surface);
-  if (entry.usable) {
-    Gather(data, entry.spans, &entry.after);
+  if (entry.usable) Gather(data, entry.spans, &entry.after);
+  if (checking && entry.usable) {
     // Nothing outside the coverage may have changed.
     Scatter(whole.data(), entry.spans, entry.after);
     entry.usable = std::memcmp(whole.data(), data, surfaceBytes) == 0;
@@ -227,12 +238,6 @@ void ShapeMemo::Draw(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB col
     entry.after.clear();
   }
   memo.bytes += entry.Bytes();
-  memo.entries.push_front(std::move(entry));
-  while ((memo.bytes > kMemoBytes || memo.entries.size() > kMemoEntries) &&
-         memo.entries.size() > 1) {
-    memo.bytes -= memo.entries.back().Bytes();
-    memo.entries.pop_back();
-  }
 }
 
 }  // namespace platform

@@ -6,10 +6,11 @@
 // antialiasing, the fill rule or the line, the colour and the picture's
 // size), the pixels its coverage touches before and after the last time it
 // was drawn; when those pixels hold the same values again, it writes the
-// pixels after instead of rasterising. The touched pixels are those the
-// shape covers at all (rendered once as a mask), and the first time a shape
-// is drawn the memo checks that cairo changed nothing else, or it never
-// serves that shape. Drawing goes on through cairo for everything else.
+// pixels after instead of rasterising. A shape drawn once is only noted;
+// the second time, the pixels it covers at all are found (the shape
+// rendered as a mask) and the memo checks that cairo changed nothing else,
+// or it never serves that shape. Drawing goes on through cairo for
+// everything else.
 #pragma once
 
 #include <cairo.h>
