@@ -27,23 +27,6 @@ bool Finite(std::initializer_list<REAL> values) {
   return true;
 }
 
-// Fills (line null) or strokes cairo's path on target, through the memo of
-// shapes drawn before when target draws on a bitmap.
-void DrawShape(Graphics& target, cairo_t* cairo, ARGB color, const platform::ShapeMemo::Line* line) {
-  auto rasterise = [&] {
-    if (line != nullptr)
-      cairo_stroke(cairo);
-    else
-      cairo_fill(cairo);
-  };
-  cairo_surface_t* surface = target.BitmapSurface();
-  if (surface == nullptr) {
-    rasterise();
-    return;
-  }
-  platform::ShapeMemo::Draw(cairo, surface, color, line, rasterise);
-}
-
 // Fills what shape adds to cairo's path with brush on graphics.
 template <typename Shape>
 Status Fill(FlatCall& call, GpGraphics* graphics, const GpBrush* brush, Shape shape,
@@ -58,7 +41,7 @@ Status Fill(FlatCall& call, GpGraphics* graphics, const GpBrush* brush, Shape sh
   shape(cairo);
   cairo_set_fill_rule(cairo, rule);
   platform::SetCairoColor(cairo, fill->color);
-  DrawShape(*target, cairo, fill->color, nullptr);
+  cairo_fill(cairo);
   target->End();
   return Ok;
 }
@@ -176,7 +159,12 @@ GpStatus WINGDIPAPI GdipDrawPath(GpGraphics* graphics, GpPen* pen, GpPath* path)
     cairo_set_miter_limit(cairo, line.miterLimit);
     cairo_set_line_cap(cairo, line.cap);
     platform::SetCairoColor(cairo, outline->color);
-    DrawShape(*target, cairo, outline->color, &line);
+    // Outlines go through the memo of outlines drawn before: a window draws
+    // its border at every paint.
+    if (cairo_surface_t* surface = target->BitmapSurface())
+      platform::ShapeMemo::Stroke(cairo, surface, outline->color, line, [&] { cairo_stroke(cairo); });
+    else
+      cairo_stroke(cairo);
     target->End();
     return Ok;
   });

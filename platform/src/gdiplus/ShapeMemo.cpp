@@ -12,8 +12,8 @@ namespace platform {
 
 namespace {
 
-// Enough for the shapes of a window at the many widths its candidates give
-// it; pictures of the widest windows are large.
+// Enough for the outlines of windows at the many widths their candidates
+// give them.
 constexpr size_t kMemoBytes = size_t{64} << 20;
 constexpr size_t kMemoEntries = 2048;
 
@@ -52,7 +52,7 @@ void Append(std::string* key, const T& value) {
 }
 
 std::string KeyOf(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface,
-                  Gdiplus::ARGB color, const ShapeMemo::Line* line) {
+                  Gdiplus::ARGB color, const ShapeMemo::Line& line) {
   std::string key;
   Append(&key, cairo_image_surface_get_width(surface));
   Append(&key, cairo_image_surface_get_height(surface));
@@ -64,24 +64,19 @@ std::string KeyOf(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* sur
   Append(&key, cairo_get_antialias(cairo));
   Append(&key, cairo_get_tolerance(cairo));
   Append(&key, cairo_get_operator(cairo));
-  Append(&key, line != nullptr);
-  if (line != nullptr) {
-    Append(&key, line->width);
-    Append(&key, line->join);
-    Append(&key, line->miterLimit);
-    Append(&key, line->cap);
-  } else {
-    Append(&key, cairo_get_fill_rule(cairo));
-  }
+  Append(&key, line.width);
+  Append(&key, line.join);
+  Append(&key, line.miterLimit);
+  Append(&key, line.cap);
   key.append(reinterpret_cast<const char*>(path->data),
              static_cast<size_t>(path->num_data) * sizeof(cairo_path_data_t));
   return key;
 }
 
-// The pixels the shape covers at all: the same path rasterised the same way
+// The pixels the outline covers at all: the same path stroked the same way
 // as a mask.
 bool Coverage(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface,
-              const ShapeMemo::Line* line, std::vector<Span>* spans) {
+              const ShapeMemo::Line& line, std::vector<Span>* spans) {
   const int width = cairo_image_surface_get_width(surface);
   const int height = cairo_image_surface_get_height(surface);
   const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
@@ -96,16 +91,11 @@ bool Coverage(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface
     cairo_set_tolerance(masking, cairo_get_tolerance(cairo));
     cairo_append_path(masking, path);
     cairo_set_source_rgba(masking, 1, 1, 1, 1);
-    if (line != nullptr) {
-      cairo_set_line_width(masking, line->width);
-      cairo_set_line_join(masking, line->join);
-      cairo_set_miter_limit(masking, line->miterLimit);
-      cairo_set_line_cap(masking, line->cap);
-      cairo_stroke(masking);
-    } else {
-      cairo_set_fill_rule(masking, cairo_get_fill_rule(cairo));
-      cairo_fill(masking);
-    }
+    cairo_set_line_width(masking, line.width);
+    cairo_set_line_join(masking, line.join);
+    cairo_set_miter_limit(masking, line.miterLimit);
+    cairo_set_line_cap(masking, line.cap);
+    cairo_stroke(masking);
     cairo_surface_flush(mask);
     ok = cairo_status(masking) == CAIRO_STATUS_SUCCESS;
   }
@@ -165,8 +155,8 @@ void Scatter(unsigned char* data, const std::vector<Span>& spans,
 
 }  // namespace
 
-void ShapeMemo::Draw(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB color,
-                     const Line* line, const std::function<void()>& draw) {
+void ShapeMemo::Stroke(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB color,
+                       const Line& line, const std::function<void()>& draw) {
   cairo_path_t* path = cairo_copy_path(cairo);
   if (path == nullptr || path->status != CAIRO_STATUS_SUCCESS ||
       cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE) {
@@ -183,7 +173,7 @@ void ShapeMemo::Draw(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB col
   std::lock_guard<std::mutex> hold(memo.lock);
   auto indexed = memo.index.find(key);
   if (indexed == memo.index.end()) {
-    // A shape seen once (a window at a width it has only now) is only
+    // A outline seen once (a window at a width it has only now) is only
     // noted: it is measured for the memo when it comes again.
     cairo_path_destroy(path);
     draw();

@@ -1,7 +1,7 @@
 // Shapes drawn again as a window draws them at every paint (a rounded panel,
-// a highlight, a bar, dots, a border) give exactly the pixels they give the
-// first time on a picture where they were never drawn, whatever lies under
-// them, top-down or bottom-up, smoothed or not.
+// a highlight, a bar, dots, and the border over them) give exactly the
+// pixels they give the first time on a picture where they were never drawn,
+// whatever lies under them, top-down or bottom-up, smoothed or not.
 #include <gtest/gtest.h>
 
 #include <string>
