@@ -1,5 +1,6 @@
 #include "gdiplus/ShapeMemo.h"
 
+#include <algorithm>
 #include <cstring>
 #include <list>
 #include <memory>
@@ -73,10 +74,9 @@ std::string KeyOf(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* sur
   return key;
 }
 
-// The pixels the outline covers at all: the same path stroked the same way
-// as a mask.
-bool Coverage(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface,
-              const ShapeMemo::Line& line, std::vector<Span>* spans) {
+// The pixels a drawing covers at all: drawn in white on a mask.
+bool Coverage(cairo_surface_t* surface, const std::function<bool(cairo_t*)>& cover,
+              std::vector<Span>* spans) {
   const int width = cairo_image_surface_get_width(surface);
   const int height = cairo_image_surface_get_height(surface);
   const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
@@ -84,20 +84,10 @@ bool Coverage(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* surface
   cairo_t* masking = cairo_create(mask);
   bool ok = cairo_status(masking) == CAIRO_STATUS_SUCCESS;
   if (ok) {
-    cairo_matrix_t matrix;
-    cairo_get_matrix(cairo, &matrix);
-    cairo_set_matrix(masking, &matrix);
-    cairo_set_antialias(masking, cairo_get_antialias(cairo));
-    cairo_set_tolerance(masking, cairo_get_tolerance(cairo));
-    cairo_append_path(masking, path);
     cairo_set_source_rgba(masking, 1, 1, 1, 1);
-    cairo_set_line_width(masking, line.width);
-    cairo_set_line_join(masking, line.join);
-    cairo_set_miter_limit(masking, line.miterLimit);
-    cairo_set_line_cap(masking, line.cap);
-    cairo_stroke(masking);
+    ok = cover(masking);
     cairo_surface_flush(mask);
-    ok = cairo_status(masking) == CAIRO_STATUS_SUCCESS;
+    ok = ok && cairo_status(masking) == CAIRO_STATUS_SUCCESS;
   }
   if (ok) {
     const unsigned char* rows = cairo_image_surface_get_data(mask);
@@ -165,17 +155,56 @@ void ShapeMemo::Stroke(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB c
     return;
   }
   const std::string key = KeyOf(cairo, path, surface, color, line);
+  auto cover = [&](cairo_t* masking) {
+    cairo_matrix_t matrix;
+    cairo_get_matrix(cairo, &matrix);
+    cairo_set_matrix(masking, &matrix);
+    cairo_set_antialias(masking, cairo_get_antialias(cairo));
+    cairo_set_tolerance(masking, cairo_get_tolerance(cairo));
+    cairo_append_path(masking, path);
+    cairo_set_line_width(masking, line.width);
+    cairo_set_line_join(masking, line.join);
+    cairo_set_miter_limit(masking, line.miterLimit);
+    cairo_set_line_cap(masking, line.cap);
+    cairo_stroke(masking);
+    return true;
+  };
+  auto served = [&] {
+    // The memo wrote the pixels: the path is used up all the same.
+    cairo_new_path(cairo);
+  };
+  bool drawn = false;
+  Paint(key, surface, 0, 0, cairo_image_surface_get_width(surface),
+        cairo_image_surface_get_height(surface), cover, [&] {
+          drawn = true;
+          draw();
+        });
+  if (!drawn) served();
+  cairo_path_destroy(path);
+}
+
+void ShapeMemo::Paint(const std::string& key, cairo_surface_t* surface, int x, int y, int width,
+                      int height, const std::function<bool(cairo_t*)>& cover,
+                      const std::function<void()>& draw) {
+  if (cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+      cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) {
+    draw();
+    return;
+  }
   cairo_surface_flush(surface);
   unsigned char* data = cairo_image_surface_get_data(surface);
-  const size_t surfaceBytes = static_cast<size_t>(cairo_image_surface_get_stride(surface)) *
-                              static_cast<size_t>(cairo_image_surface_get_height(surface));
+  const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
+  // The rows and columns that may change, within the surface.
+  const int left = std::max(0, x);
+  const int top = std::max(0, y);
+  const int right = std::min(cairo_image_surface_get_width(surface), x + std::max(0, width));
+  const int bottom = std::min(cairo_image_surface_get_height(surface), y + std::max(0, height));
   Memo& memo = TheMemo();
   std::lock_guard<std::mutex> hold(memo.lock);
   auto indexed = memo.index.find(key);
   if (indexed == memo.index.end()) {
-    // A outline seen once (a window at a width it has only now) is only
+    // A drawing seen once (a window at a width it has only now) is only
     // noted: it is measured for the memo when it comes again.
-    cairo_path_destroy(path);
     draw();
     Entry entry;
     entry.key = key;
@@ -193,34 +222,52 @@ void ShapeMemo::Stroke(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB c
   memo.entries.splice(memo.entries.begin(), memo.entries, indexed->second);
   Entry& entry = memo.entries.front();
   if (!entry.usable) {
-    cairo_path_destroy(path);
     draw();
     return;
   }
   if (entry.measured && Holds(data, entry.spans, entry.before)) {
-    cairo_new_path(cairo);
     Scatter(data, entry.spans, entry.after);
     cairo_surface_mark_dirty(surface);
-    cairo_path_destroy(path);
     return;
   }
   memo.bytes -= entry.Bytes();
-  std::vector<unsigned char> whole;
+  std::vector<unsigned char> region;
   const bool checking = !entry.measured;
+  const size_t rowBytes = right > left ? static_cast<size_t>(right - left) * 4 : 0;
   if (checking) {
     entry.measured = true;
-    if (!Coverage(cairo, path, surface, line, &entry.spans)) entry.usable = false;
-    if (entry.usable) whole.assign(data, data + surfaceBytes);
+    if (!Coverage(surface, cover, &entry.spans)) entry.usable = false;
+    for (const Span& span : entry.spans) {
+      const int row = static_cast<int>(span.offset / stride);
+      const int column = static_cast<int>(span.offset % stride / 4);
+      if (row < top || row >= bottom || column < left ||
+          column + static_cast<int>(span.pixels) > right)
+        entry.usable = false;  // covers what may not change
+    }
+    if (entry.usable) {
+      region.resize(rowBytes * static_cast<size_t>(std::max(0, bottom - top)));
+      for (int r = top; r < bottom; ++r)
+        std::memcpy(&region[(r - top) * rowBytes], data + r * stride + left * 4, rowBytes);
+    }
   }
-  cairo_path_destroy(path);
   if (entry.usable) Gather(data, entry.spans, &entry.before);
   draw();
   cairo_surface_flush(surface);
   if (entry.usable) Gather(data, entry.spans, &entry.after);
   if (checking && entry.usable) {
-    // Nothing outside the coverage may have changed.
-    Scatter(whole.data(), entry.spans, entry.after);
-    entry.usable = std::memcmp(whole.data(), data, surfaceBytes) == 0;
+    // Nothing but the covered pixels may have changed: with the pixels
+    // after put into the copy from before, it must equal the surface.
+    std::vector<unsigned char> now(region.size());
+    for (int r = top; r < bottom; ++r)
+      std::memcpy(&now[(r - top) * rowBytes], data + r * stride + left * 4, rowBytes);
+    const uint32_t* after = entry.after.data();
+    for (const Span& span : entry.spans) {
+      const size_t row = span.offset / stride;
+      const size_t column = span.offset % stride / 4;
+      std::memcpy(&region[(row - top) * rowBytes + (column - left) * 4], after, span.pixels * 4);
+      after += span.pixels;
+    }
+    entry.usable = region == now;
   }
   if (!entry.usable) {
     entry.spans.clear();

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "Platform.h"
 
@@ -36,6 +37,15 @@ class ShapeMemo {
   // used up either way.
   static void Stroke(cairo_t* cairo, cairo_surface_t* surface, Gdiplus::ARGB color,
                      const Line& line, const std::function<void()>& stroke);
+
+  // The same for any drawing of a solid colour over what lies under it, such
+  // as a line of text: key says everything it draws from, cover draws it in
+  // white on a mask of the surface's size (false: it could not), draw draws
+  // it on the surface, and nothing outside the rectangle within (x, y,
+  // width, height in pixels, clipped to the surface) may change.
+  static void Paint(const std::string& key, cairo_surface_t* surface, int x, int y, int width,
+                    int height, const std::function<bool(cairo_t*)>& cover,
+                    const std::function<void()>& draw);
 };
 
 }  // namespace platform

@@ -1,7 +1,8 @@
-// Shapes drawn again as a window draws them at every paint (a rounded panel,
-// a highlight, a bar, dots, and the border over them) give exactly the
-// pixels they give the first time on a picture where they were never drawn,
-// whatever lies under them, top-down or bottom-up, smoothed or not.
+// Shapes and text drawn again as a window draws them at every paint (a
+// rounded panel, a highlight, a bar, dots, labels and candidates, and the
+// border over them) give exactly the pixels they give the first time on a
+// picture where they were never drawn, whatever lies under them, top-down
+// or bottom-up, smoothed or not.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -58,6 +59,31 @@ struct RepeatedShapeTest : testing_gdiplus::GdiplusTest,
     GdipFillRectangle(g, bar, 7.5f, 48, 4.5f, 6.75f);
     GdipFillEllipse(g, bar, 159, 50, 12, 12);
     GdipFillEllipse(g, dot, 161.25f, 68.25f, 7.5f, 7.5f);
+    // Rows of text as a window draws them: labels and candidates, one on
+    // the highlight, one cut with an ellipsis.
+    GpFontFamily* family = nullptr;
+    GdipGetGenericFontFamilySansSerif(&family);
+    GpFont* font = nullptr;
+    GdipCreateFont(family, 16, FontStyleBold, UnitPixel, &font);
+    GpStringFormat* format = nullptr;
+    GdipCreateStringFormat(StringFormatFlagsNoWrap, 0, &format);
+    GdipSetStringFormatLineAlign(format, StringAlignmentCenter);
+    GdipSetStringFormatTrimming(format, StringTrimmingEllipsisCharacter);
+    GpSolidFill *text, *selectedText;
+    GdipCreateSolidFill(0xFF000000, &text);
+    GdipCreateSolidFill(0xFFFFFFFF, &selectedText);
+    const RectF label(10, 4, 15, 29), word(30, 4, 145, 29), selected(30, 33, 145, 26),
+        cut(30, 80, 120, 29);
+    GdipDrawString(g, u"1", 1, font, &label, format, text);
+    GdipDrawString(g, u"\u0986\u09AE\u09BE\u09A6\u09C7\u09B0", 6, font, &word, format, text);
+    GdipDrawString(g, u"\u0995\u09CD\u09B7\u09AE\u09BE", 5, font, &selected, format,
+                   selectedText);
+    GdipDrawString(g, u"amikhbsrtnlodgpeamikhbsrtnlodgpe", -1, font, &cut, format, text);
+    GdipDeleteBrush(text);
+    GdipDeleteBrush(selectedText);
+    GdipDeleteStringFormat(format);
+    GdipDeleteFont(font);
+    GdipDeleteFontFamily(family);
     RoundedPath(path, 0.3f, 0.3f, 178.4f, 118.4f, 9);
     GdipDrawPath(g, border, path);
     GdipDeletePen(border);
