@@ -75,12 +75,17 @@ std::string KeyOf(cairo_t* cairo, const cairo_path_t* path, cairo_surface_t* sur
 }
 
 // The pixels a drawing covers at all: drawn in white on a mask.
-bool Coverage(cairo_surface_t* surface, const std::function<bool(cairo_t*)>& cover,
-              std::vector<Span>* spans) {
-  const int width = cairo_image_surface_get_width(surface);
-  const int height = cairo_image_surface_get_height(surface);
+// Only the rectangle from (left, top) to (right, bottom) is looked at.
+bool Coverage(cairo_surface_t* surface, int left, int top, int right, int bottom,
+              const std::function<bool(cairo_t*)>& cover, std::vector<Span>* spans) {
+  const int width = right - left;
+  const int height = bottom - top;
+  if (width <= 0 || height <= 0) return true;
   const size_t stride = static_cast<size_t>(cairo_image_surface_get_stride(surface));
   cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
+  // Drawn where it lies on the surface, the rectangle's corner at the
+  // mask's.
+  cairo_surface_set_device_offset(mask, -left, -top);
   cairo_t* masking = cairo_create(mask);
   bool ok = cairo_status(masking) == CAIRO_STATUS_SUCCESS;
   if (ok) {
@@ -101,7 +106,8 @@ bool Coverage(cairo_surface_t* surface, const std::function<bool(cairo_t*)>& cov
         }
         int end = x;
         while (end < width && row[end] != 0) ++end;
-        spans->push_back({static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 4,
+        spans->push_back({static_cast<size_t>(y + top) * stride +
+                              static_cast<size_t>(x + left) * 4,
                           static_cast<size_t>(end - x)});
         x = end;
       }
@@ -236,7 +242,7 @@ void ShapeMemo::Paint(const std::string& key, cairo_surface_t* surface, int x, i
   const size_t rowBytes = right > left ? static_cast<size_t>(right - left) * 4 : 0;
   if (checking) {
     entry.measured = true;
-    if (!Coverage(surface, cover, &entry.spans)) entry.usable = false;
+    if (!Coverage(surface, left, top, right, bottom, cover, &entry.spans)) entry.usable = false;
     for (const Span& span : entry.spans) {
       const int row = static_cast<int>(span.offset / stride);
       const int column = static_cast<int>(span.offset % stride / 4);
