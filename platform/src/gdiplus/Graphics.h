@@ -31,8 +31,6 @@ class Graphics : public Gdiplus::GpGraphics {
   // without a bitmap.
   Gdiplus::RectF Bounds() const;
   int Dpi() const { return 96; }
-  // The DIB section's pixels as cairo draws on them; null without a bitmap.
-  cairo_surface_t* BitmapSurface() const { return hasBitmap_ ? surface_ : nullptr; }
 
   Gdiplus::SmoothingMode smoothing = Gdiplus::SmoothingModeDefault;
   Gdiplus::PixelOffsetMode pixelOffset = Gdiplus::PixelOffsetModeDefault;

@@ -8,7 +8,6 @@
 #include "gdiplus/ObjectRegistry.h"
 #include "gdiplus/Path.h"
 #include "gdiplus/Pen.h"
-#include "gdiplus/ShapeMemo.h"
 #include "gdiplus/SolidFill.h"
 
 using namespace Gdiplus;
@@ -149,22 +148,12 @@ GpStatus WINGDIPAPI GdipDrawPath(GpGraphics* graphics, GpPen* pen, GpPath* path)
     call.record.penWidth = static_cast<float>(width);
     cairo_t* cairo = target->Begin();
     found->Emit(cairo);
-    platform::ShapeMemo::Line line;
-    line.width = width;
-    line.join = CAIRO_LINE_JOIN_MITER;
-    line.miterLimit = 10;
-    line.cap = CAIRO_LINE_CAP_BUTT;
-    cairo_set_line_width(cairo, line.width);
-    cairo_set_line_join(cairo, line.join);
-    cairo_set_miter_limit(cairo, line.miterLimit);
-    cairo_set_line_cap(cairo, line.cap);
+    cairo_set_line_width(cairo, width);
+    cairo_set_line_join(cairo, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cairo, 10);
+    cairo_set_line_cap(cairo, CAIRO_LINE_CAP_BUTT);
     platform::SetCairoColor(cairo, outline->color);
-    // Outlines go through the memo of outlines drawn before: a window draws
-    // its border at every paint.
-    if (cairo_surface_t* surface = target->BitmapSurface())
-      platform::ShapeMemo::Stroke(cairo, surface, outline->color, line, [&] { cairo_stroke(cairo); });
-    else
-      cairo_stroke(cairo);
+    cairo_stroke(cairo);
     target->End();
     return Ok;
   });

@@ -1,8 +1,4 @@
 // String formats, and measuring and drawing text.
-#include <algorithm>
-#include <cmath>
-#include <string>
-
 #include "Platform.h"
 #include "gdiplus/DeleteCall.h"
 #include "gdiplus/FlatCall.h"
@@ -10,7 +6,6 @@
 #include "gdiplus/FontCatalog.h"
 #include "gdiplus/Graphics.h"
 #include "gdiplus/ObjectRegistry.h"
-#include "gdiplus/ShapeMemo.h"
 #include "gdiplus/SolidFill.h"
 #include "gdiplus/StringFormat.h"
 #include "gdiplus/TextLayout.h"
@@ -38,11 +33,12 @@ GpStatus SetFormatField(const char* name, GpStringFormat* format, int value, int
   });
 }
 
-// What MeasureString and DrawString share: the objects and the text, handed
-// to use under the font catalog's lock.
+// What MeasureString and DrawString share: the objects, the text, the
+// layout; draw is called with the layout and the graphics under the font
+// catalog's lock.
 template <typename Use>
-Status WithText(FlatCall& call, GpGraphics* graphics, const WCHAR* text, INT length,
-                const GpFont* font, const RectF* box, const GpStringFormat* format, Use use) {
+Status WithLayout(FlatCall& call, GpGraphics* graphics, const WCHAR* text, INT length,
+                  const GpFont* font, const RectF* box, const GpStringFormat* format, Use use) {
   call.record.graphics = IdOf(graphics);
   auto target = ObjectRegistry::Instance().Find<Graphics>(graphics);
   auto typeface = ObjectRegistry::Instance().Find<platform::Font>(font);
@@ -63,82 +59,8 @@ Status WithText(FlatCall& call, GpGraphics* graphics, const WCHAR* text, INT len
   }
   FontCatalog& catalog = FontCatalog::Instance();
   std::lock_guard<std::recursive_mutex> hold(catalog.Lock());
-  return use(*target, *typeface, *settings, units);
-}
-
-// The same with the text laid out.
-template <typename Use>
-Status WithLayout(FlatCall& call, GpGraphics* graphics, const WCHAR* text, INT length,
-                  const GpFont* font, const RectF* box, const GpStringFormat* format, Use use) {
-  return WithText(call, graphics, text, length, font, box, format,
-                  [&](Graphics& target, const platform::Font& typeface,
-                      const StringFormat& settings, std::u16string_view units) {
-                    platform::TextLayout layout(units, typeface, target.Dpi(), target.textHint,
-                                                *box, settings);
-                    return use(target, layout);
-                  });
-}
-
-template <typename T>
-void Append(std::string* key, const T& value) {
-  key->append(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
-// Text drawn where it was drawn before, in the same colour over the same
-// pixels, is written from the memo of drawings (ShapeMemo.h): a window
-// draws its labels and most of its candidates again at every paint. Text
-// that may draw outside its box (NoClip, no box) is always laid out.
-void DrawText(Graphics& target, const platform::Font& typeface, const StringFormat& settings,
-              std::u16string_view units, const RectF& box, ARGB color) {
-  auto layOut = [&] {
-    return platform::TextLayout(units, typeface, target.Dpi(), target.textHint, box, settings);
-  };
-  cairo_t* cairo = target.Begin();
-  cairo_surface_t* surface = target.BitmapSurface();
-  if (surface == nullptr || (settings.flags & StringFormatFlagsNoClip) || !(box.Width > 0) ||
-      !(box.Height > 0)) {
-    layOut().Draw(cairo, color);
-    target.End();
-    return;
-  }
-  std::string key = "text";
-  Append(&key, cairo_image_surface_get_width(surface));
-  Append(&key, cairo_image_surface_get_height(surface));
-  Append(&key, cairo_image_surface_get_stride(surface));
-  cairo_matrix_t matrix;
-  cairo_get_matrix(cairo, &matrix);
-  Append(&key, matrix);
-  Append(&key, cairo_get_antialias(cairo));
-  Append(&key, color);
-  Append(&key, box);
-  Append(&key, static_cast<int>(target.textHint));
-  Append(&key, typeface.PixelSize(target.Dpi()));
-  Append(&key, typeface.style);
-  Append(&key, settings.flags);
-  Append(&key, settings.align);
-  Append(&key, settings.lineAlign);
-  Append(&key, settings.trimming);
-  key += typeface.face;
-  key += '\0';
-  key.append(reinterpret_cast<const char*>(units.data()), units.size() * sizeof(char16_t));
-  // The box in pixels, a pixel wider on each side for its antialiased edge.
-  double x0 = box.X, y0 = box.Y, x1 = box.X + box.Width, y1 = box.Y + box.Height;
-  cairo_user_to_device(cairo, &x0, &y0);
-  cairo_user_to_device(cairo, &x1, &y1);
-  const int left = static_cast<int>(std::floor(std::min(x0, x1))) - 1;
-  const int top = static_cast<int>(std::floor(std::min(y0, y1))) - 1;
-  const int right = static_cast<int>(std::ceil(std::max(x0, x1))) + 1;
-  const int bottom = static_cast<int>(std::ceil(std::max(y0, y1))) + 1;
-  platform::ShapeMemo::Paint(
-      key, surface, left, top, right - left, bottom - top,
-      [&](cairo_t* masking) {
-        cairo_set_matrix(masking, &matrix);
-        cairo_set_antialias(masking, cairo_get_antialias(cairo));
-        layOut().Draw(masking, 0xFFFFFFFF);
-        return true;
-      },
-      [&] { layOut().Draw(cairo, color); });
-  target.End();
+  platform::TextLayout layout(units, *typeface, target->Dpi(), target->textHint, *box, *settings);
+  return use(*target, layout);
 }
 
 }  // namespace
@@ -207,12 +129,12 @@ GpStatus WINGDIPAPI GdipDrawString(GpGraphics* graphics, GDIPCONST WCHAR* text, 
     auto fill = ObjectRegistry::Instance().Find<platform::SolidFill>(brush);
     if (!fill) return InvalidParameter;
     call.record.color = fill->color;
-    return WithText(call, graphics, text, length, font, layoutRect, format,
-                    [&](Graphics& target, const platform::Font& typeface,
-                        const StringFormat& settings, std::u16string_view units) {
-                      DrawText(target, typeface, settings, units, *layoutRect, fill->color);
-                      return Ok;
-                    });
+    return WithLayout(call, graphics, text, length, font, layoutRect, format,
+                      [&](Graphics& target, const platform::TextLayout& layout) {
+                        layout.Draw(target.Begin(), fill->color);
+                        target.End();
+                        return Ok;
+                      });
   });
 }
 
