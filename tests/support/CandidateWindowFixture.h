@@ -117,8 +117,8 @@ class CandidateWindowTest : public ::testing::Test {
     window_.reset();
   }
 
-  // One candidate update: the list, its pages from the count, the size, a paint.
-  void Fill(const std::vector<std::u16string>& words) {
+  // The list and its pages from the count, not painted yet.
+  void Load(const std::vector<std::u16string>& words) {
     window_->ClearList();
     for (const std::u16string& word : words) {
       CCandidateListItem item;
@@ -127,6 +127,11 @@ class CandidateWindowTest : public ::testing::Test {
       window_->AddString(item);
     }
     window_->SetPageIndexFromCount(static_cast<UINT>(words.size()));
+  }
+
+  // One candidate update: the list, its pages from the count, the size, a paint.
+  void Fill(const std::vector<std::u16string>& words) {
+    Load(words);
     window_->ResizeToContent();
     window_->Render();
   }

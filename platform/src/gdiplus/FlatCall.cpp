@@ -10,6 +10,8 @@ FlatCall::FlatCall(const char* name, Gdiplus::Status failStatus) : failStatus_(f
   record.name = name;
 }
 
+bool FlatCall::Recording() const { return CallRecorder::Instance().On(); }
+
 Gdiplus::Status FlatCall::Admit() {
   if (!GdiplusRuntime::Instance().Running()) return Gdiplus::GdiplusNotInitialized;
   if (ShouldFail(record.name)) return failStatus_;

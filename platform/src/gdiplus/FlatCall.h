@@ -17,6 +17,9 @@ class FlatCall {
 
   // The record of this call; fill the arguments before Run.
   host::GdiplusCall record;
+  // Whether the record is kept: arguments that cost copies (texts, fonts,
+  // paths) are filled only then.
+  bool Recording() const;
 
   template <typename Body>
   Gdiplus::Status Run(Body body) {

@@ -59,6 +59,10 @@ std::string FontCatalog::FaceFor(const std::string& utf8Name) {
     if (Folded(alias.name) == wanted) return alias.face;
   }
   std::lock_guard<std::recursive_mutex> hold(lock_);
+  // The set of families is the catalog's own and never changes: a name is
+  // looked up once (every candidate window asks for its face when made).
+  auto known = faces_.find(wanted);
+  if (known != faces_.end()) return known->second;
   PangoFontFamily** families = nullptr;
   int count = 0;
   pango_font_map_list_families(fontMap_, &families, &count);
@@ -68,6 +72,7 @@ std::string FontCatalog::FaceFor(const std::string& utf8Name) {
     if (Folded(name) == wanted) face = name;
   }
   g_free(families);
+  faces_[wanted] = face;
   return face;
 }
 

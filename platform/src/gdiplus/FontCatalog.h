@@ -90,6 +90,7 @@ class FontCatalog {
   std::recursive_mutex lock_;
   PangoFontMap* fontMap_ = nullptr;
   std::map<int, PangoContext*> contexts_;
+  std::map<std::string, std::string> faces_;  // folded name asked for: face, or ""
   std::map<std::tuple<std::string, int, double, int>, FaceMetrics> metrics_;
   ShapedList shaped_;  // most recently used first
   std::unordered_map<ShapedKey, ShapedList::iterator, ShapedKeyHash> shapedIndex_;

@@ -128,7 +128,7 @@ GpStatus WINGDIPAPI GdipFillPath(GpGraphics* graphics, GpBrush* brush, GpPath* p
   return call.Run([&] {
     auto found = FindPath(path);
     if (!found) return InvalidParameter;
-    call.record.path = found->Parts();
+    if (call.Recording()) call.record.path = found->Parts();
     return Fill(call, graphics, brush, [&](cairo_t* cairo) { found->Emit(cairo); }, RuleOf(*found));
   });
 }
@@ -143,7 +143,7 @@ GpStatus WINGDIPAPI GdipDrawPath(GpGraphics* graphics, GpPen* pen, GpPath* path)
     auto found = FindPath(path);
     if (!target || !outline || !found) return InvalidParameter;
     double width = outline->PixelWidth(target->Dpi());
-    call.record.path = found->Parts();
+    if (call.Recording()) call.record.path = found->Parts();
     call.record.color = outline->color;
     call.record.penWidth = static_cast<float>(width);
     cairo_t* cairo = target->Begin();

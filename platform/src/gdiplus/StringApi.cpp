@@ -51,10 +51,12 @@ Status WithLayout(FlatCall& call, GpGraphics* graphics, const WCHAR* text, INT l
   std::u16string_view units(AsChar16(text),
                             length == -1 ? std::char_traits<char16_t>::length(AsChar16(text))
                                          : static_cast<size_t>(length));
-  call.record.text = std::u16string(units);
-  call.record.values = {box->X, box->Y, box->Width, box->Height};
-  call.record.font = typeface->Record(target->Dpi());
-  call.record.format = settings->Record();
+  if (call.Recording()) {
+    call.record.text = std::u16string(units);
+    call.record.values = {box->X, box->Y, box->Width, box->Height};
+    call.record.font = typeface->Record(target->Dpi());
+    call.record.format = settings->Record();
+  }
   FontCatalog& catalog = FontCatalog::Instance();
   std::lock_guard<std::recursive_mutex> hold(catalog.Lock());
   platform::TextLayout layout(units, *typeface, target->Dpi(), target->textHint, *box, *settings);

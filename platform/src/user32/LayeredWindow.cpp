@@ -26,10 +26,17 @@ bool CopyPixels(HDC dc, POINT from, SIZE size, host::Picture* out) {
     return false;
   out->width = size.cx;
   out->height = size.cy;
+  // Every pixel is written below: a buffer of the right size is reused as
+  // it is, without clearing it first.
   out->pixels.resize(static_cast<size_t>(size.cx) * size.cy);
   const uint8_t* row = pixels.topRow + pixels.rowStep * from.y + 4 * static_cast<ptrdiff_t>(from.x);
+  const size_t rowBytes = static_cast<size_t>(size.cx) * 4;
+  if (size.cx == pixels.width && pixels.rowStep == static_cast<ptrdiff_t>(rowBytes)) {
+    if (rowBytes != 0) std::memcpy(out->pixels.data(), row, rowBytes * size.cy);
+    return true;
+  }
   for (int y = 0; y < size.cy; ++y, row += pixels.rowStep)
-    std::memcpy(&out->pixels[static_cast<size_t>(y) * size.cx], row, static_cast<size_t>(size.cx) * 4);
+    std::memcpy(&out->pixels[static_cast<size_t>(y) * size.cx], row, rowBytes);
   return true;
 }
 
@@ -52,7 +59,11 @@ BOOL UpdateLayeredWindow(HWND handle, HDC, POINT* destination, SIZE* size, HDC s
   SIZE newSize = size != nullptr ? *size : SIZE{now.right - now.left, now.bottom - now.top};
   POINT newPlace = destination != nullptr ? *destination : POINT{now.left, now.top};
 
+  // The picture this call replaces lends its buffer to the next call of the
+  // thread, so a window painted again and again copies into memory it had.
+  thread_local std::vector<uint32_t> spare;
   host::LayeredPicture update;
+  update.picture.pixels.swap(spare);
   if (source != nullptr) {
     POINT from = sourcePoint != nullptr ? *sourcePoint : POINT{0, 0};
     if (!CopyPixels(source, from, newSize, &update.picture)) return Fail();
@@ -71,8 +82,9 @@ BOOL UpdateLayeredWindow(HWND handle, HDC, POINT* destination, SIZE* size, HDC s
   if (!window->layered) window->layered.emplace();
   host::LayeredPicture& kept = *window->layered;
   if (source != nullptr) {
-    kept.picture = std::move(update.picture);
+    std::swap(kept.picture, update.picture);
     ++kept.updates;
+    spare.swap(update.picture.pixels);
   }
   kept.blend = (flags & ULW_ALPHA) ? *blend : BLENDFUNCTION{};
   kept.key = key;

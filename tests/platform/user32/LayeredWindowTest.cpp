@@ -29,7 +29,7 @@ struct PaintedDc {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<uint32_t*>(bits);
+    pixels = static_cast<uint32_t*>(bits);
     for (int y = 0; y < height; ++y)
       for (int x = 0; x < width; ++x)
         pixels[y * width + x] = 0xFF000000u | static_cast<uint32_t>(x) << 8 | static_cast<uint32_t>(y);
@@ -43,6 +43,7 @@ struct PaintedDc {
   HDC dc;
   HBITMAP bitmap;
   HGDIOBJ old;
+  uint32_t* pixels;
 };
 
 struct LayeredWindowTest : WindowTest {
@@ -89,6 +90,25 @@ TEST_F(LayeredWindowTest, KeepsACopyOfThePictureWithItsPlaceAndBlend) {
   EXPECT_EQ(host::LayeredPictureOf(window)->picture.At(0, 0), 0xFF000000u);
   EXPECT_EQ(host::LayeredPictureOf(window)->updates, 2);
   ReleaseDC(nullptr, screen);
+}
+
+// A window painted again and again at one size: each update holds every
+// pixel of its own picture, whatever the pictures before it held.
+TEST_F(LayeredWindowTest, EachUpdateOfTheSameSizeHoldsItsWholePicture) {
+  HWND window = Layered();
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  SIZE size{5, 3};
+  POINT from{0, 0};
+  PaintedDc painted(5, 3);
+  for (uint32_t round = 0; round < 3; ++round) {
+    for (uint32_t i = 0; i < 15; ++i) painted.pixels[i] = 0xFF000000u | round << 16 | i;
+    ASSERT_TRUE(UpdateLayeredWindow(window, nullptr, nullptr, &size, painted.dc, &from, 0, &blend,
+                                    ULW_ALPHA));
+    const host::Picture picture = host::LayeredPictureOf(window)->picture;
+    ASSERT_EQ(picture.pixels.size(), 15u);
+    for (uint32_t i = 0; i < 15; ++i) EXPECT_EQ(picture.pixels[i], 0xFF000000u | round << 16 | i);
+  }
+  EXPECT_EQ(host::LayeredPictureOf(window)->updates, 3);
 }
 
 TEST_F(LayeredWindowTest, RefusedUpdatesKeepTheLastPicture) {

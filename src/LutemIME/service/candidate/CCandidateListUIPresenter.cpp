@@ -132,7 +132,7 @@ HRESULT CCandidateListUIPresenter::CreateCandidateWindow(ITfContext* listContext
 
 void CCandidateListUIPresenter::AddCandidates(const LutemIMEArray<CCandidateListItem>& items) {
   if (window == nullptr) return;
-  for (size_t i = 0; i < items.Count(); ++i) window->AddString(*items.GetAt(i));
+  window->AddStrings(items);
   window->SetPageIndexFromCount(static_cast<UINT>(items.Count()));
   window->ResizeToContent();
   // The size changed with the content: the window goes where this size fits.

@@ -94,37 +94,70 @@ void CCandidateWindow::SetColors(const ThemeColors& newColors) {
 }
 
 void CCandidateWindow::AddString(const CCandidateListItem& item) {
+  std::unique_ptr<MeasuringGraphics> measuring;
+  AppendItem(item, &measuring);
+}
+
+void CCandidateWindow::AddStrings(const LutemIMEArray<CCandidateListItem>& list) {
+  std::unique_ptr<MeasuringGraphics> measuring;
+  for (size_t i = 0; i < list.Count(); ++i) AppendItem(*list.GetAt(i), &measuring);
+}
+
+void CCandidateWindow::AppendItem(const CCandidateListItem& item,
+                                  std::unique_ptr<MeasuringGraphics>* measuring) {
   const size_t before = items.Count();
   try {
+    shownUnits.resize(before + 1, 0);
+    shownLimits.resize(before + 1, 0);
     if (item.length == 0 || item.text == nullptr) {
       items.Append();
-    } else {
-      if (item.length >= PTRDIFF_MAX / sizeof(WCHAR)) return;  // no buffer can hold it
+    } else if (item.length < PTRDIFF_MAX / sizeof(WCHAR)) {  // else no buffer can hold it
       std::unique_ptr<WCHAR[]> copy(new (std::nothrow) WCHAR[item.length + 1]);
-      if (!copy) return;
-      std::copy_n(item.text, item.length, copy.get());
-      copy[item.length] = 0;
-      AppendOwnedCandidate(&items, std::move(copy), item.length);
+      if (copy) {
+        std::copy_n(item.text, item.length, copy.get());
+        copy[item.length] = 0;
+        AppendOwnedCandidate(&items, std::move(copy), item.length);
+      }
     }
   } catch (const std::exception&) {
     // No memory for the list's own records: the item is left out.
   }
+  shownUnits.resize(items.Count());
+  shownLimits.resize(items.Count());
   if (items.Count() == before) return;
   pages.SetItemCount(static_cast<UINT>(items.Count()));
-  MeasureWidest(*items.GetAt(before));
+  MeasureWidest(before, measuring);
 }
 
-void CCandidateWindow::MeasureWidest(const CCandidateListItem& item) {
+void CCandidateWindow::MeasureWidest(size_t index, std::unique_ptr<MeasuringGraphics>* measuring) {
+  const CCandidateListItem& item = *items.GetAt(index);
   float width = 0;
+  shownUnits[index] = item.length;
+  shownLimits[index] = 0;
   if (font && item.text != nullptr && item.length != 0) {
-    MeasuringGraphics measuring(hwnd);
-    INT length = static_cast<INT>(std::min<uint64_t>(item.length, INT_MAX));
+    const INT length = static_cast<INT>(std::min<uint64_t>(item.length, INT_MAX));
     // Any width past every screen is cut to the work area: no more than
     // that much of the text need be laid out.
-    if (!wholeText)
-      length = measuring.VisibleLength(font.get(), item.text, length,
-                                       static_cast<float>(GetSystemMetrics(SM_CXVIRTUALSCREEN)));
-    if (!measuring.TextWidth(font.get(), item.text, length, &width)) width = 0;
+    const float limit =
+        wholeText ? 0.0f : static_cast<float>(GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    if (const CandidateMeasures::Entry* known = measures.Find(item.text, item.length, limit)) {
+      measures.Add(item.text, item.length, static_cast<INT>(known->shown.size()), limit,
+                   known->width);
+      width = known->width;
+      shownUnits[index] = known->shown.size();
+      shownLimits[index] = limit;
+    } else {
+      if (!*measuring) *measuring = std::make_unique<MeasuringGraphics>(hwnd);
+      const INT shown =
+          wholeText ? length : (*measuring)->VisibleLength(font.get(), item.text, length, limit);
+      if ((*measuring)->TextWidth(font.get(), item.text, shown, &width)) {
+        measures.Add(item.text, item.length, shown, limit, width);
+        shownUnits[index] = static_cast<uint64_t>(shown);
+        shownLimits[index] = limit;
+      } else {
+        width = 0;
+      }
+    }
   }
   const UINT needed = static_cast<UINT>(width) + static_cast<UINT>(Scaled(kWidestPadding));
   widest = std::max(widest, needed);
@@ -134,6 +167,14 @@ void CCandidateWindow::ClearList() {
   items.Clear();
   pages.Clear();
   widest = 0;
+  shownUnits.clear();
+  shownLimits.clear();
+  measures.NextList();
+}
+
+void CCandidateWindow::SetWholeText(bool whole) {
+  if (whole != wholeText) measures.Forget();
+  wholeText = whole;
 }
 
 // The work area of the monitor the window is on (nearest to it), else the
@@ -166,6 +207,30 @@ void CCandidateWindow::Render() {
   Paint();
 }
 
+void CCandidateWindow::RememberPage(UINT page, UINT first, CandidatePicture* picture) const {
+  picture->hasPage = true;
+  picture->page = page;
+  picture->first = first;
+  const uint64_t count = items.Count();
+  for (UINT r = 0; r < pages.PageSize() && uint64_t{first} + r < count; ++r) {
+    CandidatePicture::Row row;
+    const unsigned long* label = labels != nullptr ? labels->GetAt(r) : nullptr;
+    row.hasLabel = label != nullptr;
+    row.label = label != nullptr ? *label : 0;
+    const CCandidateListItem* item = items.GetAt(first + r);
+    if (item != nullptr && item->text != nullptr) {
+      const uint64_t shown = std::min(shownUnits[first + r], item->length);
+      row.shown.assign(AsChar16(item->text), static_cast<size_t>(shown));
+      row.cut = shown < item->length;
+      // The row draws no further than the measure laid out only while its
+      // box is no wider than what the measure was cut against.
+      if (row.cut && !(static_cast<float>(picture->width) - 35 * Scale() <= shownLimits[first + r]))
+        picture->known = false;
+    }
+    picture->rows.push_back(std::move(row));
+  }
+}
+
 void CCandidateWindow::Paint() {
   if (hwnd == nullptr) return;
   RECT place = {};
@@ -174,15 +239,36 @@ void CCandidateWindow::Paint() {
   const int height = place.bottom - place.top;
   if (width < 1 || height < 1) return;
 
+  UINT page = 0;
+  UINT first = 0;
+  const bool hasPage = pages.CurrentPage(&page);
+  // The short-page fill belongs to every paint, drawn or not.
+  if (hasPage) pages.FillLastPage(&page, &first);
+
+  CandidatePicture picture;
+  picture.known = true;
+  picture.window = hwnd;
+  picture.width = width;
+  picture.height = height;
+  picture.dpi = dpi;
+  picture.font = fontNumber;
+  picture.background = backgroundBrush != nullptr;
+  picture.colors = colors;
+  picture.itemHeight = itemHeight;
+  picture.pageCount = pages.PageCount();
+  picture.selection = pages.Selection();
+  picture.wholeText = wholeText;
+  if (hasPage) RememberPage(page, first, &picture);
+  if (picture.known && picture == presented) return;
+  presented = CandidatePicture();
+
   LayeredBitmap bitmap(width, height);
   if (!bitmap.ok()) return;
+  bool complete = false;
   {
     CandidatePainter painter(bitmap.dc(), width, height, Scale(), colors);
     painter.FillPanel(backgroundBrush.get());
-    UINT page = 0;
-    if (pages.CurrentPage(&page)) {
-      UINT first = 0;
-      pages.FillLastPage(&page, &first);
+    if (hasPage) {
       CandidateRows rows;
       rows.items = &items;
       rows.labels = labels;
@@ -196,8 +282,12 @@ void CCandidateWindow::Paint() {
     }
     painter.DrawPageDots(pages.PageCount(), page);
     painter.DrawBorder();
+    complete = painter.Complete();
   }  // GDI+ lets go of the bitmap before the screen gets it
-  bitmap.Present(hwnd, POINT{place.left, place.top});
+  // A picture drawn only in part is shown, but painted again next time.
+  if (!bitmap.Present(hwnd, POINT{place.left, place.top})) return;
+  painted = true;
+  if (complete && picture.known) presented = std::move(picture);
 }
 
 BOOL CCandidateWindow::MovePage(int direction) {
@@ -214,8 +304,11 @@ BOOL CCandidateWindow::MoveSelection(int delta) {
 
 void CCandidateWindow::CreateFont() {
   // A font that cannot be made keeps the one there was, and its metrics.
-  if (GdiplusPtr<GpFont> made = MakeCandidateFont(static_cast<REAL>(Scaled(kFontPixels))))
+  if (GdiplusPtr<GpFont> made = MakeCandidateFont(static_cast<REAL>(Scaled(kFontPixels)))) {
     font = std::move(made);
+    ++fontNumber;
+    measures.Forget();
+  }
   backgroundBrush = MakeSolidBrush(colors.windowBackground);
   if (!font) return;
 
@@ -343,7 +436,8 @@ void CCandidateWindow::OnDpiChanged(HWND window, UINT newDpi, const RECT* sugges
   // The widths were measured in the old DPI's font; measured again, a long
   // candidate keeps its whole text on the new monitor.
   widest = 0;
-  for (size_t i = 0; i < items.Count(); ++i) MeasureWidest(*items.GetAt(i));
+  std::unique_ptr<MeasuringGraphics> measuring;
+  for (size_t i = 0; i < items.Count(); ++i) MeasureWidest(i, &measuring);
   if (suggested != nullptr)
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -380,8 +474,10 @@ LRESULT CCandidateWindow::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_DESTROY:
       return 0;
     case WM_SHOWWINDOW:
-      // Sent before the window shows, while it still counts as hidden.
-      if (wParam) Paint();
+      // Sent before the window shows, while it still counts as hidden. A
+      // layered window shows nothing until its first picture, so a new
+      // window with no items yet waits for the paint its list brings.
+      if (wParam && (painted || items.Count() != 0)) Paint();
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETCURSOR:
       OnSetCursor(window, HIWORD(lParam));

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "Platform.h"
 #include "common/ThemeColors.h"
 #include "service/candidate/CBaseWindow.h"
+#include "service/candidate/CandidateMeasures.h"
 #include "service/candidate/CandidatePageModel.h"
+#include "service/candidate/CandidatePicture.h"
 #include "service/candidate/GdiplusHandles.h"
 #include "suggest/CCandidateListItem.h"
 #include "suggest/LutemIMEArray.h"
+
+class MeasuringGraphics;
 
 // What a click on a row calls: object is the one given with the callback
 // (the candidate-list element), action 0 chooses the selected candidate.
@@ -52,6 +57,9 @@ class CCandidateWindow : public CBaseWindow {
   // Appends a copy of the item's text and measures it. Nothing is appended
   // when the copy cannot be made.
   void AddString(const CCandidateListItem& item);
+  // AddString for every item in order, measured on one graphics; a
+  // candidate the list before this one held is not laid out again.
+  void AddStrings(const LutemIMEArray<CCandidateListItem>& list);
   // Frees every item, empties the pages and selects 0; whether the pages
   // are pinned is kept.
   void ClearList();
@@ -60,7 +68,9 @@ class CCandidateWindow : public CBaseWindow {
   // window's monitor; the top-left corner stays.
   void ResizeToContent();
   // Paints the whole window, unless it is hidden: a hidden layered window
-  // shows nothing, and it is painted when it is shown (WM_SHOWWINDOW).
+  // shows nothing, and it is painted when it is shown (WM_SHOWWINDOW). A
+  // picture that would come out as the one on the screen is not painted or
+  // handed over again.
   void Render();
 
   UINT ItemCount() const { return static_cast<UINT>(items.Count()); }
@@ -97,7 +107,7 @@ class CCandidateWindow : public CBaseWindow {
   UINT Dpi() const { return dpi; }
   // Candidates measured and drawn whole, however long (off by default:
   // only as much as can show is laid out, to the same size and picture).
-  void SetWholeText(bool whole) { wholeText = whole; }
+  void SetWholeText(bool whole);
 
  private:
   // The painting itself, hidden or not.
@@ -106,7 +116,10 @@ class CCandidateWindow : public CBaseWindow {
 
   // The font for the DPI and the row metrics measured with it.
   void CreateFont();
-  void MeasureWidest(const CCandidateListItem& item);
+  // Measures the item at index (its graphics made when first needed).
+  void AppendItem(const CCandidateListItem& item, std::unique_ptr<MeasuringGraphics>* measuring);
+  void MeasureWidest(size_t index, std::unique_ptr<MeasuringGraphics>* measuring);
+  void RememberPage(UINT page, UINT first, CandidatePicture* picture) const;
   RECT WorkArea(const RECT& place) const;
   RowHit RowAt(POINT point, UINT* item);
   float Scale() const { return static_cast<float>(dpi) / 96.0f; }
@@ -124,6 +137,7 @@ class CCandidateWindow : public CBaseWindow {
   CandidatePageModel pages;
   GdiplusPtr<Gdiplus::GpSolidFill> backgroundBrush;
   GdiplusPtr<Gdiplus::GpFont> font;
+  uint64_t fontNumber = 0;
   UINT itemHeight = 0;
   UINT minWidth = 0;
   UINT widthChars;
@@ -133,4 +147,12 @@ class CCandidateWindow : public CBaseWindow {
   void* callbackContext;
   UINT dpi = USER_DEFAULT_SCREEN_DPI;
   bool wholeText = false;
+  // How far each item was laid out (its units up to there) and whether that
+  // cut it; the widths of this list and the one before.
+  std::vector<uint64_t> shownUnits;
+  std::vector<float> shownLimits;  // the width each was laid out against
+  CandidateMeasures measures;
+  // What is on the screen, as last handed over; empty when unknown.
+  CandidatePicture presented;
+  bool painted = false;  // a picture was handed to this window
 };

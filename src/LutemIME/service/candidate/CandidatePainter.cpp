@@ -61,15 +61,20 @@ CandidatePainter::CandidatePainter(HDC dc, int width, int height, float scale,
   GpGraphics* made = nullptr;
   if (GdipCreateFromHDC(dc, &made) == Ok) {
     graphics.reset(made);
-    GdipSetCompositingQuality(made, CompositingQualityHighQuality);
-    GdipSetInterpolationMode(made, InterpolationModeHighQuality);
-    GdipSetPixelOffsetMode(made, PixelOffsetModeHighQuality);
-    GdipSetSmoothingMode(made, SmoothingModeAntiAlias);
-    GdipSetTextRenderingHint(made, kCandidateTextHint);
-    GdipGraphicsClear(made, 0);
+    Check(GdipSetCompositingQuality(made, CompositingQualityHighQuality));
+    Check(GdipSetInterpolationMode(made, InterpolationModeHighQuality));
+    Check(GdipSetPixelOffsetMode(made, PixelOffsetModeHighQuality));
+    Check(GdipSetSmoothingMode(made, SmoothingModeAntiAlias));
+    Check(GdipSetTextRenderingHint(made, kCandidateTextHint));
+    Check(GdipGraphicsClear(made, 0));
+  } else {
+    complete = false;
   }
   GpPath* madePath = nullptr;
-  if (GdipCreatePath(FillModeAlternate, &madePath) == Ok) path.reset(madePath);
+  if (GdipCreatePath(FillModeAlternate, &madePath) == Ok)
+    path.reset(madePath);
+  else
+    complete = false;
 }
 
 void CandidatePainter::AddRoundedRectPath(GpPath* path, float x, float y, float w, float h,
@@ -84,9 +89,12 @@ void CandidatePainter::AddRoundedRectPath(GpPath* path, float x, float y, float 
 }
 
 void CandidatePainter::FillRounded(GpBrush* brush, float x, float y, float w, float h, float r) {
-  if (!graphics || !path || brush == nullptr) return;
+  if (!graphics || !path || brush == nullptr) {
+    complete = false;
+    return;
+  }
   AddRoundedRectPath(path.get(), x, y, w, h, r);
-  GdipFillPath(graphics.get(), brush, path.get());
+  Check(GdipFillPath(graphics.get(), brush, path.get()));
 }
 
 void CandidatePainter::FillPanel(GpBrush* background) {
@@ -101,6 +109,11 @@ void CandidatePainter::DrawItems(const CandidateRows& rows) {
   GdiplusPtr<GpSolidFill> selectedTextBrush = MakeSolidBrush(colors.highlightText);
   GdiplusPtr<GpSolidFill> highlightBrush = MakeSolidBrush(colors.highlightBackground);
   GdiplusPtr<GpSolidFill> barBrush = MakeSolidBrush(colors.selectionBar);
+  Check(format);
+  Check(textBrush);
+  Check(selectedTextBrush);
+  Check(highlightBrush);
+  Check(barBrush);
   const float s = scale;
   const float w = static_cast<float>(width);
   const float rowHeight = static_cast<float>(rows.itemHeight);
@@ -114,8 +127,8 @@ void CandidatePainter::DrawItems(const CandidateRows& rows) {
     if (selected) {
       FillRounded(highlightBrush.get(), 5 * s, y + 2 * s, w - 10 * s, rowHeight - 4 * s, 4 * s);
       if (barBrush)
-        GdipFillRectangle(graphics.get(), barBrush.get(), 5 * s, y + 10 * s, 3 * s,
-                          rowHeight - 20 * s);
+        Check(GdipFillRectangle(graphics.get(), barBrush.get(), 5 * s, y + 10 * s, 3 * s,
+                                rowHeight - 20 * s));
     }
     GpSolidFill* brush = selected ? selectedTextBrush.get() : textBrush.get();
     if (brush == nullptr || rows.font == nullptr) continue;
@@ -124,8 +137,8 @@ void CandidatePainter::DrawItems(const CandidateRows& rows) {
     if (label != nullptr) {
       const std::u16string text = DecimalText(static_cast<int>(*label));
       const RectF box(10 * s, y, 15 * s, rowHeight);
-      GdipDrawString(graphics.get(), AsWchar(text.c_str()), static_cast<INT>(text.size()),
-                     rows.font, &box, format.get(), brush);
+      Check(GdipDrawString(graphics.get(), AsWchar(text.c_str()), static_cast<INT>(text.size()),
+                           rows.font, &box, format.get(), brush));
     }
     if (item != nullptr && item->text != nullptr && item->length != 0) {
       INT length = static_cast<INT>(std::min<uint64_t>(item->length, INT_MAX));
@@ -133,7 +146,8 @@ void CandidatePainter::DrawItems(const CandidateRows& rows) {
       if (!rows.wholeText)
         length = MeasuringGraphics::VisibleLength(graphics.get(), rows.font, item->text, length,
                                                   box.Width);
-      GdipDrawString(graphics.get(), item->text, length, rows.font, &box, format.get(), brush);
+      Check(GdipDrawString(graphics.get(), item->text, length, rows.font, &box, format.get(),
+                           brush));
     }
   }
 }
@@ -142,6 +156,8 @@ void CandidatePainter::DrawPageDots(UINT pages, UINT current) {
   if (!graphics || pages < 2) return;
   GdiplusPtr<GpSolidFill> currentBrush = MakeSolidBrush(colors.selectionBar);
   GdiplusPtr<GpSolidFill> otherBrush = MakeSolidBrush((colors.text & 0x00FFFFFF) | kOtherDotAlpha);
+  Check(currentBrush);
+  Check(otherBrush);
   const float s = scale;
   const float x = static_cast<float>(width) - 15 * s;
   const float top = (static_cast<float>(height) - static_cast<float>(pages - 1) * 12 * s) * 0.5f;
@@ -151,14 +167,20 @@ void CandidatePainter::DrawPageDots(UINT pages, UINT current) {
     GpSolidFill* brush = isCurrent ? currentBrush.get() : otherBrush.get();
     const float radius = isCurrent ? 4 * s : 2.5f * s;
     if (brush != nullptr)
-      GdipFillEllipse(graphics.get(), brush, x - radius, y - radius, 2 * radius, 2 * radius);
+      Check(GdipFillEllipse(graphics.get(), brush, x - radius, y - radius, 2 * radius, 2 * radius));
   }
 }
 
 void CandidatePainter::DrawBorder() {
-  if (!graphics || !path) return;
+  if (!graphics || !path) {
+    complete = false;
+    return;
+  }
   RectF bounds;
-  if (GdipGetVisibleClipBounds(graphics.get(), &bounds) != Ok) return;
+  if (GdipGetVisibleClipBounds(graphics.get(), &bounds) != Ok) {
+    complete = false;
+    return;
+  }
   bounds.X -= 0.5f;
   bounds.Y -= 0.5f;
   if (bounds.Width <= 0 || bounds.Height <= 0) return;
@@ -168,8 +190,11 @@ void CandidatePainter::DrawBorder() {
   const float h = bounds.Height - 2 * kBorderInset;
   const float d = std::min({kBorderCornerBox, w, h});
   GpPen* pen = nullptr;
-  if (GdipCreatePen1(colors.border, kBorderWidth, UnitWorld, &pen) != Ok) return;
+  if (GdipCreatePen1(colors.border, kBorderWidth, UnitWorld, &pen) != Ok) {
+    complete = false;
+    return;
+  }
   GdiplusPtr<GpPen> owned(pen);
   AddCornerArcs(path.get(), x, y, w, h, d);
-  GdipDrawPath(graphics.get(), pen, path.get());
+  Check(GdipDrawPath(graphics.get(), pen, path.get()));
 }

@@ -45,6 +45,8 @@ class CandidatePainter {
   void DrawPageDots(UINT pages, UINT current);
   // The outline, inside the picture's visible bounds.
   void DrawBorder();
+  // Whether every part drawn so far was drawn: no GDI+ call failed.
+  bool Complete() const { return complete; }
 
   // A rectangle with corners of radius r (a plain rectangle for r = 0) as
   // one closed figure; the path is reset first.
@@ -53,6 +55,14 @@ class CandidatePainter {
 
  private:
   void FillRounded(Gdiplus::GpBrush* brush, float x, float y, float w, float h, float r);
+  void Check(Gdiplus::GpStatus status) {
+    if (status != Gdiplus::Ok) complete = false;
+  }
+  template <typename T>
+  T* Check(const GdiplusPtr<T>& made) {
+    if (!made) complete = false;
+    return made.get();
+  }
 
   int width;
   int height;
@@ -60,4 +70,5 @@ class CandidatePainter {
   ThemeColors colors;
   GdiplusPtr<Gdiplus::GpGraphics> graphics;
   GdiplusPtr<Gdiplus::GpPath> path;
+  bool complete = true;
 };
