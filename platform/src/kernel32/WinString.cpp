@@ -1,6 +1,5 @@
 #include <climits>
-#include <iterator>
-#include <string>
+#include <cstddef>
 
 #include <utf8.h>
 
@@ -13,19 +12,34 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
-// cp is always a scalar value here: surrogates were paired or replaced.
-void AppendUtf8(std::string& out, char32_t cp) {
-  utf8::unchecked::append(static_cast<uint32_t>(cp), std::back_inserter(out));
+// The scalar value at wide[i] (advancing past it); a lone surrogate is
+// U+FFFD, as Windows writes it.
+char32_t NextScalar(const WCHAR* wide, size_t n, size_t& i) {
+  char32_t u = wide[i++];
+  if (IsHighSurrogate(u)) {
+    if (i < n && IsLowSurrogate(wide[i]))
+      return 0x10000 + ((u - 0xD800) << 10) + (wide[i++] - 0xDC00);
+    return kReplacement;
+  }
+  return IsLowSurrogate(u) ? kReplacement : u;
 }
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
+size_t Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
+
+// cp is always a scalar value here: surrogates were paired or replaced.
+char* PutUtf8(char* out, char32_t cp) {
+  return utf8::unchecked::append(static_cast<uint32_t>(cp), out);
+}
+
+WCHAR* PutUtf16(WCHAR* out, char32_t cp) {
   if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
+    *out++ = static_cast<WCHAR>(cp);
   } else {
     cp -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (cp >> 10));
-    out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    *out++ = static_cast<WCHAR>(0xD800 + (cp >> 10));
+    *out++ = static_cast<WCHAR>(0xDC00 + (cp & 0x3FF));
   }
+  return out;
 }
 
 // Decodes one UTF-8 character at in[i]; an ill-formed sequence yields U+FFFD
@@ -79,21 +93,19 @@ bool CheckCommon(UINT codePage, DWORD flags, const void* in, int inLength, const
   return true;
 }
 
-// Copies a finished conversion out under the size-query rules shared by both calls.
-template <typename Unit, typename Str>
-int Deliver(const Str& result, Unit* out, int outSize) {
-  if (result.size() > static_cast<size_t>(INT_MAX)) {
+// The size-query rules shared by both calls, for a result of needed units:
+// the count for a query, 0 for a buffer too small, else -1 (convert).
+int CheckOutput(size_t needed, int outSize) {
+  if (needed > static_cast<size_t>(INT_MAX)) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  int needed = static_cast<int>(result.size());
-  if (outSize == 0) return needed;
-  if (needed > outSize) {
+  if (outSize == 0) return static_cast<int>(needed);
+  if (needed > static_cast<size_t>(outSize)) {
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return 0;
   }
-  for (int k = 0; k < needed; ++k) out[k] = static_cast<Unit>(result[k]);
-  return needed;
+  return -1;
 }
 
 }  // namespace
@@ -112,23 +124,15 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength
   } else {
     n = static_cast<size_t>(wideLength);
   }
-  std::string out;
-  out.reserve(n * 3);
-  for (size_t i = 0; i < n; ++i) {
-    char32_t u = wide[i];
-    if (IsHighSurrogate(u)) {
-      if (i + 1 < n && IsLowSurrogate(wide[i + 1])) {
-        u = 0x10000 + ((u - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
-        ++i;
-      } else {
-        u = kReplacement;
-      }
-    } else if (IsLowSurrogate(u)) {
-      u = kReplacement;
-    }
-    AppendUtf8(out, u);
-  }
-  return Deliver(out, multi, multiSize);
+  // Measured first and written straight into the caller's buffer: a long
+  // composition is converted at every key, and a copy per byte showed.
+  size_t needed = 0;
+  for (size_t i = 0; i < n;) needed += Utf8Length(NextScalar(wide, n, i));
+  int early = CheckOutput(needed, multiSize);
+  if (early >= 0) return early;
+  char* out = multi;
+  for (size_t i = 0; i < n;) out = PutUtf8(out, NextScalar(wide, n, i));
+  return static_cast<int>(needed);
 }
 
 int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiLength, LPWSTR wide,
@@ -142,8 +146,11 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiLengt
   } else {
     n = static_cast<size_t>(multiLength);
   }
-  std::u16string out;
-  out.reserve(n);
-  for (size_t i = 0; i < n;) AppendUtf16(out, DecodeUtf8(in, n, i));
-  return Deliver(out, wide, wideSize);
+  size_t needed = 0;
+  for (size_t i = 0; i < n;) needed += DecodeUtf8(in, n, i) < 0x10000 ? 1 : 2;
+  int early = CheckOutput(needed, wideSize);
+  if (early >= 0) return early;
+  WCHAR* out = wide;
+  for (size_t i = 0; i < n;) out = PutUtf16(out, DecodeUtf8(in, n, i));
+  return static_cast<int>(needed);
 }
