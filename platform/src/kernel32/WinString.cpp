@@ -44,7 +44,7 @@ WCHAR* PutUtf16(WCHAR* out, char32_t cp) {
 
 // Decodes one UTF-8 character at in[i]; an ill-formed sequence yields U+FFFD
 // for its maximal valid prefix (at least one byte), as Windows does.
-char32_t DecodeUtf8(const unsigned char* in, size_t n, size_t& i) {
+inline char32_t DecodeUtf8(const unsigned char* in, size_t n, size_t& i) {
   unsigned char lead = in[i++];
   if (lead < 0x80) return lead;
   int trail;
@@ -93,19 +93,16 @@ bool CheckCommon(UINT codePage, DWORD flags, const void* in, int inLength, const
   return true;
 }
 
-// The size-query rules shared by both calls, for a result of needed units:
-// the count for a query, 0 for a buffer too small, else -1 (convert).
-int CheckOutput(size_t needed, int outSize) {
-  if (needed > static_cast<size_t>(INT_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  if (outSize == 0) return static_cast<int>(needed);
-  if (needed > static_cast<size_t>(outSize)) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  return -1;
+// A result longer than an int can count.
+bool TooLong(size_t needed) {
+  if (needed <= static_cast<size_t>(INT_MAX)) return false;
+  SetLastError(ERROR_INVALID_PARAMETER);
+  return true;
+}
+
+int BufferTooSmall() {
+  SetLastError(ERROR_INSUFFICIENT_BUFFER);
+  return 0;
 }
 
 }  // namespace
@@ -124,15 +121,22 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength
   } else {
     n = static_cast<size_t>(wideLength);
   }
-  // Measured first and written straight into the caller's buffer: a long
-  // composition is converted at every key, and a copy per byte showed.
-  size_t needed = 0;
-  for (size_t i = 0; i < n;) needed += Utf8Length(NextScalar(wide, n, i));
-  int early = CheckOutput(needed, multiSize);
-  if (early >= 0) return early;
-  char* out = multi;
-  for (size_t i = 0; i < n;) out = PutUtf8(out, NextScalar(wide, n, i));
-  return static_cast<int>(needed);
+  // A size query only counts and a conversion writes straight into the
+  // caller's buffer, one pass each: a long composition is converted at
+  // every key, and a copy per byte showed.
+  if (multiSize == 0) {
+    size_t needed = 0;
+    for (size_t i = 0; i < n;) needed += Utf8Length(NextScalar(wide, n, i));
+    return TooLong(needed) ? 0 : static_cast<int>(needed);
+  }
+  const size_t capacity = static_cast<size_t>(multiSize);
+  size_t written = 0;
+  for (size_t i = 0; i < n;) {
+    const char32_t cp = NextScalar(wide, n, i);
+    if (written + Utf8Length(cp) > capacity) return BufferTooSmall();
+    written = static_cast<size_t>(PutUtf8(multi + written, cp) - multi);
+  }
+  return static_cast<int>(written);
 }
 
 int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiLength, LPWSTR wide,
@@ -146,11 +150,17 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiLengt
   } else {
     n = static_cast<size_t>(multiLength);
   }
-  size_t needed = 0;
-  for (size_t i = 0; i < n;) needed += DecodeUtf8(in, n, i) < 0x10000 ? 1 : 2;
-  int early = CheckOutput(needed, wideSize);
-  if (early >= 0) return early;
-  WCHAR* out = wide;
-  for (size_t i = 0; i < n;) out = PutUtf16(out, DecodeUtf8(in, n, i));
-  return static_cast<int>(needed);
+  if (wideSize == 0) {
+    size_t needed = 0;
+    for (size_t i = 0; i < n;) needed += DecodeUtf8(in, n, i) < 0x10000 ? 1 : 2;
+    return TooLong(needed) ? 0 : static_cast<int>(needed);
+  }
+  const size_t capacity = static_cast<size_t>(wideSize);
+  size_t written = 0;
+  for (size_t i = 0; i < n;) {
+    const char32_t cp = DecodeUtf8(in, n, i);
+    if (written + (cp < 0x10000 ? 1 : 2) > capacity) return BufferTooSmall();
+    written = static_cast<size_t>(PutUtf16(wide + written, cp) - wide);
+  }
+  return static_cast<int>(written);
 }
