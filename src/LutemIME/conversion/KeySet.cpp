@@ -100,7 +100,10 @@ size_t KeySet::LongestMatch(std::string_view text, size_t pos, size_t maxLength,
   uint32_t node = 0;
   size_t end = pos + maxLength < text.size() ? pos + maxLength : text.size();
   for (size_t i = pos; i < end; ++i) {
-    node = Child(node, static_cast<unsigned char>(text[i]));
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int32_t row = rowOf_[node];
+    node = row >= 0 && byte < kRowWidth ? rows_[static_cast<size_t>(row) * kRowWidth + byte]
+                                        : Child(node, byte);
     if (node == kNoNode) break;
     if (nodeKey_[node] != kNoKey) {
       best = i - pos + 1;
