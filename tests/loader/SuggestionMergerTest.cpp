@@ -106,3 +106,25 @@ FRESH_PROCESS_TEST(SuggestionMerger, WithoutTheWordDictionaryOnlyModelWordsCome)
   EXPECT_EQ(Candidates(engine, kKeys), expected);
   EXPECT_TRUE(WaitUntilModuleFree());
 }
+
+// Converted texts at the searches' length bounds (the longest word has 10
+// bytes): a text as long as the longest word still begins it, one unit more
+// begins nothing; the near-word fallback still reaches it from 3 bytes
+// longer, and not from 4. "#" converts to itself in layouts 1 and 2.
+FRESH_PROCESS_TEST(SuggestionMerger, SearchesReachWordsAtTheirLengthBounds) {
+  UseLayout1();
+  const std::string word(10, '#');
+  WriteDataFile(kWordFile, BuildWordDictionary({word}));
+  WriteDataFile(kModelFile, ModelFile());
+  CCompositionProcessorEngine engine;
+  ASSERT_TRUE(EngineDriver::LoadDictionaries(engine));
+  auto hashes = [](size_t count) { return std::u16string(count, u'#'); };
+  ASSERT_EQ(Converted(hashes(11), 1), hashes(11));
+  EXPECT_EQ(Suggestions(hashes(10)), Texts{Utf16(word)});
+  EXPECT_TRUE(Suggestions(hashes(11)).empty());
+
+  CurrentLayout = 2;
+  ASSERT_EQ(Converted(hashes(14), 2), hashes(14));
+  EXPECT_EQ(Candidates(engine, hashes(13)), (Texts{hashes(13), Utf16(word)}));
+  EXPECT_EQ(Candidates(engine, hashes(14)), Texts{hashes(14)});
+}

@@ -97,4 +97,39 @@ TEST(MultiByteToWideChar, RejectsBadArguments) {
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
 }
 
+// A conversion writes into the caller's buffer as it goes: a buffer of the
+// size the query gave is filled exactly, one unit less is refused, whatever
+// the mix of one- to four-byte characters and replaced surrogates.
+TEST(WinString, BuffersOfTheQueriedSizeFitAndOneLessIsRefused) {
+  const std::u16string texts[] = {u"ab", u"\u0995\u09BE", u"k\U0001F600\u00E9",
+                                  std::u16string{u'a', char16_t(0xD800), u'\u0995'}};
+  for (const std::u16string& text : texts) {
+    const int units = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), units, nullptr, 0, nullptr,
+                                          nullptr);
+    ASSERT_GT(bytes, 0);
+    std::string narrow(static_cast<size_t>(bytes) + 1, '\x7F');
+    SetLastError(0);
+    EXPECT_EQ(0, WideCharToMultiByte(CP_UTF8, 0, text.c_str(), units, narrow.data(), bytes - 1,
+                                     nullptr, nullptr));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    EXPECT_EQ(bytes, WideCharToMultiByte(CP_UTF8, 0, text.c_str(), units, narrow.data(), bytes,
+                                         nullptr, nullptr));
+    EXPECT_EQ('\x7F', narrow[static_cast<size_t>(bytes)]);  // nothing written past the end
+    narrow.resize(static_cast<size_t>(bytes));
+
+    const int wideUnits = MultiByteToWideChar(CP_UTF8, 0, narrow.data(), bytes, nullptr, 0);
+    std::u16string wide(static_cast<size_t>(wideUnits) + 1, u'\x7F');
+    EXPECT_EQ(0, MultiByteToWideChar(CP_UTF8, 0, narrow.data(), bytes, wide.data(), wideUnits - 1));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    EXPECT_EQ(wideUnits, MultiByteToWideChar(CP_UTF8, 0, narrow.data(), bytes, wide.data(), wideUnits));
+    EXPECT_EQ(u'\x7F', wide[static_cast<size_t>(wideUnits)]);
+    wide.resize(static_cast<size_t>(wideUnits));
+    std::u16string expected = text;
+    for (char16_t& unit : expected)
+      if (unit == 0xD800) unit = 0xFFFD;
+    EXPECT_EQ(expected, wide);
+  }
+}
+
 }  // namespace

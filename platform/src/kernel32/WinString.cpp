@@ -1,6 +1,5 @@
 #include <climits>
-#include <iterator>
-#include <string>
+#include <cstddef>
 
 #include <utf8.h>
 
@@ -13,24 +12,39 @@ constexpr char32_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
-// cp is always a scalar value here: surrogates were paired or replaced.
-void AppendUtf8(std::string& out, char32_t cp) {
-  utf8::unchecked::append(static_cast<uint32_t>(cp), std::back_inserter(out));
+// The scalar value at wide[i] (advancing past it); a lone surrogate is
+// U+FFFD, as Windows writes it.
+char32_t NextScalar(const WCHAR* wide, size_t n, size_t& i) {
+  char32_t u = wide[i++];
+  if (IsHighSurrogate(u)) {
+    if (i < n && IsLowSurrogate(wide[i]))
+      return 0x10000 + ((u - 0xD800) << 10) + (wide[i++] - 0xDC00);
+    return kReplacement;
+  }
+  return IsLowSurrogate(u) ? kReplacement : u;
 }
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
+size_t Utf8Length(char32_t cp) { return cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4; }
+
+// cp is always a scalar value here: surrogates were paired or replaced.
+char* PutUtf8(char* out, char32_t cp) {
+  return utf8::unchecked::append(static_cast<uint32_t>(cp), out);
+}
+
+WCHAR* PutUtf16(WCHAR* out, char32_t cp) {
   if (cp < 0x10000) {
-    out += static_cast<char16_t>(cp);
+    *out++ = static_cast<WCHAR>(cp);
   } else {
     cp -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (cp >> 10));
-    out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    *out++ = static_cast<WCHAR>(0xD800 + (cp >> 10));
+    *out++ = static_cast<WCHAR>(0xDC00 + (cp & 0x3FF));
   }
+  return out;
 }
 
 // Decodes one UTF-8 character at in[i]; an ill-formed sequence yields U+FFFD
 // for its maximal valid prefix (at least one byte), as Windows does.
-char32_t DecodeUtf8(const unsigned char* in, size_t n, size_t& i) {
+inline char32_t DecodeUtf8(const unsigned char* in, size_t n, size_t& i) {
   unsigned char lead = in[i++];
   if (lead < 0x80) return lead;
   int trail;
@@ -79,21 +93,16 @@ bool CheckCommon(UINT codePage, DWORD flags, const void* in, int inLength, const
   return true;
 }
 
-// Copies a finished conversion out under the size-query rules shared by both calls.
-template <typename Unit, typename Str>
-int Deliver(const Str& result, Unit* out, int outSize) {
-  if (result.size() > static_cast<size_t>(INT_MAX)) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return 0;
-  }
-  int needed = static_cast<int>(result.size());
-  if (outSize == 0) return needed;
-  if (needed > outSize) {
-    SetLastError(ERROR_INSUFFICIENT_BUFFER);
-    return 0;
-  }
-  for (int k = 0; k < needed; ++k) out[k] = static_cast<Unit>(result[k]);
-  return needed;
+// A result longer than an int can count.
+bool TooLong(size_t needed) {
+  if (needed <= static_cast<size_t>(INT_MAX)) return false;
+  SetLastError(ERROR_INVALID_PARAMETER);
+  return true;
+}
+
+int BufferTooSmall() {
+  SetLastError(ERROR_INSUFFICIENT_BUFFER);
+  return 0;
 }
 
 }  // namespace
@@ -112,23 +121,22 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength
   } else {
     n = static_cast<size_t>(wideLength);
   }
-  std::string out;
-  out.reserve(n * 3);
-  for (size_t i = 0; i < n; ++i) {
-    char32_t u = wide[i];
-    if (IsHighSurrogate(u)) {
-      if (i + 1 < n && IsLowSurrogate(wide[i + 1])) {
-        u = 0x10000 + ((u - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
-        ++i;
-      } else {
-        u = kReplacement;
-      }
-    } else if (IsLowSurrogate(u)) {
-      u = kReplacement;
-    }
-    AppendUtf8(out, u);
+  // A size query only counts and a conversion writes straight into the
+  // caller's buffer, one pass each: a long composition is converted at
+  // every key, and a copy per byte showed.
+  if (multiSize == 0) {
+    size_t needed = 0;
+    for (size_t i = 0; i < n;) needed += Utf8Length(NextScalar(wide, n, i));
+    return TooLong(needed) ? 0 : static_cast<int>(needed);
   }
-  return Deliver(out, multi, multiSize);
+  const size_t capacity = static_cast<size_t>(multiSize);
+  size_t written = 0;
+  for (size_t i = 0; i < n;) {
+    const char32_t cp = NextScalar(wide, n, i);
+    if (written + Utf8Length(cp) > capacity) return BufferTooSmall();
+    written = static_cast<size_t>(PutUtf8(multi + written, cp) - multi);
+  }
+  return static_cast<int>(written);
 }
 
 int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiLength, LPWSTR wide,
@@ -142,8 +150,17 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiLengt
   } else {
     n = static_cast<size_t>(multiLength);
   }
-  std::u16string out;
-  out.reserve(n);
-  for (size_t i = 0; i < n;) AppendUtf16(out, DecodeUtf8(in, n, i));
-  return Deliver(out, wide, wideSize);
+  if (wideSize == 0) {
+    size_t needed = 0;
+    for (size_t i = 0; i < n;) needed += DecodeUtf8(in, n, i) < 0x10000 ? 1 : 2;
+    return TooLong(needed) ? 0 : static_cast<int>(needed);
+  }
+  const size_t capacity = static_cast<size_t>(wideSize);
+  size_t written = 0;
+  for (size_t i = 0; i < n;) {
+    const char32_t cp = DecodeUtf8(in, n, i);
+    if (written + (cp < 0x10000 ? 1 : 2) > capacity) return BufferTooSmall();
+    written = static_cast<size_t>(PutUtf16(wide + written, cp) - wide);
+  }
+  return static_cast<int>(written);
 }

@@ -47,8 +47,14 @@ std::vector<PropertyRun> TextDocument::Runs(REFGUID property, LONG start, LONG e
   std::vector<PropertyRun> runs;
   start = std::clamp<LONG>(start, 0, length());
   end = std::clamp<LONG>(end, start, length());
+  // The column is found once, not per unit: a long composition's runs are
+  // asked for at every key.
+  const bool composing = IsEqualGUID(property, GUID_PROP_COMPOSING);
+  const PropertyValue* values = composing ? nullptr : properties_.Values(property);
   for (LONG i = start; i < end; ++i) {
-    PropertyValue value = ValueAt(property, i);
+    const PropertyValue value = composing ? ValueAt(property, i)
+                                : values  ? values[i]
+                                          : PropertyValue{};
     if (runs.empty() || runs.back().value != value) {
       runs.push_back(PropertyRun{i, i + 1, value});
     } else {

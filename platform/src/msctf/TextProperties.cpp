@@ -33,6 +33,11 @@ PropertyValue TextProperties::Get(REFGUID property, LONG index) const {
   return column->values[static_cast<size_t>(index)];
 }
 
+const PropertyValue* TextProperties::Values(REFGUID property) const {
+  const Column* column = Find(property);
+  return column == nullptr ? nullptr : column->values.data();
+}
+
 std::vector<GUID> TextProperties::Guids() const {
   std::vector<GUID> guids;
   for (const Column& column : columns_) guids.push_back(column.property);

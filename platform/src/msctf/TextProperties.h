@@ -31,6 +31,9 @@ class TextProperties {
   void Replace(LONG start, LONG end, LONG inserted);
   void Set(REFGUID property, LONG start, LONG end, PropertyValue value);
   PropertyValue Get(REFGUID property, LONG index) const;
+  // The property's value per unit (as many as the text), null when it was
+  // never given one.
+  const PropertyValue* Values(REFGUID property) const;
   // The properties that were ever given a value.
   std::vector<GUID> Guids() const;
 

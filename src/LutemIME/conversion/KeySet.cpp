@@ -15,9 +15,13 @@ void KeySet::Clear() {
   edgeCount_ = 0;
   nodeKey_.assign(1, kNoKey);
   keyCount_ = 0;
+  rowOf_.assign(1, 0);
+  rows_.assign(kRowWidth, kNoNode);
 }
 
 uint32_t KeySet::Child(uint32_t node, unsigned char byte) const {
+  const int32_t row = rowOf_[node];
+  if (row >= 0 && byte < kRowWidth) return rows_[static_cast<size_t>(row) * kRowWidth + byte];
   uint32_t key = node * 256 + byte;
   size_t mask = edges_.size() - 1;
   for (uint32_t s = Slot(key, mask);; s = (s + 1) & mask) {
@@ -46,6 +50,14 @@ uint32_t KeySet::AddChild(uint32_t node, unsigned char byte) {
   if ((edgeCount_ + 1) * 2 > edges_.size()) Grow();
   uint32_t child = static_cast<uint32_t>(nodeKey_.size());
   nodeKey_.push_back(kNoKey);
+  if (node == 0) {
+    rowOf_.push_back(static_cast<int32_t>(rows_.size() / kRowWidth));
+    rows_.resize(rows_.size() + kRowWidth, kNoNode);
+  } else {
+    rowOf_.push_back(-1);
+  }
+  if (const int32_t row = rowOf_[node]; row >= 0 && byte < kRowWidth)
+    rows_[static_cast<size_t>(row) * kRowWidth + byte] = child;
   uint32_t key = node * 256 + byte;
   size_t mask = edges_.size() - 1;
   uint32_t s = Slot(key, mask);
@@ -88,7 +100,10 @@ size_t KeySet::LongestMatch(std::string_view text, size_t pos, size_t maxLength,
   uint32_t node = 0;
   size_t end = pos + maxLength < text.size() ? pos + maxLength : text.size();
   for (size_t i = pos; i < end; ++i) {
-    node = Child(node, static_cast<unsigned char>(text[i]));
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int32_t row = rowOf_[node];
+    node = row >= 0 && byte < kRowWidth ? rows_[static_cast<size_t>(row) * kRowWidth + byte]
+                                        : Child(node, byte);
     if (node == kNoNode) break;
     if (nodeKey_[node] != kNoKey) {
       best = i - pos + 1;

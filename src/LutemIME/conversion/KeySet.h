@@ -49,6 +49,13 @@ class KeySet {
   };
   std::vector<Edge> edges_;
   size_t edgeCount_ = 0;
+  // The root and its children also keep their ASCII edges in rows of 128
+  // (row 0 the root's): almost every token is one to three bytes long, so a
+  // walk mostly indexes instead of probing. rowOf_[node] is -1 for a deeper
+  // node, which keeps only its table edges.
+  static constexpr size_t kRowWidth = 128;
+  std::vector<int32_t> rowOf_;
+  std::vector<uint32_t> rows_;
   std::vector<int32_t> nodeKey_;  // key id ending at each node, or kNoKey
   size_t keyCount_ = 0;
 };

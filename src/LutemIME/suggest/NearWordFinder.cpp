@@ -50,11 +50,25 @@ int32_t NearWordFinder::Distance(std::string_view word) {
     const long left = static_cast<long>(word.size() - d) - static_cast<long>(last);
     int32_t bound = lo == 1 ? row[0] + static_cast<int32_t>(std::labs(left)) : over;
     const char byte = word[d - 1];
+    const char* query = query_.data();
+    // The moves from the row above first: they do not depend on each other.
     for (size_t j = lo; j <= hi; ++j) {
-      int32_t cell = std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + (query_[j - 1] == byte ? 0 : 1), over});
-      row[j] = cell;
-      rowMin = std::min(rowMin, cell);
-      bound = std::min(bound, cell + static_cast<int32_t>(std::labs(left + static_cast<long>(j))));
+      const int32_t diagonal = above[j - 1] + (query[j - 1] == byte ? 0 : 1);
+      const int32_t down = above[j] + 1;
+      row[j] = diagonal < down ? diagonal : down;
+    }
+    // Then the moves along the row: cell j is the least of (cell k) + (j - k)
+    // for k <= j, so only a running minimum of (cell k) - k chains from
+    // cell to cell.
+    int32_t least = row[lo - 1] - static_cast<int32_t>(lo - 1);
+    for (size_t j = lo; j <= hi; ++j) {
+      const int32_t offset = static_cast<int32_t>(j);
+      least = std::min(least, row[j] - offset);
+      row[j] = std::min(least + offset, over);
+    }
+    for (size_t j = lo; j <= hi; ++j) {
+      rowMin = std::min(rowMin, row[j]);
+      bound = std::min(bound, row[j] + static_cast<int32_t>(std::labs(left + static_cast<long>(j))));
     }
     if (hi < last) row[hi + 1] = over;
     if (rowMin >= over || bound >= over) {

@@ -81,3 +81,19 @@ std::vector<std::string> SearchWordsLimited(std::string_view prefix, size_t maxi
   }
   return words;
 }
+
+size_t LongestUsefulQuery() {
+  const std::shared_ptr<const WordLengthIndex> index = PublishedIndex();
+  return index == nullptr ? 0 : index->longest() + kMaxDistance;
+}
+
+size_t LongestUsefulPrefix() {
+  const std::shared_ptr<const WordLengthIndex> index = PublishedIndex();
+  return index == nullptr ? 0 : index->longest();
+}
+
+size_t LengthUpTo(const char16_t* text, size_t limit) {
+  size_t length = 0;
+  while (length <= limit && text[length] != 0) ++length;
+  return length;
+}

@@ -20,3 +20,15 @@ std::vector<std::string> SearchWords(std::string_view query);
 // order, so prefix itself first when it is a word); unsorted. Nothing unless
 // WordDictionaryState is Ready.
 std::vector<std::string> SearchWordsLimited(std::string_view prefix, size_t maximum);
+
+// The most UTF-8 bytes a query of SearchWords (longest word + the distance
+// bound) or a prefix of SearchWordsLimited (longest word) can have and still
+// find a word; 0 while no dictionary is published. A UTF-16 text has at
+// least as many UTF-8 bytes as units, so a longer text need not be
+// converted or searched at all: a long input costs no search per key.
+size_t LongestUsefulQuery();
+size_t LongestUsefulPrefix();
+
+// The length of the NUL-terminated text, but at most limit + 1: enough to
+// tell a text longer than limit without reading all of it.
+size_t LengthUpTo(const char16_t* text, size_t limit);

@@ -78,7 +78,12 @@ void CTableDictionaryEngine::CollectWordsForPrefix(const WCHAR* prefix,
                                                    LutemIMEArray<CCandidateListItem>* list,
                                                    UINT wordLimit) {
   if (prefix == nullptr || list == nullptr || !IsLoadReady(WordDictionaryState)) return;
+  // A converted text longer than any word by more than the distance bound
+  // finds nothing: neither measured whole nor converted.
+  const size_t limit = LongestUsefulQuery();
+  const size_t length = LengthUpTo(AsChar16(prefix), limit);
+  if (length > limit) return;
   // SearchWords returns at most 7 words, the only limit callers ask for.
-  for (const std::string& word : SearchWords(WideToUtf8(std::u16string_view(AsChar16(prefix)))))
+  for (const std::string& word : SearchWords(WideToUtf8(std::u16string_view(AsChar16(prefix), length))))
     AppendUtf8Candidate(list, word);
 }
