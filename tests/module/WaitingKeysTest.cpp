@@ -97,6 +97,9 @@ TEST_P(WaitingKeysTest, KeysThatDependOnTheWordEndAsWhenEachKeyIsHandledAtOnce) 
       {1, true, "12{Numpad1}"},                          // digits after digits extend the number
       {1, true, "ami{Tab}k"},                            // Tab passes on after the commit
       {1, true, "ami{Left}k"},                           // Left commits from the list
+      {1, true, "ami{Space}k"},                          // Space commits, then goes on
+      {3, true, "k{PageDown}{Home}{Space}"},             // the page keys move in the list
+      {8, true, "ami{Shift}1"},                          // after the marker, 1 is the shifted symbol
       {8, true, "{Shift}{Enter}"},                       // a lone marker gives way to Enter
       {8, true, "ami{Shift}{Backspace}{Backspace}"},     // Backspace drops the marker, then i
       {8, true, "{Shift}ami{Shift}{Escape}"},            // Escape after a marker
