@@ -31,32 +31,61 @@ bool PipeServer::Start() {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
   }
-  for (unsigned i = 0; i < kInstances; ++i) {
-    // The first instance must be the pipe's first: where another program
-    // made the name its own first, this server does not serve beside it.
-    HANDLE pipe = CreateInstance(i == 0, security_.attributes());
-    if (pipe == INVALID_HANDLE_VALUE) {
-      if (i == 0) return false;
-      break;
-    }
-    pipes_.push_back(pipe);
+  // The first instance must be the pipe's first: where another program
+  // made the name its own first, this server does not serve beside it.
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (!AddInstance(true)) return false;
   }
-  serving_ = static_cast<unsigned>(pipes_.size());
-  for (HANDLE pipe : pipes_) threads_.emplace_back(&PipeServer::Serve, this, pipe);
+  KeepListening();
+  return true;
+}
+
+bool PipeServer::AddInstance(bool first) {
+  HANDLE pipe = CreateInstance(first, security_.attributes());
+  if (pipe == INVALID_HANDLE_VALUE) return false;
+  try {
+    threads_.emplace_back(&PipeServer::Serve, this, pipe);
+  } catch (...) {
+    CloseHandle(pipe);
+    return false;
+  }
+  // A new instance takes a client at once, before its worker waits.
+  ++listening_;
+  ++serving_;
+  return true;
+}
+
+bool PipeServer::KeepListening() {
+  std::lock_guard<std::mutex> hold(lock_);
+  while (listening_ < kListening && !stopping_)
+    if (!AddInstance(false)) return false;
   return true;
 }
 
 void PipeServer::Run() {
-  for (std::thread& thread : threads_) thread.join();
-  threads_.clear();
+  std::vector<std::thread> workers;
+  {
+    std::unique_lock<std::mutex> hold(lock_);
+    ended_.wait(hold, [this] { return serving_ == 0; });
+    workers.swap(threads_);
+  }
+  for (std::thread& worker : workers) worker.join();
 }
 
 void PipeServer::Stop() {
-  stopping_ = true;
+  {
+    std::lock_guard<std::mutex> hold(lock_);
+    stopping_ = true;
+  }
   // A worker that waits for a client is woken by one that says nothing; it
   // then serves what is waiting and ends. Clients that came first are
   // served before these, in their turn.
-  while (serving_.load() > 0) {
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      if (serving_ == 0) break;
+    }
     HANDLE wake = CreateFileW(reinterpret_cast<LPCWSTR>(SettingsIpcConstants::pipeName.data()),
                               GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (wake != INVALID_HANDLE_VALUE) CloseHandle(wake);
@@ -79,17 +108,31 @@ void PipeServer::Serve(HANDLE pipe) {
     // is still in the pipe to be read.
     DWORD error = ConnectNamedPipe(pipe, nullptr) ? ERROR_SUCCESS : GetLastError();
     if (error == ERROR_SUCCESS || error == ERROR_PIPE_CONNECTED || error == ERROR_NO_DATA) {
+      {
+        std::lock_guard<std::mutex> hold(lock_);
+        --listening_;
+      }
+      // The next client must not wait for this one to be served.
+      KeepListening();
       Answer(pipe);
+      DisconnectNamedPipe(pipe);
+      // Back to waiting: after a burst, more instances listen than are
+      // kept ahead, and they serve the next one as well.
+      std::lock_guard<std::mutex> hold(lock_);
+      ++listening_;
     } else if (draining) {
       break;  // nobody is waiting any more
     } else {
       // Out of handles or memory: wait a little rather than spin.
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      DisconnectNamedPipe(pipe);
     }
-    DisconnectNamedPipe(pipe);
   }
   CloseHandle(pipe);
+  std::lock_guard<std::mutex> hold(lock_);
+  --listening_;
   --serving_;
+  ended_.notify_all();
 }
 
 void PipeServer::Answer(HANDLE pipe) {

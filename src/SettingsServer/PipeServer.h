@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -13,14 +15,20 @@ class SettingsRequestHandler;
 
 // Serves the settings pipe with a worker thread per instance: each waits
 // for a client, reads one request, writes the reply, waits for the client
-// to take it and waits again. Clients do not wait for a busy pipe, so there
-// are enough instances that several applications asking at once (each
-// activation, every learned choice) all find one free. No client holds an
-// instance for long: each has a bounded time to send its request and
-// another to take its reply and close, after which it is disconnected.
+// to take it and waits again. Clients do not wait for a busy pipe: a
+// request that finds no instance free is lost (a learned choice, a setting
+// the input method falls back to its default for). So a number of
+// instances is kept listening ahead at all times: the worker that a client
+// reaches first makes another listening instance, before it serves, and
+// instances in service never count against those waiting. A burst of
+// clients then finds a free instance even while the workers are slow to
+// run, as on a busy machine. No client holds an instance for long: each has
+// a bounded time to send its request and another to take its reply and
+// close, after which it is disconnected.
 class PipeServer {
  public:
-  static constexpr unsigned kInstances = 128;
+  // Instances kept listening ahead of the clients.
+  static constexpr unsigned kListening = 128;
   // The longest request read; longer ones are drained and refused.
   static constexpr DWORD kMaxRequestBytes = 8192;
   // How long a connected client may take to send its request. An empty
@@ -45,11 +53,18 @@ class PipeServer {
  private:
   void Serve(HANDLE pipe);
   void Answer(HANDLE pipe);
+  // Makes instances and their workers until kListening are listening;
+  // false when not even one more could be made.
+  bool KeepListening();
+  // One more listening instance with its worker (lock_ held).
+  bool AddInstance(bool first);
 
   SettingsRequestHandler& handler_;
   PipeSecurity security_;
-  std::vector<HANDLE> pipes_;
-  std::vector<std::thread> threads_;
+  std::mutex lock_;
+  std::condition_variable ended_;
+  std::vector<std::thread> threads_;  // every worker made, until Run joins them
+  unsigned listening_ = 0;            // workers waiting for a client
+  unsigned serving_ = 0;              // workers not ended
   std::atomic<bool> stopping_{false};
-  std::atomic<unsigned> serving_{0};
 };

@@ -122,6 +122,37 @@ TEST_P(CandidateListTest, AListThatCouldNotBeBegunLeavesTypingWorking) {
   EXPECT_EQ(Text(), ami + u"\t" + ami + u" ");
 }
 
+// In a word that goes on without a list, Enter, Space and Ctrl ask for the
+// conversion list. When the application refuses what that list needs too,
+// the key still does what it does with a list: the word is committed as it
+// stands, and Enter and Space then reach the application.
+TEST_P(CandidateListTest, AConversionListThatCouldNotBeBegunCommitsTheWordAndLetsTheKeyGoOn) {
+  const std::u16string ami = u"\u0986\u09AE\u09BF";  // আমি
+  struct Case {
+    const char* key;
+    std::u16string passed;  // what the application receives
+  };
+  for (const Case& c : {Case{"Enter", u"\r"}, Case{"Space", u" "}, Case{"Ctrl", u""}}) {
+    SCOPED_TRACE(c.key);
+    Start(1);
+    // The list kept while typing, then the conversion list.
+    host::FailCall("ITfSource::AdviseSink:IID_ITfTextLayoutSink", 1, 2);
+    Type(u"ami");
+    ASSERT_EQ(List(), std::nullopt);
+    Press(c.key);
+    host::ClearFailures();
+    EXPECT_EQ(List(), std::nullopt);
+    EXPECT_EQ(Text(), ami + c.passed);
+    EXPECT_EQ(Composition(), std::nullopt);
+    EXPECT_EQ(host::ApplicationCharacters(), c.passed);
+
+    Type(u"ami");
+    EXPECT_TRUE(List()) << "the next word has its list";
+    EXPECT_EQ(Text(), ami + c.passed + ami);
+    Deactivate();
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Grants, CandidateListTest, LUTEM_TYPING_GRANTS, GrantName);
 
 }  // namespace

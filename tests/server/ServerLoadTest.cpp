@@ -77,7 +77,7 @@ TEST(ServerLoadTest, ManyClientsAtOnceLoseNothing) {
       for (int j = 0; j < kPairsPerClient; ++j) {
         bool ok = PipeRequests::Learn(u"k" + Number(i) + u"_" + Number(j), u"v" + Number(i * j));
         if (ok) ++learned;
-        else fail(u"learn: pipe not opened");
+        else fail(u"learn: pipe not opened, error " + Number(static_cast<int>(GetLastError())));
       }
     });
   }
@@ -88,9 +88,10 @@ TEST(ServerLoadTest, ManyClientsAtOnceLoseNothing) {
   for (const std::u16string& f : failures) ADD_FAILURE() << std::string(f.begin(), f.end());
   EXPECT_EQ(answered.load(), 2 * kClients);
   EXPECT_EQ(learned.load(), kClients * kPairsPerClient);
-  // Learning is not answered; give the server a bounded moment to store it.
+  // Learning is not answered; give the server a bounded moment to store it
+  // (a busy machine writes the registry slowly; a pair lost never comes).
   size_t stored = 0;
-  for (int i = 0; i < 500 && stored < kPairs; ++i) {
+  for (int i = 0; i < 3000 && stored < kPairs; ++i) {
     stored = PipeRequests::CountValues(kDictionaryKey);
     if (stored < kPairs)
       std::this_thread::sleep_for(std::chrono::milliseconds(10));

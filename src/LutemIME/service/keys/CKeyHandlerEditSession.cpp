@@ -54,6 +54,8 @@ void CKeyHandlerEditSession::MarkWaiting() {
   if (waiting) return;
   waiting = true;
   ++textService->waitingKeySessions;
+  typing = state == KeystrokeState{CategoryComposing, FunctionInput} && !keyAfterwards;
+  if (typing) ++textService->waitingTypingSessions;
   holdsCommitKey = state == KeystrokeState{CategoryCandidate, FunctionConvert} &&
                    (code == VK_RETURN || code == VK_SPACE);
   if (holdsCommitKey) ++textService->heldKeys;
@@ -63,6 +65,8 @@ void CKeyHandlerEditSession::StopWaiting() {
   if (!waiting) return;
   waiting = false;
   --textService->waitingKeySessions;
+  if (typing) --textService->waitingTypingSessions;
+  typing = false;
   if (holdsCommitKey) --textService->heldKeys;
   holdsCommitKey = false;
 }

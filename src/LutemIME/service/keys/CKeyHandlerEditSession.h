@@ -44,6 +44,7 @@ class CKeyHandlerEditSession final : public CEditSessionBase {
   KeystrokeState state;
   bool waiting = false;
   bool holdsCommitKey = false;
+  bool typing = false;  // waits only to take its key into the word
   std::optional<KeyToSend> keyAfterwards;
   std::optional<KeyToSend> typedKey;
 };

@@ -15,7 +15,7 @@ HRESULT CKeyStateComposing::Finalize(const KeyHandlerArgs& args) {
 }
 
 HRESULT CKeyStateComposing::Convert(const KeyHandlerArgs& args) {
-  return textService->ShowConversionCandidates(args.editCookie, args.context);
+  return textService->ConvertOrCommit(args.editCookie, args.context, args.code);
 }
 
 HRESULT CKeyStateComposing::Cancel(const KeyHandlerArgs& args) {

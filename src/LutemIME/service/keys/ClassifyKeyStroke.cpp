@@ -1,5 +1,7 @@
 #include "service/keys/ClassifyKeyStroke.h"
 
+#include <iterator>
+
 #include "service/engine/CCompositionProcessorEngine.h"
 
 namespace {
@@ -243,3 +245,38 @@ class Classifier {
 }  // namespace
 
 KeyClassification ClassifyKeyStroke(const KeyStrokeFacts& facts) { return Classifier(facts).Run(); }
+
+bool DependsOnWaitingKeys(const KeyStrokeFacts& facts, const KeyClassification& now,
+                          bool onlyTypingWaits) {
+  if (!facts.wantsState || facts.typingBlocked) return false;
+  if (facts.keyboardOpen) {
+    // The keys of the tables read the word's keys too (layout 8's marker),
+    // and a number key the keys typed so far (digits extend a number): the
+    // key buffer is not yet what it will be.
+    if (RowFor(now.code) != nullptr) return true;
+    const bool digit = (now.code >= '0' && now.code <= '9') ||
+                       (now.code >= VK_NUMPAD0 && now.code <= VK_NUMPAD9);
+    if (digit && facts.candidateWindow != 0) return true;
+  }
+  struct Word {
+    bool composing;
+    UINT mode;
+  };
+  static constexpr Word kTyping[] = {{true, CandidateModeNone}, {true, CandidateModeIncremental}};
+  static constexpr Word kAny[] = {{false, CandidateModeNone},
+                                  {true, CandidateModeNone},
+                                  {true, CandidateModeConvert},
+                                  {true, CandidateModeIncremental}};
+  const Word* begin = onlyTypingWaits ? std::begin(kTyping) : std::begin(kAny);
+  const Word* end = onlyTypingWaits ? std::end(kTyping) : std::end(kAny);
+  for (const Word* word = begin; word != end; ++word) {
+    KeyStrokeFacts then = facts;
+    then.composing = word->composing;
+    then.candidateMode = word->mode;
+    const KeyClassification later = ClassifyKeyStroke(then);
+    if (later.eaten != now.eaten || !(later.state == now.state) ||
+        later.character != now.character)
+      return true;
+  }
+  return false;
+}

@@ -78,3 +78,15 @@ struct KeyClassification {
 //   a character ends the composition and goes on to the application
 //   ({CategoryPassThrough, FunctionFinalize}, not eaten).
 KeyClassification ClassifyKeyStroke(const KeyStrokeFacts& facts);
+
+// Whether the key would be handled otherwise once the key sessions that
+// still wait for their lock have run: classified now, a key that depends on
+// a word being in progress (Backspace, Enter, Escape, the moving keys, a
+// number key that may choose from the list the word brings) would find no
+// word yet and go to the application. Such a key is held back and
+// classified again after them. When only typing waits (sessions that take a
+// key into the composition), the word will be open, with or without its
+// list kept up to date; any other session may also open or close the
+// conversion list.
+bool DependsOnWaitingKeys(const KeyStrokeFacts& facts, const KeyClassification& now,
+                          bool onlyTypingWaits);

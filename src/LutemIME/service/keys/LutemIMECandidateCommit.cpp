@@ -75,8 +75,23 @@ HRESULT LutemIME::FinalizeSelectedCandidate(TfEditCookie ec, ITfContext* context
   return result;
 }
 
+HRESULT LutemIME::ConvertOrCommit(TfEditCookie ec, ITfContext* context, UINT code) {
+  const HRESULT shown = ShowConversionCandidates(ec, context);
+  if (candidateMode == CandidateModeConvert || composition == nullptr || !ComposingIn(context))
+    return shown;
+  // No list: what FinalizeSelectedCandidate commits without one is the
+  // word as it stands.
+  DeletePresenter();
+  candidateMode = CandidateModeNone;
+  return CommitAndReplayKey(ec, context, code);
+}
+
 HRESULT LutemIME::FinalizeCandidateAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code) {
   if (presenter == nullptr) return S_OK;
+  return CommitAndReplayKey(ec, context, code);
+}
+
+HRESULT LutemIME::CommitAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code) {
   // A chosen candidate that is empty (a Probhat vowel sign still waiting for
   // its consonant), or none to choose, still ends the word as it stands: a
   // refusal would eat the key and leave the user with nothing happening.

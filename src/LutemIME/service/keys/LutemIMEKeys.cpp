@@ -43,6 +43,11 @@ BOOL LutemIME::IsTypingBlocked() {
 
 BOOL LutemIME::ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* character,
                            KeystrokeState* state) {
+  return ClassifyKey(context, vk, code, character, state, nullptr);
+}
+
+BOOL LutemIME::ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* character,
+                           KeystrokeState* state, bool* waitsForKeys) {
   KeyStrokeFacts facts;
   facts.layout = CurrentLayout;
   facts.candidateWindow = CandidateWindow;
@@ -69,6 +74,9 @@ BOOL LutemIME::ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* char
   facts.chordModifierDown = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
   facts.wantsState = state != nullptr;
   const KeyClassification result = ClassifyKeyStroke(facts);
+  if (waitsForKeys != nullptr)
+    *waitsForKeys = waitingKeySessions != 0 &&
+                    DependsOnWaitingKeys(facts, result, waitingTypingSessions == waitingKeySessions);
   if (code != nullptr) *code = result.code;
   if (character != nullptr) *character = result.character;
   if (state != nullptr) *state = result.state;

@@ -134,6 +134,10 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // ClassifyKeyStroke classifies; state may be null (key-up).
   BOOL ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* character,
                    KeystrokeState* state);
+  // The same, and whether the key must wait for the key sessions that wait
+  // for their lock, to be classified again after them (waitsForKeys).
+  BOOL ClassifyKey(ITfContext* context, UINT vk, UINT* code, WCHAR* character,
+                   KeystrokeState* state, bool* waitsForKeys);
   // No focused document or context, or the context is disabled or empty.
   BOOL IsTypingBlocked();
   // Asks for the key's handler in an edit session that may run now or
@@ -168,6 +172,15 @@ class LutemIME final : public ITfTextInputProcessorEx,
   HRESULT ShowConversionCandidates(TfEditCookie ec, ITfContext* context);
   HRESULT FinalizeSelectedCandidate(TfEditCookie ec, ITfContext* context);
   HRESULT FinalizeCandidateAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code);
+  // The request for the conversion list by a key of a word without a list
+  // (Enter, Space, Ctrl, and the moving keys with the suggestion bar off).
+  // A list that cannot be shown (none to show, or the application refuses
+  // what it needs) commits the word as it stands instead, and Enter or
+  // Space then goes on, as after a commit from the list: the key is never
+  // eaten for nothing.
+  HRESULT ConvertOrCommit(TfEditCookie ec, ITfContext* context, UINT code);
+  // FinalizeSelectedCandidate, then Enter or Space goes to the application.
+  HRESULT CommitAndReplayKey(TfEditCookie ec, ITfContext* context, UINT code);
   // Keeps a composition just started on context (one reference each).
   void AdoptComposition(ITfComposition* started, ITfContext* context);
 
@@ -196,6 +209,8 @@ class LutemIME final : public ITfTextInputProcessorEx,
   // again by one (CKeyHandlerEditSession counts both).
   UINT waitingKeySessions;
   UINT heldKeys;
+  // Of the waiting sessions, those that only take a key into the word.
+  UINT waitingTypingSessions = 0;
   // Keys sent back to the application, on their way through the key sink.
   SentKeys sentKeys;
   // The last theme announcement themeColors follows (ThemeManager.h).

@@ -112,13 +112,17 @@ BOOL LutemIME::KeyDownEvent(ITfContext* context, WPARAM wParam, LPARAM lParam, b
   UINT code = 0;
   WCHAR character = 0;
   KeystrokeState state = {CategoryNone, FunctionNone};
-  BOOL eaten = ClassifyKey(context, vk, &code, &character, &state);
-  if (heldKeys != 0 && (eaten || state.category == CategoryPassThrough)) {
+  bool waitsForKeys = false;
+  BOOL eaten = ClassifyKey(context, vk, &code, &character, &state, &waitsForKeys);
+  if (waitsForKeys || (heldKeys != 0 && (eaten || state.category == CategoryPassThrough))) {
     // A key held back earlier has not gone yet: this one may not overtake
     // it, so it goes after it and is typed again then. That holds for a key
     // being typed again too: behind a key held for the application it
     // would begin its word first, and the application's key would then go
-    // into that word.
+    // into that word. A key whose handling depends on the word that the
+    // waiting sessions are typing (a Backspace after letters not yet
+    // composed) is classified only once they ran, as if they had run at
+    // once.
     if (HoldKey(context, vk, code, character, lParam, KeystrokeState{CategoryNone, FunctionNone},
                 true)) {
       testedHeld = test;
