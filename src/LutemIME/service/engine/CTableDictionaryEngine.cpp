@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "conversion/WideToUtf8.h"
+#include "service/engine/LoaderThreadTails.h"
 #include "service/module/DllObjectCount.h"
 #include "suggest/LanguageModelGlobals.h"
 #include "suggest/LoadLanguageModelThread.h"
@@ -38,7 +39,7 @@ void StartLoader(std::atomic<LoadState>& state, std::thread& holder,
           ReleaseModule();
         },
         folder + file);
-    holder.detach();
+    KeepLoaderThread(std::move(holder));
   } catch (...) {
     ReleaseModule();
     SetLoadState(state, LoadState::Failed);
